@@ -1,0 +1,183 @@
+#include "BlockJson.h"
+
+#include "JsonAccess.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+using JsonAccess::has;
+using JsonAccess::required;
+
+namespace {
+
+constexpr float defaultMaxValueFactor = 100.0f;
+
+// A value that is not finite in single precision could be held in memory but would be written
+// as null and make the saved file unreadable, so it is refused when loading.
+float readNumber(const Json& value) {
+    const float number = value.get<float>();
+    if (!std::isfinite(number)) {
+        throw std::runtime_error("Number is out of single-precision range");
+    }
+    return number;
+}
+
+FloatPair scaled(const FloatPair& pair, float factor) {
+    return FloatPair{{pair[0] * factor, pair[1] * factor}};
+}
+
+std::string readName(const Json& parent, const char* key) {
+    return required(parent, key).get<std::string>();
+}
+
+// Qt's single-precision fuzzy comparison, so a value the editor shows as 100 counts as 100.
+bool fuzzyEqual(float a, float b) {
+    return std::abs(a - b) * 100000.0f <= std::min(std::abs(a), std::abs(b));
+}
+
+bool isDefaultMaxValueFactor(const FloatPair& pair) {
+    return fuzzyEqual(pair[0], defaultMaxValueFactor) && fuzzyEqual(pair[1], defaultMaxValueFactor);
+}
+
+} // namespace
+
+// A pair is written as two numbers; a value of any other size stands for both parameter sets.
+// An object of two members is refused by the library's numeric subscript (type error 305).
+FloatPair readFloatPair(const Json& value) {
+    if (value.size() == 2) {
+        return FloatPair{{readNumber(value[std::size_t{0}]), readNumber(value[std::size_t{1}])}};
+    }
+    return FloatPair::both(readNumber(value));
+}
+
+FilterConfig readFilterConfig(const Json& value) {
+    FilterConfig filter{};
+    filter.cutoff = readFloatPair(required(value, "cutoffFrequency"));
+    filter.cutoffStart = scaled(filter.cutoff, 0.05f);
+    filter.cutoffEnd = scaled(filter.cutoff, 2.2f);
+    if (has(value, "cutoffFrequencyStart")) {
+        filter.cutoffStart = readFloatPair(required(value, "cutoffFrequencyStart"));
+    }
+    if (has(value, "cutoffFrequencyEnd")) {
+        filter.cutoffEnd = readFloatPair(required(value, "cutoffFrequencyEnd"));
+    }
+    filter.type = filterTypeFromName(readName(value, "name"));
+    return filter;
+}
+
+// The type of these filters is fixed by the algorithm, so any name in the object is ignored.
+FilterConfig readCutoffOnlyFilter(const Json& value, KEOFilterType::Enum type) {
+    FilterConfig filter{};
+    filter.cutoff = readFloatPair(required(value, "cutoffFrequency"));
+    filter.cutoffStart = FloatPair::both(0.0f);
+    filter.cutoffEnd = FloatPair::both(0.0f);
+    filter.type = type;
+    return filter;
+}
+
+Limitation readLimitation(const Json& value) {
+    Limitation limitation{};
+    limitation.limitationFactor = readFloatPair(required(value, "limitationFactor"));
+    limitation.type = limitationTypeFromName(readName(value, "limitation"));
+    limitation.maxValueFactor = has(value, "maxValueFactor")
+                                    ? readFloatPair(required(value, "maxValueFactor"))
+                                    : FloatPair::both(defaultMaxValueFactor);
+    return limitation;
+}
+
+SignalLimitation readSignalLimitation(const Json& value) {
+    SignalLimitation limitation{};
+    limitation.maxValue = readFloatPair(required(value, "maxValue"));
+    limitation.limitationFactor = readFloatPair(required(value, "limitationFactor"));
+    limitation.type = limitationTypeFromName(readName(value, "limitation"));
+    return limitation;
+}
+
+KEOFilterType::Enum filterTypeFromName(const std::string& name) {
+    if (name == "high_pass") {
+        return KEOFilterType::HighPass;
+    }
+    if (name == "low_pass") {
+        return KEOFilterType::LowPass;
+    }
+    if (name == "none") {
+        return KEOFilterType::None;
+    }
+    // The misspelling is part of the text users and existing tooling already see.
+    throw std::runtime_error("Uknown filter type: " + name);
+}
+
+KEOLimitationType::Enum limitationTypeFromName(const std::string& name) {
+    if (name == "exp" || name == "logistic") {
+        return KEOLimitationType::Logistic;
+    }
+    if (name == "atan") {
+        return KEOLimitationType::Atan;
+    }
+    if (name == "gain") {
+        return KEOLimitationType::Gain;
+    }
+    if (name == "none") {
+        return KEOLimitationType::None;
+    }
+    throw std::runtime_error("Unknown limitation type: " + name);
+}
+
+const char* filterTypeName(KEOFilterType::Enum type) {
+    switch (type) {
+    case KEOFilterType::HighPass:
+        return "high_pass";
+    case KEOFilterType::LowPass:
+        return "low_pass";
+    default:
+        return "none";
+    }
+}
+
+const char* limitationTypeName(KEOLimitationType::Enum type) {
+    switch (type) {
+    case KEOLimitationType::Logistic:
+        return "logistic";
+    case KEOLimitationType::Atan:
+        return "atan";
+    case KEOLimitationType::Gain:
+        return "gain";
+    default:
+        return "none";
+    }
+}
+
+Json writeFloatPair(const FloatPair& pair) {
+    return Json::array({pair[0], pair[1]});
+}
+
+Json writeFilterConfig(const FilterConfig& filter) {
+    Json object = writeCutoffOnlyFilter(filter);
+    object["name"] = filterTypeName(filter.type);
+    return object;
+}
+
+Json writeCutoffOnlyFilter(const FilterConfig& filter) {
+    Json object = Json::object();
+    object["cutoffFrequency"] = writeFloatPair(filter.cutoff);
+    return object;
+}
+
+Json writeLimitation(const Limitation& limitation) {
+    Json object = Json::object();
+    object["limitationFactor"] = writeFloatPair(limitation.limitationFactor);
+    object["limitation"] = limitationTypeName(limitation.type);
+    if (!isDefaultMaxValueFactor(limitation.maxValueFactor)) {
+        object["maxValueFactor"] = writeFloatPair(limitation.maxValueFactor);
+    }
+    return object;
+}
+
+Json writeSignalLimitation(const SignalLimitation& limitation) {
+    Json object = Json::object();
+    object["maxValue"] = writeFloatPair(limitation.maxValue);
+    object["limitationFactor"] = writeFloatPair(limitation.limitationFactor);
+    object["limitation"] = limitationTypeName(limitation.type);
+    return object;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "WidePath.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The file layer of the script files. Script files are text: reading turns every CR LF into LF,
+// writing turns every LF into CR LF, so a saved script always has CR LF line ends. Files are opened
+// without locking out other readers or writers. Only regular files count as files.
+
+// Reads every byte of a regular file; false when it cannot be opened or read whole.
+bool readWholeFile(const WidePath& path, std::vector<char>& bytes);
+
+// Reads a script in text mode; false when the file cannot be opened or read whole.
+bool readTextFile(const WidePath& path, std::string& text);
+
+// True when a regular file exists at the path and can be opened for reading.
+bool canOpenForReading(const WidePath& path);
+
+// Replaces the file's content with `text` in text mode. The new content is written completely
+// beside the file and then moved over it, so a failure leaves the original untouched.
+bool writeTextFileAtomically(const WidePath& path, const std::string& text);
+
+// Text mode conversions, exposed for the writers of whole documents and for tests.
+std::string crlfToLf(const std::string& text);
+std::string lfToCrlf(const std::string& text);

@@ -1,0 +1,145 @@
+// Saving and reloading must give back what the user edited: any value the writer drops or the
+// reader misplaces is a silent loss of tuning work.
+#include "ConfigTestSupport.h"
+#include "config/ConfigFields.h"
+#include "config/ConfigReader.h"
+#include "config/ConfigWriter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FixedTypeFilter {
+    FilterConfig* filter;
+    KEOFilterType::Enum type;
+};
+
+// The filters whose type the algorithm fixes, so only their cutoff is stored.
+std::vector<FixedTypeFilter> cutoffOnlyFilters(Config& c) {
+    std::vector<FixedTypeFilter> filters;
+    for (AxisConfig* axis : {&c.lateral, &c.longitudinal, &c.vertical}) {
+        filters.push_back({&axis->travel.accelerationFilter, KEOFilterType::HighPass});
+        filters.push_back({&axis->travel.velocityFilter, KEOFilterType::HighPassDelta});
+        filters.push_back({&axis->travel.travelFilter, KEOFilterType::HighPassDelta});
+        filters.push_back({&axis->tiltCoordination.accelerationFilter, KEOFilterType::LowPass});
+        filters.push_back({&axis->angularVelocity.velocityFilter, KEOFilterType::HighPass});
+        filters.push_back({&axis->angularVelocity.angleFilter, KEOFilterType::HighPassDelta});
+    }
+    filters.push_back({&c.enhancer.sideslipToYaw.highpassFilter, KEOFilterType::HighPass});
+    filters.push_back({&c.enhancer.sideslipToRoll.highpassFilter, KEOFilterType::HighPass});
+    filters.push_back({&c.enhancer.roadHarshness.highpassFilter, KEOFilterType::HighPass});
+    filters.push_back({&c.understeer.intendedTurningCurveFilter, KEOFilterType::LowPass});
+    filters.push_back({&c.understeer.actualTurningCurveFilter, KEOFilterType::LowPass});
+    filters.push_back({&c.understeer.yawRateFilter, KEOFilterType::LowPass});
+    return filters;
+}
+
+// The filters stored with their name; their cutoff range is derived from the cutoff on reading.
+std::vector<FilterConfig*> fullFilters(Config& c) {
+    std::vector<FilterConfig*> filters;
+    for (AxisConfig* axis : {&c.lateral, &c.longitudinal, &c.vertical}) {
+        filters.push_back(&axis->travel.outputFilter);
+        filters.push_back(&axis->tiltCoordination.outputFilter);
+        filters.push_back(&axis->angularVelocity.outputFilter);
+    }
+    for (AbsoluteAngleConfig* path : {&c.absolutePitch, &c.absoluteRoll}) {
+        filters.push_back(&path->outputFilter);
+    }
+    for (MixerPathConfig* path :
+         {&c.mixer.swayToRoll, &c.mixer.yawToRoll, &c.mixer.surgeToPitch, &c.mixer.heaveToPitch,
+          &c.mixer.roadHarshnessToSurge, &c.mixer.roadHarshnessToPitch, &c.understeer.toYaw,
+          &c.understeer.toRoll}) {
+        filters.push_back(&path->outputFilter);
+    }
+    filters.push_back(&c.enhancer.sideslipToYaw.outputFilter);
+    filters.push_back(&c.enhancer.sideslipToRoll.outputFilter);
+    filters.push_back(&c.enhancer.roadHarshness.outputFilter);
+    return filters;
+}
+
+FloatPair scaled(const FloatPair& pair, float factor) {
+    return FloatPair{{pair[0] * factor, pair[1] * factor}};
+}
+
+// What the documented losses of the format make of a record.
+Config expectedAfterRoundTrip(Config config) {
+    for (const FixedTypeFilter& fixed : cutoffOnlyFilters(config)) {
+        fixed.filter->cutoffStart = FloatPair::both(0.0f);
+        fixed.filter->cutoffEnd = FloatPair::both(0.0f);
+        fixed.filter->type = fixed.type;
+    }
+    for (FilterConfig* filter : fullFilters(config)) {
+        filter->cutoffStart = scaled(filter->cutoff, 0.05f);
+        filter->cutoffEnd = scaled(filter->cutoff, 2.2f);
+        if (filter->type == KEOFilterType::HighPassDelta) {
+            filter->type = KEOFilterType::None;
+        }
+    }
+    return config;
+}
+
+Config roundTrip(const Config& config) {
+    Json document;
+    writeConfig(config, document);
+    Config readBack = distinctConfig(1); // stale contents must not survive the read
+    readConfig(Json::parse(document.dump()), readBack);
+    return readBack;
+}
+
+} // namespace
+
+TEST(ConfigRoundTrip, FilterListsCoverEveryFilterOfTheRecord) {
+    struct FilterCounter {
+        std::size_t count = 0;
+        void operator()(FloatPair&) {}
+        void operator()(bool&) {}
+        void operator()(KEOFilterType::Enum&) { ++count; }
+        void operator()(KEOLimitationType::Enum&) {}
+    };
+    Config config = zeroConfig();
+    FilterCounter counter;
+    ConfigFields::visit(config, counter);
+    EXPECT_EQ(cutoffOnlyFilters(config).size() + fullFilters(config).size(), counter.count);
+}
+
+TEST(ConfigRoundTrip, DistinctValuesSurviveExceptTheDocumentedLosses) {
+    for (const int phase : {0, 1}) {
+        const Config original = distinctConfig(phase);
+        EXPECT_EQ(describe(roundTrip(original)), describe(expectedAfterRoundTrip(original)))
+            << "phase " << phase;
+    }
+}
+
+TEST(ConfigRoundTrip, ZeroConfigComesBackWithFixedFilterTypes) {
+    const Config zero = zeroConfig();
+    const Config readBack = roundTrip(zero);
+    EXPECT_EQ(describe(readBack), describe(expectedAfterRoundTrip(zero)));
+    EXPECT_EQ(readBack.lateral.travel.velocityFilter.type, KEOFilterType::HighPassDelta);
+    EXPECT_EQ(readBack.understeer.yawRateFilter.type, KEOFilterType::LowPass);
+    EXPECT_EQ(readBack.lateral.travel.outputFilter.type, KEOFilterType::HighPass);
+}
+
+TEST(ConfigRoundTrip, MaxValueFactorNearOneHundredComesBackAsOneHundred) {
+    Config original = distinctConfig(0);
+    original.multiplexer.roll.maxValueFactor = FloatPair{{100.0004f, 99.9997f}};
+    original.vertical.travel.outputLimit.maxValueFactor = FloatPair{{100.0f, 100.01f}};
+    const Config readBack = roundTrip(original);
+    EXPECT_EQ(readBack.multiplexer.roll.maxValueFactor[0], 100.0f);
+    EXPECT_EQ(readBack.multiplexer.roll.maxValueFactor[1], 100.0f);
+    EXPECT_EQ(readBack.vertical.travel.outputLimit.maxValueFactor[1], 100.01f);
+}
+
+TEST(ConfigRoundTrip, EveryTypeValueIsWrittenAndReadBack) {
+    Config original = zeroConfig();
+    for (int type = KEOLimitationType::None; type < KEOLimitationType::Count; ++type) {
+        original.multiplexer.heave.type = static_cast<KEOLimitationType::Enum>(type);
+        original.absoluteRoll.inputLimit.type = static_cast<KEOLimitationType::Enum>(type);
+        const Config readBack = roundTrip(original);
+        EXPECT_EQ(readBack.multiplexer.heave.type, type);
+        EXPECT_EQ(readBack.absoluteRoll.inputLimit.type, type);
+    }
+    for (const auto type : {KEOFilterType::None, KEOFilterType::HighPass, KEOFilterType::LowPass}) {
+        original.mixer.swayToRoll.outputFilter.type = type;
+        EXPECT_EQ(roundTrip(original).mixer.swayToRoll.outputFilter.type, type);
+    }
+}
