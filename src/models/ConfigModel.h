@@ -1,0 +1,113 @@
+#pragma once
+
+#include "AbsolutePitchRollModel.h"
+#include "AxisConfigModel.h"
+#include "BaseModel.h"
+#include "EnhancerConfigModel.h"
+#include "MixerConfigModel.h"
+#include "MultiplexerConfigModel.h"
+#include "UndersteerConfigModel.h"
+#include "config/Config.h"
+
+#include <array>
+
+// Root of the model tree: one whole configuration, its section models and the algorithm switches.
+// Its modifiedStateChanged fires after every effective edit anywhere below it.
+class ConfigModel : public BaseModel {
+    Q_OBJECT
+    // clang-format off
+    Q_PROPERTY(QObject* lateralConfigModel           READ lateralConfigModel           CONSTANT)
+    Q_PROPERTY(QObject* longitudinalConfigModel      READ longitudinalConfigModel      CONSTANT)
+    Q_PROPERTY(QObject* verticalConfigModel          READ verticalConfigModel          CONSTANT)
+    Q_PROPERTY(QObject* absolutePitchRollConfigModel READ absolutePitchRollConfigModel CONSTANT)
+    Q_PROPERTY(QObject* mixerConfigModel             READ mixerConfigModel             CONSTANT)
+    Q_PROPERTY(QObject* enhancerConfigModel          READ enhancerConfigModel          CONSTANT)
+    Q_PROPERTY(QObject* understeerConfigModel        READ understeerConfigModel        CONSTANT)
+    Q_PROPERTY(QObject* multiplexerConfigModel       READ multiplexerConfigModel       CONSTANT)
+    Q_PROPERTY(bool enableAccMatrix                       READ enableAccMatrix                       WRITE setEnableAccMatrix                       NOTIFY _keo_enableAccMatrixChanged)
+    Q_PROPERTY(bool enableAccMatrixTranslationBefore      READ enableAccMatrixTranslationBefore      WRITE setEnableAccMatrixTranslationBefore      NOTIFY _keo_enableAccMatrixTranslationBeforeChanged)
+    Q_PROPERTY(bool enableAccMatrixTranslationAfter       READ enableAccMatrixTranslationAfter       WRITE setEnableAccMatrixTranslationAfter       NOTIFY _keo_enableAccMatrixTranslationAfterChanged)
+    Q_PROPERTY(bool enableVelocityMatrix                  READ enableVelocityMatrix                  WRITE setEnableVelocityMatrix                  NOTIFY _keo_enableVelocityMatrixChanged)
+    Q_PROPERTY(bool enableVelocityMatrixTranslationBefore READ enableVelocityMatrixTranslationBefore WRITE setEnableVelocityMatrixTranslationBefore NOTIFY _keo_enableVelocityMatrixTranslationBeforeChanged)
+    Q_PROPERTY(bool enableVelocityMatrixTranslationAfter  READ enableVelocityMatrixTranslationAfter  WRITE setEnableVelocityMatrixTranslationAfter  NOTIFY _keo_enableVelocityMatrixTranslationAfterChanged)
+    Q_PROPERTY(bool enableGCorrection                     READ enableGCorrection                     WRITE setEnableGCorrection                     NOTIFY _keo_enableGCorrectionChanged)
+    Q_PROPERTY(bool removeGVerticalComponent              READ removeGVerticalComponent              WRITE setRemoveGVerticalComponent              NOTIFY _keo_removeGVerticalComponentChanged)
+    Q_PROPERTY(bool highpassUseFreshDataOnly              READ highpassUseFreshDataOnly              WRITE setHighpassUseFreshDataOnly              NOTIFY _keo_highpassUseFreshDataOnlyChanged)
+    // clang-format on
+
+public:
+    ConfigModel(Config* current, const Config* saved, ParamSetModel* paramSetModel,
+                BaseModel* parent = nullptr);
+
+    AxisConfigModel* lateralConfigModel() const { return m_lateral; }
+    AxisConfigModel* longitudinalConfigModel() const { return m_longitudinal; }
+    AxisConfigModel* verticalConfigModel() const { return m_vertical; }
+    AbsolutePitchRollModel* absolutePitchRollConfigModel() const { return m_absolute; }
+    MixerConfigModel* mixerConfigModel() const { return m_mixer; }
+    EnhancerConfigModel* enhancerConfigModel() const { return m_enhancer; }
+    UndersteerConfigModel* understeerConfigModel() const { return m_understeer; }
+    MultiplexerConfigModel* multiplexerConfigModel() const { return m_multiplexer; }
+
+    bool enableAccMatrix() const { return options().enableAccMatrix; }
+    bool enableAccMatrixTranslationBefore() const {
+        return options().enableAccMatrixTranslationBefore;
+    }
+    bool enableAccMatrixTranslationAfter() const {
+        return options().enableAccMatrixTranslationAfter;
+    }
+    bool enableVelocityMatrix() const { return options().enableVelocityMatrix; }
+    bool enableVelocityMatrixTranslationBefore() const {
+        return options().enableVelocityMatrixTranslationBefore;
+    }
+    bool enableVelocityMatrixTranslationAfter() const {
+        return options().enableVelocityMatrixTranslationAfter;
+    }
+    bool enableGCorrection() const { return options().enableCorrection; }
+    bool removeGVerticalComponent() const { return options().removeVerticalComponent; }
+    bool highpassUseFreshDataOnly() const { return options().highpassUseFreshDataOnly; }
+
+    void setEnableAccMatrix(bool value);
+    void setEnableAccMatrixTranslationBefore(bool value);
+    void setEnableAccMatrixTranslationAfter(bool value);
+    void setEnableVelocityMatrix(bool value);
+    void setEnableVelocityMatrixTranslationBefore(bool value);
+    void setEnableVelocityMatrixTranslationAfter(bool value);
+    void setEnableGCorrection(bool value);
+    void setRemoveGVerticalComponent(bool value);
+    void setHighpassUseFreshDataOnly(bool value);
+
+    bool isModified() const override;
+    // Retargets the whole tree; the configuration manager calls it after every load, cluster
+    // selection and save. saved must stay alive as long as the binding.
+    void rebind(Config* current, const Config* saved);
+
+    Q_INVOKABLE void restoreDefaults() override;
+
+signals:
+    void _keo_enableAccMatrixChanged();
+    void _keo_enableAccMatrixTranslationBeforeChanged();
+    void _keo_enableAccMatrixTranslationAfterChanged();
+    void _keo_enableVelocityMatrixChanged();
+    void _keo_enableVelocityMatrixTranslationBeforeChanged();
+    void _keo_enableVelocityMatrixTranslationAfterChanged();
+    void _keo_enableGCorrectionChanged();
+    void _keo_removeGVerticalComponentChanged();
+    void _keo_highpassUseFreshDataOnlyChanged();
+
+private:
+    using Switches = std::array<bool, 9>;
+    static Switches switchesOf(const AlgorithmOptions& options);
+    static Switches startingSwitches();
+    AlgorithmOptions& options() const { return m_current->algorithm; }
+
+    Config* m_current;
+    Switches m_savedSwitches;
+    AxisConfigModel* const m_lateral;
+    AxisConfigModel* const m_longitudinal;
+    AxisConfigModel* const m_vertical;
+    AbsolutePitchRollModel* const m_absolute;
+    MixerConfigModel* const m_mixer;
+    EnhancerConfigModel* const m_enhancer;
+    UndersteerConfigModel* const m_understeer;
+    MultiplexerConfigModel* const m_multiplexer;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "BaseModel.h"
+
+// One output limitation: slope factor and maximum (a percentage of the work envelope) in the
+// shown parameter set, and the shared curve type.
+class LimitationModel : public BaseModel {
+    Q_OBJECT
+    // clang-format off
+    Q_PROPERTY(float limitationFactor                 READ limitationFactor WRITE setLimitationFactor NOTIFY _keo_limitationFactorChanged)
+    Q_PROPERTY(float maxValueFactor                   READ maxValueFactor   WRITE setMaxValueFactor   NOTIFY _keo_maxValueFactorChanged)
+    Q_PROPERTY(KEOLimitationType::Enum limitationType READ limitationType   WRITE setLimitationType   NOTIFY _keo_limitationTypeChanged)
+    // clang-format on
+
+public:
+    LimitationModel(Limitation* current, const Limitation* saved, ParamSetModel* paramSetModel,
+                    BaseModel* parent = nullptr);
+
+    float limitationFactor() const { return m_current->limitationFactor[shownSet()]; }
+    float maxValueFactor() const { return m_current->maxValueFactor[shownSet()]; }
+    KEOLimitationType::Enum limitationType() const { return m_current->type; }
+
+    void setLimitationFactor(float value);
+    void setMaxValueFactor(float value);
+    void setLimitationType(KEOLimitationType::Enum type);
+
+    bool isModified() const override;
+    Q_INVOKABLE void restoreDefaults() override;
+    void rebind(Limitation* current, const Limitation* saved);
+
+signals:
+    void _keo_limitationFactorChanged();
+    void _keo_maxValueFactorChanged();
+    void _keo_limitationTypeChanged();
+
+private:
+    Limitation* m_current;
+    const Limitation* m_saved;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "BaseModel.h"
+#include "FilterConfigModel.h"
+#include "LimitationModel.h"
+#include "config/Config.h"
+
+// One cross-feed path of the mixer; the understeer outputs share the same record layout.
+class MixerPathModel : public BaseModel {
+    Q_OBJECT
+    // clang-format off
+    Q_PROPERTY(QObject* outputFilterModel READ outputFilterModel CONSTANT)
+    Q_PROPERTY(QObject* outputLimitModel  READ outputLimitModel  CONSTANT)
+    Q_PROPERTY(bool enabled READ enabled WRITE setEnabled NOTIFY _keo_enabledChanged)
+    // clang-format on
+
+public:
+    MixerPathModel(MixerPathConfig* current, const MixerPathConfig* saved,
+                   ParamSetModel* paramSetModel, BaseModel* parent = nullptr);
+
+    FilterConfigModel* outputFilterModel() const { return m_outputFilter; }
+    LimitationModel* outputLimitModel() const { return m_outputLimit; }
+
+    bool enabled() const { return m_current->enabled; }
+    void setEnabled(bool value);
+
+    bool isModified() const override;
+    void rebind(MixerPathConfig* current, const MixerPathConfig* saved);
+
+    Q_INVOKABLE void restoreDefaults() override;
+
+signals:
+    void _keo_enabledChanged();
+
+private:
+    MixerPathConfig* m_current;
+    bool m_savedEnabled;
+    FilterConfigModel* const m_outputFilter;
+    LimitationModel* const m_outputLimit;
+};

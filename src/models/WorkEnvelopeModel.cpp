@@ -1,0 +1,31 @@
+#include "WorkEnvelopeModel.h"
+
+namespace {
+constexpr float kDegreesPerRadian = 57.295776f;
+}
+
+WorkEnvelopeModel::WorkEnvelopeModel(QObject* parent)
+    : QObject(parent) {}
+
+// Envelope values come from the host, not from typing, so they compare exactly.
+void WorkEnvelopeModel::assign(float& field, float value) {
+    if (field == value) {
+        return;
+    }
+    field = value;
+    emit changed();
+}
+
+void WorkEnvelopeModel::setEnvelope(const WorkEnvelopeLimits& limits, bool force) {
+    if (!force && limits.stamp == m_stamp) {
+        return;
+    }
+    m_stamp = limits.stamp;
+    m_roll = kDegreesPerRadian * limits.roll;
+    m_pitch = kDegreesPerRadian * limits.pitch;
+    m_yaw = kDegreesPerRadian * limits.yaw;
+    m_heave = limits.heave;
+    m_sway = limits.sway;
+    m_surge = limits.surge;
+    emit changed();
+}

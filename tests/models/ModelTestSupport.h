@@ -1,0 +1,255 @@
+#pragma once
+
+#include "config/Config.h"
+#include "config/ConfigFields.h"
+#include "models/ConfigModel.h"
+#include "models/ParamSetModel.h"
+
+#include <QByteArray>
+#include <QMetaProperty>
+#include <QObject>
+#include <QString>
+#include <cstring>
+#include <memory>
+#include <ostream>
+#include <vector>
+
+// Shared helpers of the model tests: records with a distinct value in every field, a model tree
+// bound to them, walks over that tree and a log of the signals it emits, in emission order.
+
+namespace modeltest {
+
+// Every float gets its own value (counting from start by step, the Second member differing from
+// the First), switches alternate starting with on, and types cycle through their valid values.
+inline Config distinctConfig(float start, float step) {
+    struct Filler {
+        float next;
+        float step;
+        int flags = 0;
+        int types = 0;
+        void operator()(FloatPair& pair) {
+            pair[0] = next;
+            pair[1] = next + step / 2;
+            next += step;
+        }
+        void operator()(bool& flag) { flag = flags++ % 2 == 0; }
+        void operator()(KEOFilterType::Enum& type) {
+            type = static_cast<KEOFilterType::Enum>(types++ % 3 - 1);
+        }
+        void operator()(KEOLimitationType::Enum& type) {
+            type = static_cast<KEOLimitationType::Enum>(types++ % 4);
+        }
+    };
+    Config config = zeroConfig();
+    Filler filler{start, step};
+    ConfigFields::visit(config, filler);
+    return config;
+}
+
+// Every value of the record in record order, switches and types widened, so two records can be
+// compared and differences located without looking at padding.
+inline std::vector<double> fieldValues(Config config) {
+    struct Collector {
+        std::vector<double> values;
+        void operator()(FloatPair& pair) {
+            values.push_back(pair[0]);
+            values.push_back(pair[1]);
+        }
+        void operator()(bool& flag) { values.push_back(flag ? 1.0 : 0.0); }
+        void operator()(KEOFilterType::Enum& type) { values.push_back(type); }
+        void operator()(KEOLimitationType::Enum& type) { values.push_back(type); }
+    };
+    Collector collector;
+    ConfigFields::visit(config, collector);
+    return collector.values;
+}
+
+// The floats of the record alone, each pair as First then Second.
+inline std::vector<float> floatValues(Config config) {
+    struct Collector {
+        std::vector<float> values;
+        void operator()(FloatPair& pair) {
+            values.push_back(pair[0]);
+            values.push_back(pair[1]);
+        }
+        void operator()(bool&) {}
+        void operator()(KEOFilterType::Enum&) {}
+        void operator()(KEOLimitationType::Enum&) {}
+    };
+    Collector collector;
+    ConfigFields::visit(config, collector);
+    return collector.values;
+}
+
+inline QByteArray bytesOf(const Config& config) {
+    return QByteArray(reinterpret_cast<const char*>(&config), sizeof config);
+}
+
+// Offsets of the bytes in which two images of the same record differ.
+inline std::vector<std::size_t> changedOffsets(const QByteArray& before, const Config& after) {
+    std::vector<std::size_t> offsets;
+    const QByteArray now = bytesOf(after);
+    for (int i = 0; i < now.size(); ++i) {
+        if (now[i] != before[i]) {
+            offsets.push_back(static_cast<std::size_t>(i));
+        }
+    }
+    return offsets;
+}
+
+// How a tree got to its records: by construction alone, or by a rebind after being built on
+// other records (which also takes the root's switch snapshot from the saved record).
+enum class Binding { Constructed, Rebound };
+
+// A configuration manager in miniature: the records and the model tree bound to them.
+struct BoundTree {
+    explicit BoundTree(const Config& values, Binding binding = Binding::Rebound)
+        : current(std::make_unique<Config>(values))
+        , saved(std::make_unique<Config>(values))
+        , paramSets(std::make_unique<ParamSetModel>()) {
+        if (binding == Binding::Constructed) {
+            root = std::make_unique<ConfigModel>(current.get(), saved.get(), paramSets.get());
+            return;
+        }
+        const Config other = zeroConfig();
+        root = std::make_unique<ConfigModel>(&placeholder, &other, paramSets.get());
+        root->rebind(current.get(), saved.get());
+    }
+
+    std::unique_ptr<Config> current;
+    std::unique_ptr<Config> saved;
+    std::unique_ptr<ParamSetModel> paramSets;
+    Config placeholder = zeroConfig(); // what a rebound tree was built on
+    std::unique_ptr<ConfigModel> root;
+};
+
+struct ModelNode {
+    QString path; // child property names from the root, joined by '/'
+    BaseModel* model;
+};
+
+inline bool isChildProperty(const QMetaProperty& property) {
+    return property.isConstant() && qstrcmp(property.typeName(), "QObject*") == 0;
+}
+
+// The root and every model below it, parents before children, children in property order.
+inline std::vector<ModelNode> modelsOf(BaseModel* root, const QString& path = QString()) {
+    std::vector<ModelNode> nodes{{path, root}};
+    const QMetaObject* meta = root->metaObject();
+    for (int i = 0; i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        if (!isChildProperty(property)) {
+            continue;
+        }
+        auto* child = qobject_cast<BaseModel*>(property.read(root).value<QObject*>());
+        const QString childPath =
+            path.isEmpty() ? QString(property.name()) : path + '/' + property.name();
+        for (ModelNode& node : modelsOf(child, childPath)) {
+            nodes.push_back(node);
+        }
+    }
+    return nodes;
+}
+
+struct PropertyNode {
+    QString path; // model path, then '.', then the property name
+    BaseModel* model;
+    QMetaProperty property;
+};
+
+// Every writable property of every model of the tree.
+inline std::vector<PropertyNode> writablePropertiesOf(BaseModel* root) {
+    std::vector<PropertyNode> properties;
+    for (const ModelNode& node : modelsOf(root)) {
+        const QMetaObject* meta = node.model->metaObject();
+        for (int i = 0; i < meta->propertyCount(); ++i) {
+            const QMetaProperty property = meta->property(i);
+            if (property.isWritable() && qstrcmp(property.name(), "objectName") != 0) {
+                properties.push_back({node.path + '.' + property.name(), node.model, property});
+            }
+        }
+    }
+    return properties;
+}
+
+inline bool isFloat(const PropertyNode& node) {
+    return qstrcmp(node.property.typeName(), "float") == 0;
+}
+inline bool isBool(const PropertyNode& node) {
+    return qstrcmp(node.property.typeName(), "bool") == 0;
+}
+
+inline float readFloat(const PropertyNode& node) {
+    return node.property.read(node.model).value<float>();
+}
+
+// Enumeration properties travel as their own meta-type; their storage is a 32-bit integer.
+inline int readInt(const PropertyNode& node) {
+    const QVariant value = node.property.read(node.model);
+    return *static_cast<const int*>(value.constData());
+}
+
+// Writes a value that differs from the shown one: +1 for floats (in shown units), the opposite
+// for switches, another valid type for enumerations.
+inline void writeDifferent(const PropertyNode& node) {
+    if (isFloat(node)) {
+        node.property.write(node.model, QVariant::fromValue(readFloat(node) + 1.0f));
+    } else if (isBool(node)) {
+        node.property.write(node.model, !node.property.read(node.model).toBool());
+    } else {
+        node.property.write(node.model, readInt(node) == 1 ? 2 : 1);
+    }
+}
+
+// Records the _keo_ and modifiedStateChanged signals of the objects it watches, in order.
+class SignalLog : public QObject {
+    Q_OBJECT
+
+public:
+    struct Entry {
+        const QObject* sender;
+        QByteArray signal;
+        bool operator==(const Entry& other) const {
+            return sender == other.sender && signal == other.signal;
+        }
+        friend std::ostream& operator<<(std::ostream& out, const Entry& entry) {
+            return out << entry.sender->metaObject()->className() << "@" << entry.sender
+                       << "::" << entry.signal.constData();
+        }
+    };
+
+    void watch(QObject* object) {
+        const QMetaObject* meta = object->metaObject();
+        const int slot = metaObject()->indexOfSlot("record()");
+        for (int i = 0; i < meta->methodCount(); ++i) {
+            const QMetaMethod method = meta->method(i);
+            if (method.methodType() == QMetaMethod::Signal &&
+                (method.name().startsWith("_keo_") || method.name() == "modifiedStateChanged")) {
+                QMetaObject::connect(object, i, this, slot);
+            }
+        }
+    }
+
+    void watchTree(BaseModel* root) {
+        for (const ModelNode& node : modelsOf(root)) {
+            watch(node.model);
+        }
+    }
+
+    int count(const QObject* sender, const QByteArray& signal) const {
+        int n = 0;
+        for (const Entry& entry : entries) {
+            n += entry.sender == sender && entry.signal == signal ? 1 : 0;
+        }
+        return n;
+    }
+
+    std::vector<Entry> entries;
+
+private slots:
+    void record() {
+        entries.push_back({sender(), sender()->metaObject()->method(senderSignalIndex()).name()});
+    }
+};
+
+} // namespace modeltest

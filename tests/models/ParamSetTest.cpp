@@ -1,0 +1,55 @@
+#include "ModelTestSupport.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ParamSetModel, SwitchTogglesAndEmitsOnlyOnChange) {
+    ParamSetModel paramSets;
+    QSignalSpy spy(&paramSets, &ParamSetModel::_keo_paramSetIndexChanged);
+    paramSets.switchParamSet();
+    EXPECT_EQ(paramSets.paramSetIndex(), KEOParamSet::Second);
+    paramSets.setParamSetIndex(KEOParamSet::Second);
+    EXPECT_EQ(spy.count(), 1);
+    paramSets.switchParamSet();
+    EXPECT_EQ(paramSets.paramSetIndex(), KEOParamSet::First);
+    EXPECT_EQ(spy.count(), 2);
+}
+
+// The switch must make every view re-read, yet it is not an edit: the record stays byte for byte.
+TEST(ParamSetModel, SwitchReannouncesEveryModelWithoutWritingTheRecord) {
+    modeltest::BoundTree tree(modeltest::distinctConfig(1.0f, 1.0f));
+    modeltest::SignalLog log;
+    log.watchTree(tree.root.get());
+    const QByteArray before = modeltest::bytesOf(*tree.current);
+
+    tree.paramSets->switchParamSet();
+
+    EXPECT_EQ(modeltest::bytesOf(*tree.current), before);
+    EXPECT_FALSE(tree.root->isModified());
+    for (const modeltest::ModelNode& node : modeltest::modelsOf(tree.root.get())) {
+        SCOPED_TRACE(node.path.toStdString());
+        const QMetaObject* meta = node.model->metaObject();
+        for (int i = 0; i < meta->propertyCount(); ++i) {
+            const QByteArray notify = meta->property(i).notifySignal().name();
+            if (notify.startsWith("_keo_")) {
+                EXPECT_EQ(log.count(node.model, notify), 1) << notify.constData();
+            }
+        }
+        EXPECT_GE(log.count(node.model, "modifiedStateChanged"), 1);
+    }
+}
+
+TEST(ParamSetModel, ModelsShowTheChosenMemberOfEveryPair) {
+    modeltest::BoundTree tree(modeltest::distinctConfig(1.0f, 1.0f));
+    FilterConfigModel* filter =
+        tree.root->mixerConfigModel()->yawToRollModel()->outputFilterModel();
+    const FilterConfig& block = tree.current->mixer.yawToRoll.outputFilter;
+    EXPECT_EQ(filter->cutoffFrequency(), block.cutoff[0]);
+    tree.paramSets->setParamSetIndex(KEOParamSet::Second);
+    EXPECT_EQ(filter->cutoffFrequency(), block.cutoff[1]);
+    EXPECT_EQ(filter->filterType(), block.type);
+}
+
+} // namespace
