@@ -338,6 +338,15 @@ TEST_F(ConfigManagerTest, ModelsStayOnLiveRecordsThroughLoadsAndChoices) {
     readEveryProperty(manager->configModel());
     EXPECT_FLOAT_EQ(lateralOutputCutoff(*manager), 2.2f);
 
+    // A failed load leaves nothing staged; choosing a cluster then must not empty the records.
+    writeBytes(temp.file("broken.cpp"), "KEO({ \"version\": 1 })KEO");
+    chooseOnOpen(*manager, temp.file("broken.cpp"));
+    EXPECT_FALSE(manager->loadFromUiEx());
+    EXPECT_FALSE(manager->setConfigFromUi(0));
+    EXPECT_FALSE(manager->setConfigFromUi(1));
+    EXPECT_EQ(readEveryProperty(manager->configModel()), propertyCount);
+    EXPECT_FLOAT_EQ(lateralOutputCutoff(*manager), 2.2f);
+
     chooseOnOpen(*manager, two);
     ASSERT_TRUE(manager->loadFromUiEx());
     ASSERT_TRUE(manager->setConfigFromUi(1));
