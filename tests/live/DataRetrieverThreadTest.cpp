@@ -1,0 +1,122 @@
+// The host delivers on a thread of its own while the GUI thread may tear the retriever down.
+// These tests are meant to run under ThreadSanitizer and AddressSanitizer as well.
+
+#include "FakeHost.h"
+#include "live/DataRetriever.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <future>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+using fakehost::DeliveringSource;
+using fakehost::destroyedCall;
+using fakehost::HostSetup;
+using fakehost::setReceiverCall;
+
+constexpr int rounds = 100;
+
+// Checks on the delivering thread that each step arrives whole and in order.
+class CheckingListener : public IKEOOutputDataRetriever {
+public:
+    void onOutputs(const KEOOutputRecord* first, const KEOOutputRecord* second,
+                   bool flag) override {
+        const std::uint64_t step = first->timestampUs();
+        if (second->timestampUs() != step || flag != (step % 2 == 1) ||
+            (m_count > 0 && step != m_lastStep + 1))
+            m_faults.fetch_add(1);
+        m_lastStep = step;
+        // Only the delivering thread writes; the test thread reads the count while it runs.
+        m_count.store(m_count.load(std::memory_order_relaxed) + 1, std::memory_order_release);
+    }
+
+    void waitForDeliveries(long count) const {
+        while (m_count.load(std::memory_order_acquire) < count)
+            std::this_thread::yield();
+    }
+    long count() const { return m_count.load(std::memory_order_acquire); }
+    // Read only once the deliveries have stopped.
+    std::uint64_t lastStep() const { return m_lastStep; }
+    int faults() const { return m_faults.load(); }
+
+private:
+    std::uint64_t m_lastStep = 0;
+    std::atomic<long> m_count{0};
+    std::atomic<int> m_faults{0};
+};
+
+// A tear-down that waits for a delivery which waits for it never returns; fail loudly instead of
+// hanging the test run. The bound only catches a hang; it does not measure anything.
+void runOrAbortOnHang(const std::function<void()>& work) {
+    auto done = std::async(std::launch::async, work);
+    if (done.wait_for(std::chrono::seconds(60)) == std::future_status::timeout) {
+        std::fputs("tear-down deadlocked with a delivery in progress\n", stderr);
+        std::abort();
+    }
+    done.get();
+}
+
+TEST(DataRetrieverThreads, DestructionDuringDeliveriesFinishesAndReleasesTheSourceOnce) {
+    for (int round = 0; round < rounds; ++round) {
+        HostSetup<DeliveringSource> host;
+        CheckingListener first;
+        CheckingListener second;
+        auto retriever = std::make_unique<DataRetriever>(std::move(host.source));
+        IKEOOutputDataRetriever* receiver = retriever.get();
+        retriever->addListener(&first);
+        retriever->addListener(&second);
+        second.waitForDeliveries(5);
+
+        runOrAbortOnHang([&] { retriever.reset(); });
+
+        const std::vector<fakehost::HostCall> expected{setReceiverCall(receiver),
+                                                       setReceiverCall(nullptr), destroyedCall()};
+        ASSERT_EQ(host.log->calls(), expected) << "round " << round;
+        EXPECT_EQ(first.faults(), 0);
+        EXPECT_EQ(second.faults(), 0);
+        // A delivery reaches both listeners or neither: the last step they saw is the same.
+        EXPECT_EQ(first.lastStep(), second.lastStep());
+    }
+}
+
+TEST(DataRetrieverThreads, HostNoticeDuringDeliveriesStopsThemBeforeDestruction) {
+    for (int round = 0; round < rounds; ++round) {
+        HostSetup<DeliveringSource> host;
+        CheckingListener listener;
+        DataRetriever retriever(std::move(host.source));
+        retriever.addListener(&listener);
+        listener.waitForDeliveries(5);
+
+        runOrAbortOnHang([&] { retriever.aboutToBeDestroyed(); });
+        const long deliveredBeforeNotice = listener.count();
+
+        // Once detached nothing is delivered any more, not even by a late call.
+        const KEOOutputRecord late{};
+        retriever.onOutputs(&late, &late, false);
+        EXPECT_EQ(listener.count(), deliveredBeforeNotice);
+        EXPECT_EQ(listener.faults(), 0);
+        ASSERT_EQ(host.log->calls().size(), 3u) << "round " << round;
+    }
+}
+
+TEST(DataRetrieverThreads, ConcurrentNoticesReleaseTheSourceOnce) {
+    for (int round = 0; round < rounds; ++round) {
+        HostSetup<DeliveringSource> host;
+        DataRetriever retriever(std::move(host.source));
+        std::thread other([&] { retriever.aboutToBeDestroyed(); });
+        retriever.aboutToBeDestroyed();
+        other.join();
+
+        const auto calls = host.log->calls();
+        ASSERT_EQ(calls.size(), 3u) << "round " << round;
+        EXPECT_EQ(calls[1], setReceiverCall(nullptr));
+        EXPECT_EQ(calls[2], destroyedCall());
+    }
+}
+
+} // namespace
