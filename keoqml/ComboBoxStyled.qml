@@ -1,0 +1,100 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "."
+
+ComboBox {
+    id: control
+
+    // The value of each entry, in the order of the names in model.
+    property var dataList: []
+    // The value to show: selects the last entry holding it; an unknown value changes nothing.
+    property var data
+
+    function selectData() {
+        var found = -1;
+        for (var i = 0; i < dataList.length; ++i) {
+            if (dataList[i] === data)
+                found = i;
+        }
+        if (found >= 0)
+            currentIndex = found;
+    }
+
+    onDataChanged: selectData()
+    Component.onCompleted: selectData()
+
+    delegate: ItemDelegate {
+        objectName: "comboEntry" + index
+        width: control.width
+        height: Style.controlHeight
+        highlighted: control.highlightedIndex === index
+
+        contentItem: TextStyled {
+            text: modelData
+            elide: Text.ElideRight
+            verticalAlignment: Text.AlignVCenter
+        }
+    }
+
+    indicator: Canvas {
+        id: arrow
+        x: control.width - width - 8 * qt_scale
+        y: control.topPadding + (control.availableHeight - height) / 2
+        width: 12 * qt_scale
+        height: 8 * qt_scale
+        contextType: "2d"
+
+        readonly property bool controlPressed: control.pressed
+        readonly property bool controlEnabled: control.enabled
+
+        onControlPressedChanged: requestPaint()
+        onControlEnabledChanged: requestPaint()
+
+        onPaint: {
+            var ctx = getContext("2d");
+            ctx.reset();
+            ctx.moveTo(0, 0);
+            ctx.lineTo(width, 0);
+            ctx.lineTo(width / 2, height);
+            ctx.closePath();
+            ctx.fillStyle = control.enabled ? "darkgrey" : Style.textColorDisabled;
+            ctx.fill();
+        }
+    }
+
+    contentItem: TextStyled {
+        leftPadding: 10 * qt_scale
+        rightPadding: control.indicator.width + control.spacing
+        text: control.displayText
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+    }
+
+    background: Rectangle {
+        implicitWidth: Style.styledControlImplicitWidth
+        implicitHeight: Style.controlHeight
+        border.color: Style.borderColor
+        border.width: 1
+        radius: Style.internalWindowRadius
+    }
+
+    popup: Popup {
+        y: control.height - 1
+        width: control.width
+        implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
+        padding: 1
+
+        contentItem: ListView {
+            clip: true
+            implicitHeight: contentHeight
+            model: control.popup.visible ? control.delegateModel : null
+            currentIndex: control.highlightedIndex
+
+            ScrollIndicator.vertical: ScrollIndicator {}
+        }
+
+        background: Rectangle {
+            border.color: Style.borderColor
+        }
+    }
+}

@@ -1,0 +1,72 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "."
+
+TextField {
+    id: control
+
+    property int decimals: 4
+    property real from: -100
+    property real to: 100
+    property real value: 0
+    property string toolTip: ""
+    // The separator shown to the user; the validator reads numbers in a locale that uses it.
+    readonly property string displaySeparator: cpp_qmlUtils.floatToString(0.5, 1).charAt(1)
+
+    signal valueModified(real value)
+
+    function format(number) {
+        return cpp_qmlUtils.floatToString(number, decimals);
+    }
+
+    function isCleared() {
+        return text === "" || text === "-";
+    }
+
+    selectByMouse: true
+    color: enabled ? Style.textColor : Style.textColorDisabled
+    font.pixelSize: Style.textStyledFontSize
+
+    validator: DoubleValidator {
+        bottom: Math.min(control.from, control.to)
+        top: Math.max(control.from, control.to)
+        decimals: control.decimals
+        notation: DoubleValidator.StandardNotation
+        locale: control.displaySeparator === "," ? "de_DE" : "en_US"
+    }
+
+    background: Rectangle {
+        implicitWidth: Style.styledControlImplicitWidth
+        implicitHeight: 25 * qt_scale
+        color: "transparent"
+        border.color: Style.borderColor
+        radius: Style.internalWindowRadius
+    }
+
+    Component.onCompleted: text = format(value)
+
+    onValueChanged: {
+        if (value === 0 && text === "")
+            return;
+        if (format(cpp_qmlUtils.stringToFloat(text)) !== format(value))
+            text = format(value);
+    }
+
+    onTextChanged: {
+        if (isCleared()) {
+            if (value !== 0)
+                valueModified(0);
+        } else if (cpp_qmlUtils.isStringFloat(text)) {
+            valueModified(Number(cpp_qmlUtils.stringToFloat(text).toFixed(decimals)));
+        }
+    }
+
+    onActiveFocusChanged: {
+        if (!activeFocus && isCleared())
+            text = format(0);
+    }
+
+    ToolTip.visible: hovered && toolTip !== ""
+    ToolTip.delay: 500
+    ToolTip.text: toolTip
+}

@@ -1,0 +1,7 @@
+#include "KeoQmlResources.h"
+
+#include <QtGlobal>
+
+void initKeoQmlResources() {
+    Q_INIT_RESOURCE(keoqml);
+}

@@ -1,0 +1,417 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import KEOParamSet 1.0
+import "."
+
+Rectangle {
+    id: root
+
+    readonly property real tabButtonWidth: 115 * qt_scale
+    readonly property real tabButtonHeight: 70 * qt_scale
+    readonly property real pageMargin: 16 * qt_scale
+    readonly property var configModel: cpp_configManager.configModel
+    readonly property var paramSetModel: cpp_configManager.paramSetModel
+    readonly property bool configLoaded: cpp_configManager.isConfigLoaded
+
+    property var tabs: [lateralPage, longitudinalPage, verticalPage, absolutePage, enhancerPage,
+        understeerPage, mixerPage, multiplexerPage, optionsPage, loadPage]
+    property var tabHeaders: [lateralButton, longitudinalButton, verticalButton, absoluteButton,
+        enhancerButton, understeerButton, mixerButton, multiplexerButton, optionsButton, null]
+    property int errorCounter: cpp_configManager.errorCounter
+    property int multiConfigTrigger: cpp_configManager.multiConfigTrigger
+    property string angleUnit: "deg"
+    property string angleRateUnit: "[deg/s]"
+    property bool loadingScript: false
+
+    function modifiedMark(model) {
+        return model && model.isModified ? "*" : "";
+    }
+
+    function setTab(page, header) {
+        if (page)
+            page.visible = true;
+        if (header)
+            header.checked = true;
+        for (var i = 0; i < tabs.length; ++i) {
+            if (tabs[i] !== page)
+                tabs[i].visible = false;
+            if (tabHeaders[i] && tabHeaders[i] !== header)
+                tabHeaders[i].checked = false;
+        }
+    }
+
+    function showLateralPage() {
+        setTab(lateralPage, lateralButton);
+    }
+
+    function loadConfigScript() {
+        loadingScript = true;
+        if (cpp_configManager.loadFromUiEx() && cpp_configManager.isConfigLoaded)
+            showLateralPage();
+        loadingScript = false;
+    }
+
+    function selectCluster(id) {
+        cpp_configManager.setConfigFromUi(id);
+        if (cpp_configManager.isConfigLoaded)
+            showLateralPage();
+    }
+
+    function saveIfModified() {
+        if (configLoaded && configModel.isModified)
+            cpp_configManager.saveFromUi();
+    }
+
+    objectName: "mainView"
+    enabled: !errorDialog.visible && !clusterDialog.visible
+
+    onErrorCounterChanged: errorDialog.open()
+    onMultiConfigTriggerChanged: clusterDialog.open()
+
+    Component.onCompleted: {
+        lateralPage.setupGraphNames("__lateral");
+        longitudinalPage.setupGraphNames("__longitudinal");
+        verticalPage.setupGraphNames("__vertical");
+        absolutePage.setupGraphNames("__absolute");
+        mixerPage.setupGraphNames("__mixer");
+        enhancerPage.setupGraphNames("__enhancer");
+        understeerPage.setupGraphNames("__understeer");
+        multiplexerPage.setupGraphNames("__multiplexer");
+        if (configLoaded)
+            showLateralPage();
+        else
+            setTab(loadPage, null);
+    }
+
+    Shortcut {
+        sequence: StandardKey.Save
+        onActivated: root.saveIfModified()
+    }
+
+    PathControllersManager {
+        id: pathControllersManager
+        objectName: "pathControllersManager"
+    }
+
+    Row {
+        id: tabRow
+        objectName: "tabRow"
+        spacing: 1 * qt_scale
+
+        TextButton {
+            id: lateralButton
+            objectName: "lateralTabButton"
+            width: root.tabButtonWidth
+            height: root.tabButtonHeight
+            text: qsTr("Lateral acceleration and roll rate")
+                  + root.modifiedMark(root.configModel.lateralConfigModel)
+            enabled: root.configLoaded
+            onClicked: root.setTab(lateralPage, lateralButton)
+        }
+
+        TextButton {
+            id: longitudinalButton
+            objectName: "longitudinalTabButton"
+            width: root.tabButtonWidth
+            height: root.tabButtonHeight
+            text: qsTr("Longitudinal acceleration and pitch rate")
+                  + root.modifiedMark(root.configModel.longitudinalConfigModel)
+            enabled: root.configLoaded
+            onClicked: root.setTab(longitudinalPage, longitudinalButton)
+        }
+
+        TextButton {
+            id: verticalButton
+            objectName: "verticalTabButton"
+            width: root.tabButtonWidth
+            height: root.tabButtonHeight
+            text: qsTr("Vertical acceleration and yaw rate")
+                  + root.modifiedMark(root.configModel.verticalConfigModel)
+            enabled: root.configLoaded
+            onClicked: root.setTab(verticalPage, verticalButton)
+        }
+
+        TextButton {
+            id: absoluteButton
+            objectName: "absoluteTabButton"
+            width: root.tabButtonWidth
+            height: root.tabButtonHeight
+            text: qsTr("Body\n roll and pitch")
+                  + root.modifiedMark(root.configModel.absolutePitchRollConfigModel)
+            enabled: root.configLoaded
+            onClicked: root.setTab(absolutePage, absoluteButton)
+        }
+
+        TextButton {
+            id: mixerButton
+            objectName: "mixerTabButton"
+            width: root.tabButtonWidth
+            height: root.tabButtonHeight
+            text: qsTr("DoF mixer") + root.modifiedMark(root.configModel.mixerConfigModel)
+            enabled: root.configLoaded
+            onClicked: root.setTab(mixerPage, mixerButton)
+        }
+
+        TextButton {
+            id: enhancerButton
+            objectName: "enhancerTabButton"
+            width: root.tabButtonWidth
+            height: root.tabButtonHeight
+            text: qsTr("Enhancer") + root.modifiedMark(root.configModel.enhancerConfigModel)
+            enabled: root.configLoaded
+            onClicked: root.setTab(enhancerPage, enhancerButton)
+        }
+
+        TextButton {
+            id: understeerButton
+            objectName: "understeerTabButton"
+            width: root.tabButtonWidth
+            height: root.tabButtonHeight
+            text: qsTr("Understeer")
+            enabled: root.configLoaded
+            onClicked: root.setTab(understeerPage, understeerButton)
+        }
+
+        TextButton {
+            id: multiplexerButton
+            objectName: "multiplexerTabButton"
+            width: root.tabButtonWidth
+            height: root.tabButtonHeight
+            text: qsTr("Multiplexer") + root.modifiedMark(root.configModel.multiplexerConfigModel)
+            enabled: root.configLoaded
+            onClicked: root.setTab(multiplexerPage, multiplexerButton)
+        }
+
+        TextButton {
+            id: optionsButton
+            objectName: "optionsTabButton"
+            width: root.tabButtonWidth
+            height: root.tabButtonHeight
+            text: qsTr("Options")
+            enabled: root.configLoaded
+            onClicked: root.setTab(optionsPage, optionsButton)
+        }
+
+        TextButton {
+            id: loadButton
+            objectName: "loadTabButton"
+            width: root.tabButtonWidth
+            height: root.tabButtonHeight
+            text: qsTr("Load")
+            visible: !cpp_configManager.attachedToScript
+            onClicked: root.loadConfigScript()
+        }
+
+        TextButton {
+            id: saveButton
+            objectName: "saveTabButton"
+            width: root.tabButtonWidth
+            height: root.tabButtonHeight
+            text: qsTr("Save") + root.modifiedMark(root.configModel)
+            enabled: root.configLoaded && root.configModel.isModified
+            onClicked: cpp_configManager.saveFromUi()
+        }
+    }
+
+    Rectangle {
+        id: paramSetArea
+        objectName: "paramSetArea"
+        anchors.left: tabRow.right
+        anchors.leftMargin: 8 * qt_scale
+        anchors.top: tabRow.top
+        width: 3 * root.tabButtonWidth
+        height: root.tabButtonHeight
+        color: "white"
+
+        Column {
+            anchors.left: parent.left
+            anchors.verticalCenter: parent.verticalCenter
+
+            RadioButtonStyled {
+                objectName: "paramSet1Radio"
+                text: qsTr("Param set #1")
+                enabled: root.configLoaded
+                checked: root.paramSetModel.paramSetIndex === KEOParamSet.First
+                onToggled: root.paramSetModel.paramSetIndex = KEOParamSet.First
+            }
+
+            RadioButtonStyled {
+                objectName: "paramSet2Radio"
+                text: qsTr("Param set #2")
+                enabled: root.configLoaded
+                checked: root.paramSetModel.paramSetIndex === KEOParamSet.Second
+                onToggled: root.paramSetModel.paramSetIndex = KEOParamSet.Second
+            }
+        }
+    }
+
+    Rectangle {
+        id: tabRowBorder
+        anchors.top: tabRow.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        height: 1 * qt_scale
+    }
+
+    PageFrame {
+        id: lateralPage
+        objectName: "lateralPage"
+        title: lateralButton.text
+        model: root.configModel.lateralConfigModel
+        pathControllersManager: pathControllersManager
+        anchors.centerIn: parent
+        anchors.verticalCenterOffset: tabRow.height / 2
+    }
+
+    PageFrame {
+        id: longitudinalPage
+        objectName: "longitudinalPage"
+        title: longitudinalButton.text
+        model: root.configModel.longitudinalConfigModel
+        pathControllersManager: pathControllersManager
+        anchors.centerIn: parent
+        anchors.verticalCenterOffset: tabRow.height / 2
+    }
+
+    PageFrame {
+        id: verticalPage
+        objectName: "verticalPage"
+        title: verticalButton.text
+        model: root.configModel.verticalConfigModel
+        pathControllersManager: pathControllersManager
+        anchors.centerIn: parent
+        anchors.verticalCenterOffset: tabRow.height / 2
+    }
+
+    PageFrame {
+        id: absolutePage
+        objectName: "absolutePage"
+        title: absoluteButton.text
+        model: root.configModel.absolutePitchRollConfigModel
+        pathControllersManager: pathControllersManager
+        workEnvelope: cpp_workEnvelope
+        anchors.centerIn: parent
+        anchors.verticalCenterOffset: tabRow.height / 2
+    }
+
+    PageFrame {
+        id: mixerPage
+        objectName: "mixerPage"
+        title: mixerButton.text
+        model: root.configModel.mixerConfigModel
+        pathControllersManager: pathControllersManager
+        workEnvelope: cpp_workEnvelope
+        anchors.top: tabRowBorder.bottom
+        anchors.bottom: parent.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.leftMargin: root.pageMargin
+        anchors.rightMargin: root.pageMargin
+    }
+
+    PageFrame {
+        id: enhancerPage
+        objectName: "enhancerPage"
+        title: enhancerButton.text
+        model: root.configModel.enhancerConfigModel
+        pathControllersManager: pathControllersManager
+        workEnvelope: cpp_workEnvelope
+        anchors.centerIn: parent
+        anchors.verticalCenterOffset: tabRow.height / 2
+    }
+
+    PageFrame {
+        id: understeerPage
+        objectName: "understeerPage"
+        title: understeerButton.text
+        model: root.configModel.understeerConfigModel
+        pathControllersManager: pathControllersManager
+        workEnvelope: cpp_workEnvelope
+        anchors.centerIn: parent
+        anchors.verticalCenterOffset: tabRow.height / 2
+    }
+
+    PageFrame {
+        id: multiplexerPage
+        objectName: "multiplexerPage"
+        title: multiplexerButton.text
+        model: root.configModel.multiplexerConfigModel
+        workEnvelope: cpp_workEnvelope
+        anchors.top: tabRowBorder.bottom
+        anchors.bottom: parent.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.leftMargin: root.pageMargin
+        anchors.rightMargin: root.pageMargin
+    }
+
+    PageFrame {
+        id: optionsPage
+        objectName: "optionsPage"
+        title: optionsButton.text
+        model: root.configModel
+        anchors.top: tabRowBorder.bottom
+        anchors.bottom: parent.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.margins: root.pageMargin
+    }
+
+    Item {
+        id: loadPage
+        objectName: "loadPage"
+        anchors.fill: parent
+
+        TextButton {
+            objectName: "loadPageButton"
+            anchors.centerIn: parent
+            width: 200 * qt_scale
+            height: 70 * qt_scale
+            defaultColor: Style.buttonHoveredColor
+            textColor: "white"
+            text: qsTr("Load script file...")
+            onClicked: root.loadConfigScript()
+        }
+    }
+
+    TextStyled {
+        id: clusterLabel
+        objectName: "clusterLabel"
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.rightMargin: 24 * qt_scale
+        anchors.bottomMargin: 8 * qt_scale
+        visible: root.configLoaded
+        font.bold: true
+        font.pixelSize: Style.textButtonFontSize
+        color: Style.textColor
+        text: qsTr("Cluster #") + (cpp_configManager.configModelId + 1)
+    }
+
+    DialogView {
+        id: errorDialog
+        objectName: "errorDialog"
+        parentItem: root
+        width: 450 * qt_scale
+        height: 150 * qt_scale
+        text: cpp_configManager.errorMessage
+        textSize: 14 * qt_scale
+        firstButtonVisible: false
+        secondButtonVisible: false
+        dismissButtonText: qsTr("OK")
+    }
+
+    DialogView {
+        id: clusterDialog
+        objectName: "clusterDialog"
+        parentItem: root
+        width: 450 * qt_scale
+        height: 150 * qt_scale
+        text: qsTr("Select cluster configuration to load:")
+        firstButtonText: qsTr("Cluster #1")
+        secondButtonText: qsTr("Cluster #2")
+        dismissButtonText: qsTr("Cancel")
+        onFirstButtonClicked: root.selectCluster(0)
+        onSecondButtonClicked: root.selectCluster(1)
+    }
+}

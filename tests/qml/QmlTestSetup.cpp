@@ -1,0 +1,103 @@
+#include "QmlTestSetup.h"
+
+#include "config/KeoEnums.h"
+#include "models/WorkEnvelopeModel.h"
+#include "script/ConfigManager.h"
+#include "ui/GValidator.h"
+#include "ui/QmlUtils.h"
+
+#include <QFile>
+#include <QMutex>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QtQml>
+#include <cstdio>
+
+namespace {
+
+QMutex warningsMutex;
+QStringList recordedWarnings;
+QtMessageHandler forwardedHandler = nullptr;
+
+void recordingHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        QmlTestSetup::recordWarning(text);
+    if (forwardedHandler)
+        forwardedHandler(type, context, text);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+} // namespace
+
+QmlTestSetup::QmlTestSetup() {
+    qmlRegisterUncreatableMetaObject(KEOFilterType::staticMetaObject, "KEOFilterType", 1, 0,
+                                     "KEOFilterType", QString());
+    qmlRegisterUncreatableMetaObject(KEOLimitationType::staticMetaObject, "KEOLimitationType", 1, 0,
+                                     "KEOLimitationType", QString());
+    qmlRegisterUncreatableMetaObject(KEOParamSet::staticMetaObject, "KEOParamSet", 1, 0,
+                                     "KEOParamSet", QString());
+    qmlRegisterType<GValidator>("GValidator", 1, 0, "GValidator");
+}
+
+QStringList QmlTestSetup::warnings() {
+    QMutexLocker lock(&warningsMutex);
+    return recordedWarnings;
+}
+
+void QmlTestSetup::recordWarning(const QString& text) {
+    QMutexLocker lock(&warningsMutex);
+    recordedWarnings.append(text);
+}
+
+void QmlTestSetup::installWarningRecorder() {
+    // The test framework installs its own handler once it starts logging; chaining to it each
+    // time a test file starts keeps warnings both logged and counted.
+    const QtMessageHandler previous = qInstallMessageHandler(recordingHandler);
+    if (previous != recordingHandler)
+        forwardedHandler = previous;
+}
+
+QString QmlTestSetup::copyExample(const QString& name) {
+    const QString target = m_scratch.filePath(QString("%1-%2").arg(++m_copies).arg(name));
+    QFile::copy(QStringLiteral(KEO_EXAMPLES_DIR "/") + name, target);
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+    return target;
+}
+
+QString QmlTestSetup::missingFile() const {
+    return m_scratch.filePath(QStringLiteral("does-not-exist.cpp"));
+}
+
+QString QmlTestSetup::readFile(const QString& path) const {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+QObject* QmlTestSetup::resetManager(const QString& path, bool attachedToScript) {
+    auto* manager = new ConfigManager(path.toStdU16String(), attachedToScript, m_engine);
+    manager->setOpenFileChooser([this](const QString&, const QString&) {
+        ++m_openFileRequests;
+        return m_nextOpenFile;
+    });
+    m_engine->rootContext()->setContextProperty(QStringLiteral("cpp_configManager"), manager);
+    return manager;
+}
+
+void QmlTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
+    installWarningRecorder();
+    m_engine = engine;
+    QObject::connect(engine, &QQmlEngine::warnings, engine, [](const QList<QQmlError>& errors) {
+        for (const QQmlError& error : errors)
+            recordWarning(error.toString());
+    });
+    QQmlContext* context = engine->rootContext();
+    context->setContextProperty(QStringLiteral("qt_scale"), 1.0);
+    context->setContextProperty(QStringLiteral("cpp_qmlUtils"), new QmlUtils(engine));
+    context->setContextProperty(QStringLiteral("cpp_workEnvelope"), new WorkEnvelopeModel(engine));
+    context->setContextProperty(QStringLiteral("cpp_graphsEnabled"), false);
+    context->setContextProperty(QStringLiteral("testSupport"), this);
+    resetManager(copyExample(QStringLiteral("two_clusters.cpp")), false);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class ConfigManager;
+class QQmlEngine;
+
+// Gives each test file's engine the objects the editor's host publishes, and lets the tests
+// replace the configuration manager, answer its file dialog and look at the files it wrote.
+class QmlTestSetup : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString nextOpenFile MEMBER m_nextOpenFile)
+    Q_PROPERTY(int openFileRequests READ openFileRequests)
+
+public:
+    QmlTestSetup();
+
+    int openFileRequests() const { return m_openFileRequests; }
+
+    // Every message of warning level or above seen so far.
+    static QStringList warnings();
+    static void recordWarning(const QString& text);
+    static void installWarningRecorder();
+
+    // A fresh copy of an example script in the scratch folder.
+    Q_INVOKABLE QString copyExample(const QString& name);
+    Q_INVOKABLE QString missingFile() const;
+    Q_INVOKABLE QString readFile(const QString& path) const;
+    // Publishes a new, unloaded manager on `path` as cpp_configManager and returns it.
+    Q_INVOKABLE QObject* resetManager(const QString& path, bool attachedToScript);
+
+public slots:
+    void qmlEngineAvailable(QQmlEngine* engine);
+
+private:
+    QTemporaryDir m_scratch;
+    QQmlEngine* m_engine = nullptr;
+    QString m_nextOpenFile;
+    int m_openFileRequests = 0;
+    int m_copies = 0;
+};

@@ -1,0 +1,163 @@
+import QtQuick 2.15
+import QtTest 1.15
+import GValidator 1.0
+import "qrc:/keoqml"
+
+Item {
+    id: scene
+    width: 300
+    height: 200
+
+    Component {
+        id: editComponent
+        FloatEdit {
+            objectName: "floatEdit"
+            value: 5
+        }
+    }
+
+    Component {
+        id: otherComponent
+        FloatEdit {
+            objectName: "otherEdit"
+            y: 100
+        }
+    }
+
+    Component {
+        id: gEditComponent
+        FloatEdit {
+            objectName: "gEdit"
+            validator: GValidator {
+                decimals: 2
+            }
+        }
+    }
+
+    Component {
+        id: spyComponent
+        SignalSpy {
+            signalName: "valueModified"
+        }
+    }
+
+    TestCase {
+        name: "FloatEdit"
+        when: windowShown
+
+        function shown(text) {
+            return text.replace(".", cpp_qmlUtils.floatToString(0.5, 1).charAt(1));
+        }
+
+        function createEdit() {
+            var edit = createTemporaryObject(editComponent, scene);
+            var spy = createTemporaryObject(spyComponent, scene, {target: edit});
+            return {edit: edit, spy: spy};
+        }
+
+        function test_showsValueWithDecimalsOnCompletion() {
+            var t = createEdit();
+            compare(t.edit.text, shown("5.0000"));
+            compare(t.spy.count, 0);
+        }
+
+        function test_minusOverValueEmitsZeroAndLeavingShowsZero() {
+            var t = createEdit();
+            var other = createTemporaryObject(otherComponent, scene);
+            t.edit.forceActiveFocus();
+            t.edit.selectAll();
+            keyClick(Qt.Key_Minus);
+            compare(t.edit.text, "-");
+            compare(t.spy.count, 1);
+            compare(t.spy.signalArguments[0][0], 0);
+            other.forceActiveFocus();
+            tryCompare(t.edit, "activeFocus", false);
+            compare(t.edit.text, shown("0.0000"));
+        }
+
+        function test_typedTextEmitsRoundedValue() {
+            var t = createEdit();
+            t.edit.forceActiveFocus();
+            t.edit.selectAll();
+            keyClick(Qt.Key_1);
+            keyClick(t.edit.displaySeparator);
+            keyClick(Qt.Key_2);
+            keyClick(Qt.Key_5);
+            compare(t.edit.text, shown("1.25"));
+            compare(t.spy.count, 4);
+            fuzzyCompare(t.spy.signalArguments[3][0], 1.25, 0.00001);
+        }
+
+        function test_roundsToDecimals() {
+            var t = createEdit();
+            t.edit.decimals = 2;
+            t.edit.text = shown("1.239");
+            compare(t.spy.count, 1);
+            fuzzyCompare(t.spy.signalArguments[0][0], 1.24, 0.00001);
+        }
+
+        function test_invalidTextEmitsNothing() {
+            var t = createEdit();
+            t.edit.text = "abc";
+            compare(t.spy.count, 0);
+            t.edit.text = "1" + t.edit.displaySeparator + "2" + t.edit.displaySeparator + "3";
+            compare(t.spy.count, 0);
+        }
+
+        function test_clearingEmitsZeroOnlyWhenValueIsNotZero() {
+            var t = createEdit();
+            t.edit.text = "";
+            compare(t.spy.count, 1);
+            compare(t.spy.signalArguments[0][0], 0);
+            t.edit.value = 0;
+            t.edit.text = "-";
+            compare(t.spy.count, 1);
+        }
+
+        function test_zeroValueKeepsEmptyText() {
+            var t = createEdit();
+            t.edit.text = "";
+            t.edit.value = 0;
+            compare(t.edit.text, "");
+        }
+
+        function test_valueChangeRewritesText() {
+            var t = createEdit();
+            t.edit.value = -2.5;
+            compare(t.edit.text, shown("-2.5000"));
+            t.edit.value = 0;
+            compare(t.edit.text, shown("0.0000"));
+        }
+
+        function test_equalValueKeepsTypedText() {
+            var t = createEdit();
+            t.edit.text = shown("5.0");
+            t.edit.value = 5.00001;
+            compare(t.edit.text, shown("5.0"));
+        }
+
+        function test_replacedValidatorKeepsWithinOneG() {
+            var edit = createTemporaryObject(gEditComponent, scene);
+            edit.forceActiveFocus();
+            edit.selectAll();
+            keyClick(Qt.Key_9);
+            keyClick(edit.displaySeparator);
+            keyClick(Qt.Key_8);
+            keyClick(Qt.Key_5);
+            compare(edit.text, shown("9.8"));
+            keyClick(Qt.Key_1);
+            compare(edit.text, shown("9.81"));
+            keyClick(Qt.Key_0);
+            compare(edit.text, shown("9.81"));
+        }
+
+        function test_validatorFollowsBounds() {
+            var t = createEdit();
+            t.edit.from = 10;
+            t.edit.to = -10;
+            compare(t.edit.validator.bottom, -10);
+            compare(t.edit.validator.top, 10);
+            compare(t.edit.validator.decimals, 4);
+        }
+    }
+}
