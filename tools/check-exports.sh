@@ -3,7 +3,7 @@
 # host entry points, undecorated.
 set -euo pipefail
 library=$1
-expected=${KEO_EXPECTED_EXPORTS:-"ContainsKEOScript"}
+expected=${KEO_EXPECTED_EXPORTS:-"ContainsKEOScript Create"}
 actual=$(nm -D --defined-only "$library" | awk '$2 ~ /^[TtWwDdBbRrVvi]$/ {print $3}' | sort | tr '\n' ' ' | sed 's/ $//')
 want=$(echo "$expected" | tr ' ' '\n' | sort | tr '\n' ' ' | sed 's/ $//')
 if [ "$actual" != "$want" ]; then

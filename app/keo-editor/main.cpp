@@ -1,0 +1,141 @@
+// keo-editor: a host application for the editor library. It owns the window, publishes the
+// display scale, keeps the graphs repainted and hands the library its host objects.
+#include "EditorOptions.h"
+#include "RepaintScheduler.h"
+
+#include <KEOUI64/KEOUI64.h>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QQmlContext>
+#include <QQuickView>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+#include <utility>
+
+namespace {
+
+// The display scale factors the editor's layout is designed for; other settings use 1.0.
+double screenScale(const QScreen* screen) {
+    static const int knownPercentages[] = {120, 125, 140, 150, 160, 175, 180, 200,
+                                           225, 250, 300, 350, 400, 450, 500};
+    const int percent =
+        qRound(screen->logicalDotsPerInch() / 96.0 * screen->devicePixelRatio() * 100.0);
+    for (const int known : knownPercentages)
+        if (percent == known)
+            return known / 100.0;
+    return 1.0;
+}
+
+QString bundledExample() {
+    const QString name = QStringLiteral("two_clusters.cpp");
+    QStringList candidates{QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/../share/KEOUI64/examples/") + name};
+#ifdef KEO_EXAMPLES_DIR
+    candidates << QStringLiteral(KEO_EXAMPLES_DIR "/") + name;
+#endif
+    for (const QString& candidate : candidates)
+        if (QFileInfo::exists(candidate))
+            return candidate;
+    return QString();
+}
+
+// A per-user copy of the bundled example, so that saving never writes into the installation or
+// the source tree. An existing copy is kept: it holds the user's last edits.
+QString userCopyOfExample() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString copy = folder + QStringLiteral("/two_clusters.cpp");
+    if (QFileInfo::exists(copy))
+        return copy;
+    const QString example = bundledExample();
+    if (example.isEmpty() || !QDir().mkpath(folder) || !QFile::copy(example, copy))
+        return QString();
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                    QFile::ReadOther);
+    return copy;
+}
+
+// Ctrl+Shift+F freezes and thaws every graph.
+class FreezeShortcut : public QObject {
+public:
+    explicit FreezeShortcut(JVX::GraphWidgetRepainter& repainter)
+        : m_repainter(repainter) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_F &&
+                key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)) {
+                m_repainter.toggleFreeze();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    JVX::GraphWidgetRepainter& m_repainter;
+};
+
+// Saves a picture of the window once it has shown its first frames, then quits. Frames are
+// announced from the render thread, so several may be queued before the first is seen here.
+void grabOnceRendered(QQuickView& view, const QString& path) {
+    auto scheduled = std::make_shared<bool>(false);
+    QObject::connect(&view, &QQuickWindow::frameSwapped, &view, [&view, path, scheduled] {
+        if (std::exchange(*scheduled, true))
+            return;
+        QTimer::singleShot(700, &view, [&view, path] {
+            const bool saved = view.grabWindow().save(path);
+            std::fprintf(saved ? stdout : stderr, "%s %s\n",
+                         saved ? "Screenshot written to" : "Could not write",
+                         qUtf8Printable(QFileInfo(path).absoluteFilePath()));
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("KEO"));
+    QCoreApplication::setApplicationName(QStringLiteral("keo-editor"));
+
+    QString message;
+    const std::optional<EditorOptions> options =
+        parseEditorOptions(QCoreApplication::arguments().mid(1), message);
+    if (!options) {
+        const bool help = message.startsWith(QStringLiteral("Usage"));
+        std::fprintf(help ? stdout : stderr, "%s\n", qUtf8Printable(message));
+        return help ? 0 : 2;
+    }
+    const QString script =
+        options->scriptPath.isEmpty() ? userCopyOfExample() : options->scriptPath;
+
+    // The host objects outlive the view, which owns the editor.
+    DestructionNotifier destructionNotifier;
+    JVX::GraphWidgetRepainter repainter;
+    RepaintScheduler scheduler(repainter);
+    FreezeShortcut freezeShortcut(repainter);
+    QQuickView view;
+    view.installEventFilter(&freezeShortcut);
+    view.rootContext()->setContextProperty(
+        QStringLiteral("qt_scale"), options->scale.value_or(screenScale(app.primaryScreen())));
+    if (!options->screenshotPath.isEmpty())
+        grabOnceRendered(view, options->screenshotPath);
+
+    const int code = Create(&view, script, options->attached, &destructionNotifier, &repainter,
+                            nullptr, options->envelopes.data());
+    if (code != 0 && code != 5) {
+        std::fprintf(stderr, "keo-editor: cannot open %s (result %d)\n", qUtf8Printable(script),
+                     code);
+        return 1;
+    }
+    return app.exec();
+}

@@ -1,0 +1,63 @@
+// Time from the host's call of Create to the first frame of the main view on screen, with the
+// two-cluster example loaded. Run it under a real display (xvfb-run -a) to include rendering.
+#include "KEOUI64/KEOUI64.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QQmlContext>
+#include <QQuickView>
+#include <QStandardPaths>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+
+namespace {
+
+std::filesystem::path scratchCopyOfExample() {
+    std::string folder = (std::filesystem::temp_directory_path() / "keo-bench-XXXXXX").string();
+    if (!::mkdtemp(folder.data()))
+        throw std::runtime_error("cannot create a temporary folder");
+    const auto copy = std::filesystem::path(folder) / "two_clusters.cpp";
+    std::filesystem::copy_file(std::filesystem::path(KEO_EXAMPLES_DIR) / "two_clusters.cpp", copy);
+    return copy;
+}
+
+void BM_CreateToFirstFrame(benchmark::State& state) {
+    const auto script = scratchCopyOfExample();
+    const WorkEnvelopeLimits envelopes[2] = {{0.4f, 0.4f, 0.45f, 0.2f, 0.25f, 0.25f, 1},
+                                             {0.5f, 0.5f, 0.55f, 0.25f, 0.3f, 0.3f, 1}};
+    DestructionNotifier notifier;
+    JVX::GraphWidgetRepainter repainter;
+    for (auto _ : state) {
+        QQuickView view;
+        view.rootContext()->setContextProperty(QStringLiteral("qt_scale"), 1.0);
+        QEventLoop firstFrame;
+        QObject::connect(&view, &QQuickWindow::frameSwapped, &firstFrame, &QEventLoop::quit);
+        QTimer::singleShot(10000, &firstFrame, &QEventLoop::quit);
+
+        QElapsedTimer clock;
+        clock.start();
+        const int code = Create(&view, QString::fromStdString(script.string()), false, &notifier,
+                                &repainter, nullptr, envelopes);
+        firstFrame.exec();
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+        if (code != 0)
+            state.SkipWithError("the example did not load");
+    }
+    std::filesystem::remove_all(script.parent_path());
+}
+BENCHMARK(BM_CreateToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+// Everything a host application needs to use the editor library.
+#include "DestructionNotifier.h"
+#include "Exports.h"
+#include "GraphWidgetRepainter.h"
+#include "HostOutputSource.h"
+#include "IAboutToBeDestroyedNotificationReceiver.h"
+#include "IKEOOutputDataRetriever.h"
+#include "IRepaintable.h"
+#include "OutputRecord.h"
+#include "WorkEnvelopeLimits.h"

@@ -1,0 +1,158 @@
+#include "Editor.h"
+
+#include "KEOUI64/DestructionNotifier.h"
+#include "KEOUI64/HostOutputSource.h"
+#include "KEOUI64/WorkEnvelopeLimits.h"
+#include "KeoQmlResources.h"
+#include "QmlTypes.h"
+#include "WindowDecoration.h"
+#include "live/DataRetriever.h"
+#include "models/ConfigModel.h"
+#include "models/WorkEnvelopeModel.h"
+#include "script/ConfigManager.h"
+#include "ui/QmlUtils.h"
+
+#include <QGuiApplication>
+#include <QQmlContext>
+#include <QQmlError>
+#include <QQuickView>
+#include <QScreen>
+#include <array>
+
+namespace {
+
+constexpr int noView = 6;
+const QSize minimumSizeAtScaleOne(1420, 840);
+const Qt::WindowFlags editorWindowFlags = Qt::Window | Qt::WindowTitleHint |
+                                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+
+using WorkEnvelopes = std::array<WorkEnvelopeLimits, 2>;
+
+WorkEnvelopes copyOf(const WorkEnvelopeLimits* envelopes) {
+    WorkEnvelopes copy{};
+    if (envelopes)
+        copy = {envelopes[0], envelopes[1]};
+    return copy;
+}
+
+// The objects of one editor; all are children of the view and die with it.
+struct EditorObjects {
+    DataRetriever* retriever;
+    ConfigManager* manager;
+    WorkEnvelopeModel* workEnvelope;
+};
+
+EditorObjects createObjects(EditorArguments& arguments) {
+    QQuickView* view = arguments.view;
+    auto* retriever = new DataRetriever(std::move(arguments.outputSource), view);
+    auto* manager =
+        new ConfigManager(arguments.scriptPath.toStdU16String(), arguments.attachedToScript, view);
+    auto* workEnvelope = new WorkEnvelopeModel(view);
+    return {retriever, manager, workEnvelope};
+}
+
+void connectObjects(QQuickView* view, const EditorObjects& objects,
+                    const WorkEnvelopes& envelopes) {
+    ConfigManager* manager = objects.manager;
+    WorkEnvelopeModel* workEnvelope = objects.workEnvelope;
+    QObject::connect(manager, &ConfigManager::configIdChanged, manager,
+                     [workEnvelope, envelopes](int id) {
+                         // The envelope always follows the selected cluster.
+                         if (id == 0 || id == 1)
+                             workEnvelope->setEnvelope(envelopes[id], true);
+                     });
+    const auto updateTitle = [view, manager] {
+        updateWindowTitle(view, manager);
+    };
+    QObject::connect(manager, &ConfigManager::configFilePathChanged, manager, updateTitle);
+    QObject::connect(manager->configModel(), &BaseModel::modifiedStateChanged, manager,
+                     updateTitle);
+}
+
+// The host tells the retriever before its output source goes. The notifier outlives the view, so
+// the retriever leaves it again when the view destroys it. Without a notifier there is nobody to
+// tell, and the retriever still detaches itself when it goes.
+void registerWithNotifier(DestructionNotifier* notifier, DataRetriever* retriever) {
+    if (!notifier)
+        return;
+    JVX::IAboutToBeDestroyedNotificationReceiver* receiver = retriever;
+    notifier->addReceiver(receiver);
+    QObject::connect(retriever, &QObject::destroyed,
+                     [notifier, receiver] { notifier->removeReceiver(receiver); });
+}
+
+void publishContextProperties(QQuickView* view, const EditorObjects& objects, bool graphsEnabled) {
+    QQmlContext* context = view->rootContext();
+    context->setContextProperty(QStringLiteral("cpp_configManager"), objects.manager);
+    context->setContextProperty(QStringLiteral("cpp_workEnvelope"), objects.workEnvelope);
+    context->setContextProperty(QStringLiteral("cpp_qmlUtils"), new QmlUtils(view));
+    context->setContextProperty(QStringLiteral("cpp_graphsEnabled"), graphsEnabled);
+}
+
+// Never smaller than the editor's layout needs at the display scale the host published.
+void applyMinimumSize(QQuickView* view) {
+    const float scale = view->rootContext()->contextProperty(QStringLiteral("qt_scale")).toFloat();
+    const QSize minimum = minimumSizeAtScaleOne * qreal(scale);
+    view->setMinimumSize(minimum);
+    if (view->width() < minimum.width() || view->height() < minimum.height())
+        view->resize(minimum);
+}
+
+void centreAndShow(QQuickView* view) {
+    view->create();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QMargins frame = view->frameMargins();
+    const QRect client =
+        QRect(QPoint(0, 0), view->size())
+            .adjusted(0, 0, -(frame.left() + frame.right()), -(frame.top() + frame.bottom()));
+    view->setPosition(screen.center() - client.center());
+    if (view->windowState() & Qt::WindowMaximized)
+        view->showMaximized();
+    else
+        view->show();
+    view->requestActivate();
+}
+
+void logQmlErrors(const QQuickView* view) {
+    for (const QQmlError& error : view->errors())
+        qCritical().noquote() << error.toString();
+}
+
+} // namespace
+
+// The icon lives in this library's own resources; a static library has to register them.
+static void initPluginResources() {
+    Q_INIT_RESOURCE(plugin);
+}
+
+std::int32_t createEditor(EditorArguments arguments) {
+    QQuickView* view = arguments.view;
+    if (!view)
+        return noView; // the output source goes with the arguments
+    initKeoQmlResources();
+    initPluginResources();
+    registerQmlTypesOnce();
+
+    const bool graphsEnabled = arguments.outputSource != nullptr;
+    const WorkEnvelopes envelopes = copyOf(arguments.workEnvelopes);
+    const EditorObjects objects = createObjects(arguments);
+    connectObjects(view, objects, envelopes);
+
+    const ScriptResult load = objects.manager->load();
+    if (load.code != Success && load.code != NoScriptPath)
+        return load.code;
+    updateWindowTitle(view, objects.manager);
+
+    registerWithNotifier(arguments.destructionNotifier, objects.retriever);
+    view->setIcon(multiSizeIcon(QStringLiteral(":/KeoIcon")));
+    publishContextProperties(view, objects, graphsEnabled);
+    // The root follows the window before it exists, so the host's window size is kept.
+    view->setResizeMode(QQuickView::SizeRootObjectToView);
+    view->setSource(QUrl(QStringLiteral("qrc:/keoqml/MainView.qml")));
+    view->setFlags(editorWindowFlags);
+    applyMinimumSize(view);
+    centreAndShow(view);
+    logQmlErrors(view);
+    return load.code;
+}

@@ -1,0 +1,27 @@
+#include "QmlTypes.h"
+
+#include "config/KeoEnums.h"
+#include "ui/GValidator.h"
+
+#include <QtQml>
+
+namespace {
+
+bool typesRegistered = false;
+
+template <class Gadget> void registerEnumerationHolder(const char* name) {
+    qmlRegisterUncreatableMetaObject(Gadget::staticMetaObject, name, 1, 0, name, QString());
+}
+
+} // namespace
+
+bool registerQmlTypesOnce() {
+    if (typesRegistered)
+        return false;
+    registerEnumerationHolder<KEOFilterType>("KEOFilterType");
+    registerEnumerationHolder<KEOLimitationType>("KEOLimitationType");
+    registerEnumerationHolder<KEOParamSet>("KEOParamSet");
+    qmlRegisterType<GValidator>("GValidator", 1, 0, "GValidator");
+    typesRegistered = true;
+    return true;
+}

@@ -1,0 +1,222 @@
+// Building the editor in a host's view: result codes, what is shown, sizes, the window title,
+// the host objects' ownership, and a start-up free of QML warnings.
+#include "Editor.h"
+#include "KEOUI64/KEOUI64.h"
+#include "QmlTypes.h"
+#include "WindowDecoration.h"
+#include "models/ConfigModel.h"
+#include "models/UndersteerConfigModel.h"
+#include "models/WorkEnvelopeModel.h"
+#include "script/ConfigManager.h"
+#include "support/GuiTestMessages.h"
+#include "support/TempDir.h"
+
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickView>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// Counts what the editor does with the host's output source.
+struct SourceLog {
+    int destroyed = 0;
+    std::vector<IKEOOutputDataRetriever*> receivers;
+};
+
+class FakeOutputSource : public HostOutputSource {
+public:
+    explicit FakeOutputSource(SourceLog& log)
+        : m_log(log) {}
+    ~FakeOutputSource() override { ++m_log.destroyed; }
+    void setReceiver(IKEOOutputDataRetriever* receiver) override {
+        m_log.receivers.push_back(receiver);
+    }
+
+private:
+    SourceLog& m_log;
+};
+
+const WorkEnvelopeLimits envelopes[2] = {{0.5f, 0.4f, 0.3f, 0.2f, 0.25f, 0.3f, 7},
+                                         {0.6f, 0.5f, 0.4f, 0.3f, 0.35f, 0.4f, 9}};
+
+class CreateTest : public ::testing::Test {
+protected:
+    void SetUp() override { GuiTestMessages::instance().take(); }
+
+    std::unique_ptr<QQuickView> makeView(double scale = 1.0) {
+        auto view = std::make_unique<QQuickView>();
+        view->rootContext()->setContextProperty(QStringLiteral("qt_scale"), scale);
+        return view;
+    }
+
+    int create(QQuickView* view, const QString& path, HostOutputSource* source = nullptr,
+               bool attached = false) {
+        return Create(view, path, attached, &notifier, &repainter, source, envelopes);
+    }
+
+    QString copyOfExample(const std::string& name) {
+        const auto copy = temp.file(name);
+        std::filesystem::copy_file(examplePath(name), copy);
+        return QString::fromStdString(copy.string());
+    }
+
+    static ConfigManager* managerOf(const QQuickView& view) {
+        return view.findChild<ConfigManager*>();
+    }
+
+    TempDir temp;
+    DestructionNotifier notifier;
+    JVX::GraphWidgetRepainter repainter;
+};
+
+TEST_F(CreateTest, NullViewDestroysTheSourceOnce) {
+    SourceLog log;
+    EXPECT_EQ(create(nullptr, copyOfExample("one_cluster.cpp"), new FakeOutputSource(log)), 6);
+    EXPECT_EQ(log.destroyed, 1);
+    EXPECT_TRUE(log.receivers.empty());
+    EXPECT_EQ(create(nullptr, QString()), 6);
+}
+
+TEST_F(CreateTest, EmptyPathShowsTheLoadPage) {
+    auto view = makeView();
+    EXPECT_EQ(create(view.get(), QString()), 5);
+    EXPECT_TRUE(view->isVisible());
+    ASSERT_NE(view->rootObject(), nullptr);
+    EXPECT_FALSE(managerOf(*view)->isConfigLoaded());
+    EXPECT_EQ(view->title(), "KEO Editor");
+    EXPECT_TRUE(GuiTestMessages::instance().take().isEmpty());
+}
+
+TEST_F(CreateTest, MissingFileShowsNoWindow) {
+    auto view = makeView();
+    EXPECT_EQ(create(view.get(), QString::fromStdString(temp.file("missing.cpp").string())), 2);
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_TRUE(view->source().isEmpty());
+    ASSERT_NE(managerOf(*view), nullptr);
+    EXPECT_EQ(managerOf(*view)->errorCounter(), 1);
+}
+
+TEST_F(CreateTest, TwoClustersWaitForTheChoiceAndTheTitleFollows) {
+    auto view = makeView();
+    const QString path = copyOfExample("two_clusters.cpp");
+    EXPECT_EQ(create(view.get(), path), 0);
+    ConfigManager* manager = managerOf(*view);
+    EXPECT_FALSE(manager->isConfigLoaded());
+    EXPECT_EQ(manager->multiConfigTrigger(), 1);
+    EXPECT_EQ(view->title(), "KEO Editor - " + path + " [Cluster #1]");
+
+    ASSERT_TRUE(manager->setConfigFromUi(1));
+    EXPECT_EQ(view->title(), "KEO Editor - " + path + " [Cluster #2]");
+    auto* workEnvelope = view->findChild<WorkEnvelopeModel*>();
+    EXPECT_FLOAT_EQ(workEnvelope->roll(), 0.6f * 57.295776f);
+
+    auto* understeer = manager->configModel()->understeerConfigModel();
+    understeer->setToRollEnabled(!understeer->toRollEnabled());
+    EXPECT_EQ(view->title(), "KEO Editor - " + path + " [Cluster #2]*");
+    manager->saveFromUi();
+    EXPECT_EQ(view->title(), "KEO Editor - " + path + " [Cluster #2]");
+    EXPECT_TRUE(GuiTestMessages::instance().take().isEmpty());
+}
+
+TEST_F(CreateTest, OneClusterSelectsTheFirstEnvelope) {
+    auto view = makeView();
+    EXPECT_EQ(create(view.get(), copyOfExample("one_cluster.cpp")), 0);
+    EXPECT_TRUE(managerOf(*view)->isConfigLoaded());
+    auto* workEnvelope = view->findChild<WorkEnvelopeModel*>();
+    EXPECT_FLOAT_EQ(workEnvelope->surge(), 0.3f);
+    EXPECT_FLOAT_EQ(workEnvelope->pitch(), 0.4f * 57.295776f);
+}
+
+TEST_F(CreateTest, MinimumSizeFollowsTheScale) {
+    struct Case {
+        double scale;
+        QSize minimum;
+    };
+    for (const Case& c :
+         {Case{1.5, {2130, 1260}}, Case{1.25, {1775, 1050}}, Case{1.0, {1420, 840}}}) {
+        auto view = makeView(c.scale);
+        view->resize(200, 3000);
+        ASSERT_EQ(create(view.get(), QString()), 5);
+        EXPECT_EQ(view->minimumSize(), c.minimum) << c.scale;
+        EXPECT_EQ(view->size(), c.minimum) << c.scale;
+    }
+    auto large = makeView(1.0);
+    large->resize(1600, 1000);
+    ASSERT_EQ(create(large.get(), QString()), 5);
+    EXPECT_EQ(large->size(), QSize(1600, 1000));
+}
+
+TEST_F(CreateTest, OutputSourceLivesAsLongAsTheView) {
+    SourceLog log;
+    auto view = makeView();
+    ASSERT_EQ(create(view.get(), QString(), new FakeOutputSource(log)), 5);
+    EXPECT_TRUE(view->rootContext()->contextProperty(QStringLiteral("cpp_graphsEnabled")).toBool());
+    ASSERT_EQ(log.receivers.size(), 1u);
+    EXPECT_NE(log.receivers[0], nullptr);
+    EXPECT_EQ(log.destroyed, 0);
+    view.reset();
+    EXPECT_EQ(log.destroyed, 1);
+    ASSERT_EQ(log.receivers.size(), 2u);
+    EXPECT_EQ(log.receivers[1], nullptr);
+
+    auto withoutSource = makeView();
+    ASSERT_EQ(create(withoutSource.get(), QString()), 5);
+    EXPECT_FALSE(withoutSource->rootContext()
+                     ->contextProperty(QStringLiteral("cpp_graphsEnabled"))
+                     .toBool());
+}
+
+TEST_F(CreateTest, DestructionNotifierKnowsTheRetrieverOnlyWhileItLives) {
+    SourceLog log;
+    auto view = makeView();
+    ASSERT_EQ(create(view.get(), QString(), new FakeOutputSource(log)), 5);
+    // The host announces that its source goes: the editor lets go of it at once.
+    notifier.notifyAboutToBeDestroyed();
+    EXPECT_EQ(log.destroyed, 1);
+    view.reset();
+    EXPECT_EQ(log.destroyed, 1);
+
+    auto second = makeView();
+    ASSERT_EQ(create(second.get(), QString(), new FakeOutputSource(log)), 5);
+    second.reset();
+    notifier.notifyAboutToBeDestroyed(); // must not reach the destroyed editor
+    EXPECT_EQ(log.destroyed, 2);
+}
+
+TEST_F(CreateTest, NullDestructionNotifierIsSkipped) {
+    auto view = makeView();
+    EXPECT_EQ(Create(view.get(), QString(), false, nullptr, nullptr, nullptr, nullptr), 5);
+    EXPECT_TRUE(view->isVisible());
+}
+
+TEST_F(CreateTest, TypesAreRegisteredOnceAndWorkForEveryView) {
+    auto first = makeView();
+    ASSERT_EQ(create(first.get(), QString()), 5);
+    EXPECT_FALSE(registerQmlTypesOnce());
+    auto second = makeView();
+    ASSERT_EQ(create(second.get(), copyOfExample("one_cluster.cpp")), 0);
+    EXPECT_NE(second->rootObject(), nullptr);
+    EXPECT_TRUE(second->errors().isEmpty());
+}
+
+TEST_F(CreateTest, WindowCarriesTheIconInEverySize) {
+    auto view = makeView();
+    ASSERT_EQ(create(view.get(), QString()), 5);
+    const QList<QSize> sizes = view->icon().availableSizes();
+    for (const int side : {16, 24, 32, 48, 64, 128, 256})
+        EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
+    EXPECT_EQ(view->flags(), Qt::WindowFlags(0x800F001));
+}
+
+TEST_F(CreateTest, AttachedEditorPublishesTheFlag) {
+    auto view = makeView();
+    ASSERT_EQ(create(view.get(), copyOfExample("one_cluster.cpp"), nullptr, true), 0);
+    EXPECT_TRUE(managerOf(*view)->attachedToScript());
+    EXPECT_EQ(
+        view->rootContext()->contextProperty(QStringLiteral("cpp_configManager")).value<QObject*>(),
+        managerOf(*view));
+}
+
+} // namespace
