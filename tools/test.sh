@@ -15,10 +15,14 @@ cmake --build "$build" -j"$jobs"
 
 if [ "${KEO_SANITIZERS:-1}" != 0 ]; then
     sanitized="$build-sanitized"
+    # Test discovery runs the test programs while building, so the options apply to both steps.
+    export ASAN_OPTIONS=detect_leaks=1
+    export LSAN_OPTIONS="suppressions=$root/tools/lsan-suppressions.txt:print_suppressions=0"
+    export UBSAN_OPTIONS=print_stacktrace=1
     cmake -S "$root" -B "$sanitized" -DCMAKE_BUILD_TYPE=Debug -DKEO_SANITIZE=address,undefined \
         -DKEO_BUILD_BENCH=OFF >/dev/null
     cmake --build "$sanitized" -j"$jobs"
     # The 4 GiB read is covered by the first stage; under the sanitizers it only costs time.
-    (cd "$sanitized" && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j"$jobs" \
+    (cd "$sanitized" && ctest --output-on-failure -j"$jobs" \
         -E FilesBeyondFourGibibytes)
 fi
