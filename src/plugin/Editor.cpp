@@ -9,6 +9,7 @@
 #include "live/DataRetriever.h"
 #include "models/ConfigModel.h"
 #include "models/WorkEnvelopeModel.h"
+#include "platform/ScreenScale.h"
 #include "script/ConfigManager.h"
 #include "ui/QmlUtils.h"
 
@@ -17,7 +18,9 @@
 #include <QQmlError>
 #include <QQuickView>
 #include <QScreen>
+#include <QThread>
 #include <array>
+#include <atomic>
 
 namespace {
 
@@ -114,6 +117,18 @@ void centreAndShow(QQuickView* view) {
     view->requestActivate();
 }
 
+// The primary screen's scale setting for the graphs' pens and fonts. Screens may only be asked on
+// the GUI thread; other threads get the last answer.
+int primaryScreenScalePercentage() {
+    static std::atomic<int> lastPercentage{100};
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && QThread::currentThread() == QCoreApplication::instance()->thread())
+        lastPercentage.store(
+            qRound(screen->logicalDotsPerInch() / 96.0 * screen->devicePixelRatio() * 100.0),
+            std::memory_order_relaxed);
+    return lastPercentage.load(std::memory_order_relaxed);
+}
+
 void logQmlErrors(const QQuickView* view) {
     for (const QQmlError& error : view->errors())
         qCritical().noquote() << error.toString();
@@ -133,6 +148,7 @@ std::int32_t createEditor(EditorArguments arguments) {
     initKeoQmlResources();
     initPluginResources();
     registerQmlTypesOnce();
+    setScalePercentageProvider(&primaryScreenScalePercentage);
 
     const bool graphsEnabled = arguments.outputSource != nullptr;
     const WorkEnvelopes envelopes = copyOf(arguments.workEnvelopes);

@@ -7,6 +7,7 @@
 #include "models/ConfigModel.h"
 #include "models/UndersteerConfigModel.h"
 #include "models/WorkEnvelopeModel.h"
+#include "platform/ScreenScale.h"
 #include "script/ConfigManager.h"
 #include "support/GuiTestMessages.h"
 #include "support/TempDir.h"
@@ -199,6 +200,16 @@ TEST_F(CreateTest, TypesAreRegisteredOnceAndWorkForEveryView) {
     ASSERT_EQ(create(second.get(), copyOfExample("one_cluster.cpp")), 0);
     EXPECT_NE(second->rootObject(), nullptr);
     EXPECT_TRUE(second->errors().isEmpty());
+}
+
+TEST_F(CreateTest, GraphsTakeTheScaleFromTheScreen) {
+    auto view = makeView();
+    ASSERT_EQ(create(view.get(), QString()), 5);
+    const ScalePercentageProvider installed = setScalePercentageProvider(nullptr);
+    EXPECT_NE(installed, nullptr);
+    EXPECT_NE(installed, &environmentScalePercentage);
+    EXPECT_GE(installed(), 100);
+    setScalePercentageProvider(installed);
 }
 
 TEST_F(CreateTest, WindowCarriesTheIconInEverySize) {
