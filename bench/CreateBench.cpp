@@ -1,5 +1,6 @@
 // Time from the host's call of Create to the first frame of the main view on screen, with the
 // two-cluster example loaded. Run it under a real display (xvfb-run -a) to include rendering.
+#include "BenchSupport.h"
 #include "KEOUI64/KEOUI64.h"
 
 #include <QApplication>
@@ -16,17 +17,8 @@
 
 namespace {
 
-std::filesystem::path scratchCopyOfExample() {
-    std::string folder = (std::filesystem::temp_directory_path() / "keo-bench-XXXXXX").string();
-    if (!::mkdtemp(folder.data()))
-        throw std::runtime_error("cannot create a temporary folder");
-    const auto copy = std::filesystem::path(folder) / "two_clusters.cpp";
-    std::filesystem::copy_file(std::filesystem::path(KEO_EXAMPLES_DIR) / "two_clusters.cpp", copy);
-    return copy;
-}
-
 void BM_CreateToFirstFrame(benchmark::State& state) {
-    const auto script = scratchCopyOfExample();
+    const auto script = scratchCopyOfExample("two_clusters.cpp");
     const WorkEnvelopeLimits envelopes[2] = {{0.4f, 0.4f, 0.45f, 0.2f, 0.25f, 0.25f, 1},
                                              {0.5f, 0.5f, 0.55f, 0.25f, 0.3f, 0.3f, 1}};
     DestructionNotifier notifier;

@@ -1,5 +1,6 @@
 // The editor's own costs on top of the file layer: a parameter-set switch re-announces every
 // property of every model; a load-select-save cycle is what opening a file and pressing Ctrl+S do.
+#include "BenchSupport.h"
 #include "models/ConfigModel.h"
 #include "models/ParamSetModel.h"
 #include "script/ConfigManager.h"
@@ -14,15 +15,6 @@ namespace {
 const std::filesystem::path twoClusterExample =
     std::filesystem::path(KEO_EXAMPLES_DIR) / "two_clusters.cpp";
 
-std::filesystem::path scratchCopyOfExample() {
-    std::string folder = (std::filesystem::temp_directory_path() / "keo-bench-XXXXXX").string();
-    if (!::mkdtemp(folder.data()))
-        throw std::runtime_error("cannot create a temporary folder");
-    const std::filesystem::path copy = std::filesystem::path(folder) / "two_clusters.cpp";
-    std::filesystem::copy_file(twoClusterExample, copy);
-    return copy;
-}
-
 void BM_SwitchParamSet(benchmark::State& state) {
     ConfigManager manager(twoClusterExample.u16string(), true);
     manager.load();
@@ -34,7 +26,7 @@ void BM_SwitchParamSet(benchmark::State& state) {
 BENCHMARK(BM_SwitchParamSet)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadSelectSaveCycle(benchmark::State& state) {
-    const std::filesystem::path copy = scratchCopyOfExample();
+    const std::filesystem::path copy = scratchCopyOfExample("two_clusters.cpp");
     ConfigManager manager(copy.u16string(), true);
     for (auto _ : state) {
         manager.loadFromUi();

@@ -1,4 +1,5 @@
 // Loading and saving the two-cluster example, as the editor does on start and on Ctrl+S.
+#include "BenchSupport.h"
 #include "script/ScriptFile.h"
 
 #include <benchmark/benchmark.h>
@@ -23,11 +24,7 @@ void BM_LoadTwoClusterExample(benchmark::State& state) {
 BENCHMARK(BM_LoadTwoClusterExample)->Unit(benchmark::kMicrosecond);
 
 void BM_SaveTwoClusterExampleIntoCopy(benchmark::State& state) {
-    std::string folder = (std::filesystem::temp_directory_path() / "keo-bench-XXXXXX").string();
-    if (!::mkdtemp(folder.data()))
-        throw std::runtime_error("cannot create a temporary folder");
-    const std::filesystem::path copy = std::filesystem::path(folder) / "two_clusters.cpp";
-    std::filesystem::copy_file(twoClusterExample, copy);
+    const std::filesystem::path copy = scratchCopyOfExample("two_clusters.cpp");
     ConfigMap configs;
     if (!loadScript(copy.u16string(), configs).ok())
         state.SkipWithError("the example does not load");
@@ -36,7 +33,7 @@ void BM_SaveTwoClusterExampleIntoCopy(benchmark::State& state) {
         if (!result.ok())
             state.SkipWithError(result.message);
     }
-    std::filesystem::remove_all(folder);
+    std::filesystem::remove_all(copy.parent_path());
 }
 BENCHMARK(BM_SaveTwoClusterExampleIntoCopy)->Unit(benchmark::kMicrosecond);
 

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+// A copy of a bundled example in a fresh temporary folder, so benchmarks that save never write
+// into the repository. Remove the folder (the copy's parent) when done.
+inline std::filesystem::path scratchCopyOfExample(const std::string& name) {
+    std::string folder = (std::filesystem::temp_directory_path() / "keo-bench-XXXXXX").string();
+    if (!::mkdtemp(folder.data()))
+        throw std::runtime_error("cannot create a temporary folder");
+    const auto copy = std::filesystem::path(folder) / name;
+    std::filesystem::copy_file(std::filesystem::path(KEO_EXAMPLES_DIR) / name, copy);
+    return copy;
+}
