@@ -1,6 +1,7 @@
 #include "QmlTypes.h"
 
 #include "config/KeoEnums.h"
+#include "graph/QuickGraphView.h"
 #include "ui/GValidator.h"
 
 #include <QtQml>
@@ -22,6 +23,7 @@ bool registerQmlTypesOnce() {
     registerEnumerationHolder<KEOLimitationType>("KEOLimitationType");
     registerEnumerationHolder<KEOParamSet>("KEOParamSet");
     qmlRegisterType<GValidator>("GValidator", 1, 0, "GValidator");
+    qmlRegisterType<JVX::QuickGraphView>("JVX_QuickGraphView", 1, 0, "JVX_QuickGraphView");
     typesRegistered = true;
     return true;
 }

@@ -1,0 +1,453 @@
+// An empty range (the first step, any constant signal) once turned y into 0/0 and drew garbage;
+// the flat-line tests below guard that, and every text is checked through a recording device.
+#include "graph/GraphDrawing.h"
+
+#include "graph/GraphSource.h"
+
+#include <QImage>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QTextItem>
+#include <atomic>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <random>
+#include <thread>
+
+namespace {
+
+using JVX::GraphPaintRequest;
+using JVX::GraphSource;
+
+constexpr int Width = 510; // 5 + 50 steps of 10 pixels + 5
+constexpr int Height = 200;
+
+// A paint device that keeps the texts and line segments it is given, with the pen of each.
+class RecordingEngine : public QPaintEngine {
+public:
+    RecordingEngine()
+        : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState& state) override {
+        if (state.state() & QPaintEngine::DirtyPen)
+            m_pen = state.pen();
+    }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    // Runs of one line (split at font or script changes) are joined: one entry per line.
+    void drawTextItem(const QPointF& position, const QTextItem& item) override {
+        const bool continues = position.y() == m_lastBaseline && qAbs(position.x() - m_lastEnd) < 1;
+        if (!texts.isEmpty() && continues)
+            texts.last() += item.text();
+        else
+            texts << item.text();
+        m_lastBaseline = position.y();
+        m_lastEnd = position.x() + item.width();
+    }
+    void drawLines(const QLineF* lines, int count) override {
+        for (int i = 0; i < count; ++i)
+            this->lines.push_back({lines[i].toLine(), m_pen});
+    }
+    void drawLines(const QLine* lines, int count) override {
+        for (int i = 0; i < count; ++i)
+            this->lines.push_back({lines[i], m_pen});
+    }
+    Type type() const override { return QPaintEngine::User; }
+
+    QStringList texts;
+    std::vector<std::pair<QLine, QPen>> lines;
+
+private:
+    QPen m_pen;
+    qreal m_lastBaseline = -1e9;
+    qreal m_lastEnd = -1e9;
+};
+
+class RecordingDevice : public QPaintDevice {
+public:
+    QPaintEngine* paintEngine() const override { return &engine; }
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth:
+            return Width;
+        case PdmHeight:
+            return Height;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return 1 * QPaintDevice::devicePixelRatioFScale();
+        default:
+            return 1000;
+        }
+    }
+    mutable RecordingEngine engine;
+};
+
+GraphPaintRequest request(bool details = false) {
+    GraphPaintRequest r;
+    r.background = QBrush(Qt::white);
+    r.width = Width;
+    r.height = Height;
+    r.showDetails = details;
+    return r;
+}
+
+QImage render(GraphSource& source, const GraphPaintRequest& r) {
+    QImage image(r.width, r.height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    JVX::paintGraph(source, painter, r);
+    return image;
+}
+
+RecordingEngine& record(GraphSource& source, const GraphPaintRequest& r, RecordingDevice& device) {
+    QPainter painter(&device);
+    JVX::paintGraph(source, painter, r);
+    return device.engine;
+}
+
+std::vector<int> rowsWithColor(const QImage& image, QColor color) {
+    std::vector<int> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) == color) {
+                rows.push_back(y);
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+int countColor(const QImage& image, QColor color) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == color;
+    return count;
+}
+
+void fill(GraphSource& source, const std::vector<float>& values) {
+    std::uint64_t time = 1000;
+    for (float value : values) {
+        source.addSamples(1, &value, false, time);
+        time += 10;
+    }
+}
+
+class GraphDrawing : public ::testing::Test {
+protected:
+    void SetUp() override { source.setMaxOnScreen(50); }
+    GraphSource source;
+};
+
+TEST_F(GraphDrawing, EmptyGraphDrawsOnlyTheMiddleLine) {
+    const QImage image = render(source, request());
+    EXPECT_EQ(rowsWithColor(image, Qt::black), std::vector<int>{Height / 2});
+    EXPECT_EQ(countColor(image, Qt::black), Width - 10 + 1);
+    EXPECT_EQ(countColor(image, Qt::white), Width * Height - (Width - 9));
+}
+
+TEST_F(GraphDrawing, EmptyGraphDetailsAndHoverShowZeroRangeAndNoData) {
+    GraphPaintRequest r = request(true);
+    r.hovering = true;
+    r.hoverPoint = QPoint(100, 80);
+    RecordingDevice device;
+    const RecordingEngine& engine = record(source, r, device);
+    EXPECT_EQ(engine.texts.count("0.0000"), 2);
+    EXPECT_TRUE(engine.texts.contains("50/0 ms"));
+    EXPECT_TRUE(engine.texts.contains("0 ms"));
+    EXPECT_TRUE(engine.texts.contains("No data"));
+}
+
+TEST_F(GraphDrawing, ConstantSignalIsAFlatLineAtMidHeight) {
+    source.setAutoRangeDownscale(true);
+    fill(source, {2.0f});
+    const QImage image = render(source, request());
+    EXPECT_EQ(source.rangeMin(), 2.0f);
+    EXPECT_EQ(source.rangeMax(), 2.0f);
+    const int middle = (Height - 4) / 2 + 2;
+    // Width 2 with a square cap covers the row above the line's row too.
+    EXPECT_EQ(rowsWithColor(image, Qt::blue), (std::vector<int>{middle - 1, middle}));
+}
+
+TEST_F(GraphDrawing, RangeOnlyGrowsUntilDownscaleIsOn) {
+    fill(source, {1.0f});
+    render(source, request());
+    EXPECT_EQ(source.rangeMin(), 0.0f);
+    EXPECT_EQ(source.rangeMax(), 1.0f);
+    fill(source, {3.0f});
+    render(source, request());
+    EXPECT_EQ(source.rangeMax(), 3.0f);
+    fill(source, std::vector<float>(50, 2.0f));
+    render(source, request());
+    EXPECT_EQ(source.rangeMin(), 0.0f);
+    EXPECT_EQ(source.rangeMax(), 3.0f);
+    source.setAutoRangeDownscale(true);
+    fill(source, {1.5f});
+    render(source, request());
+    EXPECT_EQ(source.rangeMin(), 1.5f);
+    EXPECT_EQ(source.rangeMax(), 2.0f);
+}
+
+TEST_F(GraphDrawing, SymmetricalScaleMirrorsOnlyARangeAcrossZero) {
+    source.setAutoRangeDownscale(true);
+    fill(source, {-1.0f, 3.0f});
+    render(source, request());
+    EXPECT_EQ(source.rangeMin(), -3.0f);
+    EXPECT_EQ(source.rangeMax(), 3.0f);
+    fill(source, std::vector<float>(50, 1.0f));
+    fill(source, {3.0f});
+    render(source, request());
+    EXPECT_EQ(source.rangeMin(), 1.0f);
+    EXPECT_EQ(source.rangeMax(), 3.0f);
+    source.setSymmetricalScale(false);
+    fill(source, {-1.0f});
+    render(source, request());
+    EXPECT_EQ(source.rangeMin(), -1.0f);
+    EXPECT_EQ(source.rangeMax(), 3.0f);
+}
+
+TEST_F(GraphDrawing, YLimitBoundsTheRangeAndLinesLeaveTheRectangle) {
+    source.setYLimit(2.0f);
+    fill(source, {-5.0f, 5.0f, -5.0f});
+    RecordingDevice device;
+    const RecordingEngine& engine = record(source, request(), device);
+    EXPECT_EQ(source.rangeMin(), -2.0f);
+    EXPECT_EQ(source.rangeMax(), 2.0f);
+    int lowest = 0;
+    for (const auto& [line, pen] : engine.lines)
+        lowest = std::max({lowest, line.y1(), line.y2()});
+    EXPECT_GT(lowest, Height);
+}
+
+TEST_F(GraphDrawing, ZeroLineSitsAtZero) {
+    source.setVisibility({false});
+    fill(source, {-1.0f, 3.0f});
+    source.setVisibility({true});
+    render(source, request()); // range -3..3
+    source.setVisibility({false});
+    const QImage image = render(source, request());
+    // y(0) = (1 - 3 / 6) * 196 = 98, drawn 2 pixels down.
+    EXPECT_EQ(rowsWithColor(image, Qt::black), std::vector<int>{100});
+    EXPECT_EQ(countColor(image, Qt::blue), 0);
+}
+
+TEST_F(GraphDrawing, HiddenSeriesLeaveTheRememberedRangeWidenedToZero) {
+    fill(source, {4.0f, 6.0f});
+    source.setVisibility({false});
+    source.setAutoRangeDownscale(true);
+    render(source, request());
+    EXPECT_EQ(source.rangeMin(), 0.0f);
+    EXPECT_EQ(source.rangeMax(), 0.0f);
+}
+
+TEST_F(GraphDrawing, NonFiniteSamplesNeitherSpoilTheRangeNorBreakTheDrawing) {
+    source.setAutoRangeDownscale(true);
+    fill(source, {1.0f, NAN, 3.0f, INFINITY, -INFINITY, 2.0f});
+    const QImage image = render(source, request(true));
+    EXPECT_EQ(source.rangeMin(), 1.0f);
+    EXPECT_EQ(source.rangeMax(), 3.0f);
+    EXPECT_GT(countColor(image, Qt::blue), 0);
+}
+
+TEST_F(GraphDrawing, HoverTextsReadEverySeriesWithCaptions) {
+    source.setCaption("Input", 0);
+    for (int i = 0; i < 50; ++i)
+        source.addSamples(2, std::array<float, 2>{float(i), float(-i)}.data(), false, 1000 + i);
+    GraphPaintRequest r = request();
+    r.hovering = true;
+    r.hoverPoint = QPoint(5 + 10 * 20 + 3, 150); // sample 20
+    RecordingDevice device;
+    const RecordingEngine& engine = record(source, r, device);
+    EXPECT_EQ(engine.texts, QStringList({"(Blue) Input = 20.0000", "Green = -20.0000"}));
+}
+
+TEST_F(GraphDrawing, HiddenFirstSeriesDropsItsHoverText) {
+    for (int i = 0; i < 50; ++i)
+        source.addSamples(2, std::array<float, 2>{float(i), 1.0f}.data(), false, 1000 + i);
+    source.setVisibility({false, true});
+    GraphPaintRequest r = request();
+    r.hovering = true;
+    r.hoverPoint = QPoint(400, 150); // right half: text right of nothing, left of the cursor
+    RecordingDevice device;
+    const RecordingEngine& engine = record(source, r, device);
+    EXPECT_EQ(engine.texts, QStringList({"Green = 1.0000"}));
+}
+
+TEST_F(GraphDrawing, HoverLeftOfTheGraphSaysNoDataAndRightOfItSaysNothing) {
+    fill(source, std::vector<float>(50, 1.0f));
+    GraphPaintRequest r = request();
+    r.hovering = true;
+    r.hoverPoint = QPoint(-6, 150); // (-6 - 5) / 10 truncates to -1
+    RecordingDevice left;
+    EXPECT_EQ(record(source, r, left).texts, QStringList({"No data"}));
+    r.hoverPoint = QPoint(Width - 6, 150); // sample 49, past the last segment
+    RecordingDevice right;
+    EXPECT_TRUE(record(source, r, right).texts.isEmpty());
+}
+
+TEST_F(GraphDrawing, NewestValuesAndTimingAppearInTheDetails) {
+    source.addSamples(2, std::array<float, 2>{1.25f, -2.5f}.data(), false, 1000);
+    source.addSamples(2, std::array<float, 2>{1.5f, -3.0f}.data(), false, 1040);
+    RecordingDevice device;
+    const RecordingEngine& engine = record(source, request(true), device);
+    EXPECT_TRUE(engine.texts.contains("1.5000"));
+    EXPECT_TRUE(engine.texts.contains("-3.0000"));
+    EXPECT_TRUE(engine.texts.contains("50/40 ms"));
+    EXPECT_TRUE(engine.texts.contains("40 ms"));
+    EXPECT_TRUE(engine.texts.contains("3.0000")); // hi, made symmetrical
+}
+
+class Measurement : public GraphDrawing {
+protected:
+    // Series 0 rises by 1 per step of 10 ms; series 1 stays at 5.
+    void SetUp() override {
+        GraphDrawing::SetUp();
+        for (int i = 0; i < 50; ++i)
+            source.addSamples(2, std::array<float, 2>{float(i), 5.0f}.data(), false, 1000 + 10 * i);
+    }
+    QStringList measure(int pressSample, int hoverSample) {
+        GraphPaintRequest r = request();
+        r.hovering = true;
+        r.pressed = true;
+        r.pressPoint = QPoint(5 + 10 * pressSample + 1, 100);
+        r.hoverPoint = QPoint(5 + 10 * hoverSample + 1, 150);
+        RecordingDevice device;
+        return record(source, r, device).texts;
+    }
+};
+
+TEST_F(Measurement, ShowsDifferenceAndSlopeEitherWay) {
+    const QStringList expected{"Blue Δ=20.0000 / 200 [ms] => V=0.1000 Δ/ms",
+                               "Green Δ=0.0000 / 200 [ms] => V=0.0000 Δ/ms"};
+    EXPECT_EQ(measure(10, 30), expected);
+    EXPECT_EQ(measure(30, 10), expected);
+}
+
+TEST_F(Measurement, ZeroTimeDifferenceHasNoSlope) {
+    EXPECT_EQ(measure(12, 12), QStringList({"Blue Δ=0.0000 / 0 [ms]", "Green Δ=0.0000 / 0 [ms]"}));
+}
+
+TEST_F(Measurement, LabelsCarryCaptions) {
+    source.setCaption("Output", 1);
+    EXPECT_EQ(measure(0, 1).value(1), "(Green) Output Δ=0.0000 / 10 [ms] => V=0.0000 Δ/ms");
+}
+
+TEST(GraphLegend, LabelsAndColors) {
+    EXPECT_EQ(JVX::seriesLabel(0, {}), "Blue");
+    EXPECT_EQ(JVX::seriesLabel(1, {"In", "Out"}), "(Green) Out");
+    EXPECT_EQ(JVX::seriesLabel(12, {"In"}), "Black");
+    EXPECT_EQ(JVX::seriesColor(2), QColor("#dddddd"));
+    EXPECT_EQ(JVX::seriesColor(9), QColor("#bad80a"));
+    EXPECT_EQ(JVX::seriesColor(10), QColor(Qt::black));
+}
+
+std::vector<QLine> barsOf(const RecordingEngine& engine) {
+    std::vector<QLine> bars;
+    for (const auto& [line, pen] : engine.lines)
+        if (pen.width() == 4)
+            bars.push_back(line);
+    return bars;
+}
+
+// Without a constant part the bars once divided 0 by 0.
+TEST_F(GraphDrawing, SpectrumBarsOfAZeroSignalAreFlat) {
+    source.setFftEnabled(true);
+    for (int n = 0; n < 64; ++n) {
+        const float value = 0.0f;
+        source.addSamples(1, &value, false, 1000 + n);
+    }
+    ASSERT_EQ(source.spectrum().coefficients[0], 0.0f);
+    RecordingDevice device;
+    const auto bars = barsOf(record(source, request(true), device));
+    ASSERT_EQ(bars.size(), 32u);
+    for (const QLine& bar : bars) {
+        EXPECT_EQ(bar.y1(), Height - 25);
+        EXPECT_EQ(bar.y2(), Height - 25);
+    }
+}
+
+TEST_F(GraphDrawing, SpectrumBarsOfAnOffsetSignalRise) {
+    source.setFftEnabled(true);
+    for (int n = 0; n < 64; ++n) {
+        const float value = 1.0f + std::sin(2.0f * float(M_PI) * 5 * n / 64);
+        source.addSamples(1, &value, false, 1000 + n);
+    }
+    RecordingDevice device;
+    const auto bars = barsOf(record(source, request(true), device));
+    ASSERT_EQ(bars.size(), 32u);
+    EXPECT_EQ(bars[0].y2(), Height - 25 - Height / 8); // |c0| / (4 |c0|) * h / 2
+    EXPECT_LT(bars[5].y2(), bars[0].y1());
+    EXPECT_LE(bars[20].y1() - bars[20].y2(), 1);
+}
+
+TEST(GraphDrawingReduction, ReducedPictureMatchesTheFullDrawing) {
+    GraphSource source;
+    source.setMaxOnScreen(4000);
+    std::mt19937 generator(3);
+    std::normal_distribution<float> step(0.0f, 1.0f);
+    std::array<float, 7> values{};
+    for (int i = 0; i < 4000; ++i) {
+        for (float& value : values)
+            value += step(generator);
+        source.addSamples(7, values.data(), false, 1000 + i);
+    }
+    for (const QSize size : {QSize(400, 200), QSize(1600, 800)}) {
+        GraphPaintRequest r = request(true);
+        r.width = size.width();
+        r.height = size.height();
+        r.reduceToPixelColumns = false;
+        const QImage full = render(source, r);
+        r.reduceToPixelColumns = true;
+        const QImage reduced = render(source, r);
+        int differing = 0;
+        for (int y = 0; y < full.height(); ++y)
+            for (int x = 0; x < full.width(); ++x)
+                differing += full.pixel(x, y) != reduced.pixel(x, y);
+        EXPECT_EQ(differing, 0) << size.width() << " x " << size.height();
+    }
+}
+
+// Run under ThreadSanitizer: delivery on one thread, option changes and painting on another.
+TEST(GraphDrawingThreads, DeliveryWhileTheGuiChangesOptionsAndPaints) {
+    GraphSource source;
+    std::atomic<bool> done{false};
+    std::thread delivery([&] {
+        for (int i = 0; i < 3000; ++i) {
+            const std::array<float, 2> values{std::sin(i * 0.1f), float(i % 7)};
+            source.addSamples(i % 3 == 0 ? 1 : 2, values.data(), false, 0);
+        }
+        done = true;
+    });
+    QImage image(300, 150, QImage::Format_RGB32);
+    int paints = 0;
+    for (int i = 0; !done || paints < 10; ++i, ++paints) {
+        source.setFftEnabled(i % 2 == 0);
+        source.setFrozen(i % 5 == 4);
+        source.setFilterStrength(1 + i % 3);
+        source.setConversion(i % 9);
+        source.setYLimit(i % 4 == 0 ? 0.0f : 5.0f);
+        source.setMaxOnScreen(i % 2 ? 50 : 200);
+        QPainter painter(&image);
+        GraphPaintRequest r = request(true);
+        r.width = 300;
+        r.height = 150;
+        r.hovering = true;
+        r.hoverPoint = QPoint(100, 50);
+        JVX::paintGraph(source, painter, r);
+    }
+    delivery.join();
+    source.setFrozen(false);
+    EXPECT_GT(source.channelCount(), 0u);
+    EXPECT_GE(paints, 10);
+}
+
+} // namespace

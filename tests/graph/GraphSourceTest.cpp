@@ -1,0 +1,383 @@
+#include "graph/GraphSource.h"
+
+#include "graph/FixedFFT.h"
+#include "graph/GraphConversion.h"
+#include "graph/IGraphSourceWidget.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+using JVX::GraphSource;
+
+void addValue(GraphSource& source, float value, std::uint64_t timestamp) {
+    source.addSamples(1, &value, false, timestamp);
+}
+
+void addValues(GraphSource& source, std::initializer_list<float> values, std::uint64_t timestamp) {
+    source.addSamples(static_cast<std::uint32_t>(values.size()), values.begin(), false, timestamp);
+}
+
+float newestValue(const GraphSource& source, std::uint32_t channel) {
+    return source.sample(channel, source.sampleCount() - 1).value;
+}
+
+class FakeWidget : public JVX::IGraphSourceWidget {
+public:
+    void setNeedsRepaint(bool needsRepaint) override { dirty = needsRepaint; }
+    bool needsRepaint() const override { return dirty; }
+    bool isShownOnScreen() const override { return shown; }
+    void repaintNow() override {
+        ++repaints;
+        dirty = false;
+    }
+
+    bool dirty = false;
+    bool shown = true;
+    int repaints = 0;
+};
+
+TEST(GraphSource, FirstStepFillsTheWholeRingWithTheFirstValue) {
+    GraphSource source;
+    addValues(source, {2.5f, -1.0f}, 1000);
+    ASSERT_EQ(source.channelCount(), 2u);
+    ASSERT_EQ(source.sampleCount(), 200u);
+    for (std::uint32_t i = 0; i < 200; ++i) {
+        EXPECT_EQ(source.sample(0, i), (JVX::Sample{2.5f, 1000}));
+        EXPECT_EQ(source.sample(1, i), (JVX::Sample{-1.0f, 1000}));
+    }
+}
+
+TEST(GraphSource, LateSeriesStartAsLongAsTheOthers) {
+    GraphSource source;
+    source.setMaxOnScreen(50);
+    addValue(source, 1.0f, 10);
+    addValues(source, {1.0f, 7.0f}, 20);
+    EXPECT_EQ(source.sampleCount(), 50u);
+    EXPECT_EQ(source.sample(1, 0), (JVX::Sample{0.0f, 20}));
+    EXPECT_EQ(source.sample(1, 48), (JVX::Sample{0.0f, 20}));
+    EXPECT_EQ(source.sample(1, 49), (JVX::Sample{7.0f, 20}));
+}
+
+TEST(GraphSource, MissingSeriesRepeatTheirNewestSampleWithItsTimestamp) {
+    GraphSource source;
+    source.setMaxOnScreen(50);
+    addValues(source, {1.0f, 2.0f, 3.0f}, 10);
+    addValue(source, 4.0f, 20);
+    EXPECT_EQ(source.sample(0, 49), (JVX::Sample{4.0f, 20}));
+    EXPECT_EQ(source.sample(1, 49), (JVX::Sample{2.0f, 10}));
+    EXPECT_EQ(source.sample(2, 49), (JVX::Sample{3.0f, 10}));
+}
+
+TEST(GraphSource, FilterStrengthOneStoresTheValueUnchanged) {
+    GraphSource source;
+    addValue(source, 3.0f, 10);
+    addValue(source, -7.25f, 20);
+    EXPECT_FLOAT_EQ(newestValue(source, 0), -7.25f);
+}
+
+TEST(GraphSource, FilterStrengthTenMovesOneTenthOfTheWay) {
+    GraphSource source;
+    source.setFilterStrength(10);
+    addValue(source, 10.0f, 10);
+    // From the empty ring's 0 one tenth of the way to 10.
+    EXPECT_FLOAT_EQ(newestValue(source, 0), 1.0f);
+    EXPECT_FLOAT_EQ(source.sample(0, 0).value, 1.0f);
+    addValue(source, 10.0f, 20);
+    EXPECT_FLOAT_EQ(newestValue(source, 0), 1.9f);
+    addValue(source, -10.0f, 30);
+    EXPECT_FLOAT_EQ(newestValue(source, 0), (-10.0f - 1.9f) / 10.0f + 1.9f);
+}
+
+TEST(GraphSource, FilterStrengthOneKeepsSmallValuesExactly) {
+    GraphSource source;
+    addValue(source, 1.0f, 10);
+    // (1e-8 - 1) + 1 would round to 0.
+    addValue(source, 1e-8f, 20);
+    EXPECT_EQ(newestValue(source, 0), 1e-8f);
+}
+
+TEST(GraphSource, FilterRecoversFromANonFiniteValue) {
+    GraphSource source;
+    source.setFilterStrength(10);
+    addValue(source, NAN, 10);
+    addValue(source, 5.0f, 20);
+    EXPECT_EQ(newestValue(source, 0), 5.0f);
+    addValue(source, 15.0f, 30);
+    EXPECT_EQ(newestValue(source, 0), 6.0f);
+}
+
+TEST(GraphSource, FilterStrengthBelowOneDoesNotDivideByZero) {
+    GraphSource source;
+    source.setFilterStrength(0);
+    addValue(source, 5.0f, 10);
+    EXPECT_FLOAT_EQ(newestValue(source, 0), 5.0f);
+}
+
+float convertedThroughSource(int code, float value) {
+    GraphSource source;
+    source.setConversion(code);
+    addValue(source, value, 10);
+    return newestValue(source, 0);
+}
+
+TEST(GraphSource, EveryConversionCodeAppliesItsFactors) {
+    EXPECT_EQ(convertedThroughSource(0, 2.0f), 2.0f);
+    EXPECT_EQ(convertedThroughSource(1, 2.0f), 2.0f * 57.295776f);
+    EXPECT_EQ(convertedThroughSource(2, 2.0f), 2000.0f);
+    EXPECT_EQ(convertedThroughSource(3, 2.0f), 2.0f * 0.001f);
+    EXPECT_EQ(convertedThroughSource(4, 2.0f), 2.0f * 0.00054000056f * 3600.0f);
+    EXPECT_EQ(convertedThroughSource(5, 2.0f), 2.0f * 1851.85f * 0.00027777778f);
+    EXPECT_EQ(convertedThroughSource(6, 2.0f), 2.0f * 0.54000056f);
+    EXPECT_EQ(convertedThroughSource(7, 2.0f), 2.0f * 1.85185f);
+    EXPECT_EQ(convertedThroughSource(8, 2.0f), 2.0f * 3.6f);
+    EXPECT_EQ(convertedThroughSource(9, 2.0f), 2.0f);
+    EXPECT_EQ(convertedThroughSource(-1, 2.0f), 2.0f);
+}
+
+TEST(GraphSource, ConversionsMatchTheirUnits) {
+    EXPECT_NEAR(convertedThroughSource(1, static_cast<float>(M_PI)), 180.0f, 1e-4f);
+    EXPECT_NEAR(convertedThroughSource(4, 1.0f), 1.9438f, 1e-3f);  // 1 m/s in knots
+    EXPECT_NEAR(convertedThroughSource(5, 1.0f), 0.51440f, 1e-3f); // 1 knot in m/s
+    EXPECT_NEAR(convertedThroughSource(6, 1.852f), 1.0f, 1e-3f);
+    EXPECT_NEAR(convertedThroughSource(7, 1.0f), 1.852f, 1e-3f);
+    EXPECT_NEAR(convertedThroughSource(8, 10.0f), 36.0f, 1e-4f);
+}
+
+TEST(GraphSource, ConversionNamesFollowTheCodes) {
+    EXPECT_STREQ(JVX::conversionName(0), "None");
+    EXPECT_STREQ(JVX::conversionName(4), "m/s -> knots");
+    EXPECT_STREQ(JVX::conversionName(8), "m/s -> km/h");
+    EXPECT_STREQ(JVX::conversionName(9), "");
+}
+
+// Feeds n steps of one value, the clock advancing 10 ms per spectrum run (a rate of 100 Hz).
+class SpectrumTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        source.setClock([this] { return clock += 10; });
+        source.setFftEnabled(true);
+    }
+    static float signal(int n) { return 1.0f + 0.5f * std::cos(2.0f * float(M_PI) * 5 * n / 64); }
+
+    GraphSource source;
+    std::uint64_t clock = 0;
+};
+
+TEST_F(SpectrumTest, OneValuePerStepGetsTwoSpectrumSeries) {
+    addValue(source, signal(0), 5);
+    EXPECT_EQ(source.channelCount(), 3u);
+    // Before 64 values the coefficients are 0: bin 2's frequency and no amplitude.
+    EXPECT_FLOAT_EQ(newestValue(source, 1), 2 * 100.0f * 0.015625f);
+    EXPECT_FLOAT_EQ(newestValue(source, 2), 0.0f);
+    EXPECT_FLOAT_EQ(source.spectrum().coefficients[5], 0.0f);
+}
+
+TEST_F(SpectrumTest, FullInputShowsTheDominantFrequencyAndItsRelativeAmplitude) {
+    std::array<float, 64> input{};
+    for (int n = 0; n < 64; ++n) {
+        input[n] = signal(n);
+        addValue(source, input[n], 5 + n);
+    }
+    EXPECT_FLOAT_EQ(newestValue(source, 1), 5 * 100.0f / 64);
+    JVX::FixedFFT<6> reference;
+    reference.setWindow(JVX::FixedFFT<6>::HannWindow);
+    std::array<float, 64> coefficients{};
+    reference.transform(input.data(), coefficients.data());
+    EXPECT_FLOAT_EQ(newestValue(source, 2), coefficients[5] / coefficients[0]);
+    EXPECT_GT(std::fabs(newestValue(source, 2)), 0.1f);
+    const JVX::SpectrumSnapshot spectrum = source.spectrum();
+    ASSERT_TRUE(spectrum.exists);
+    EXPECT_FLOAT_EQ(spectrum.rate, 100.0f);
+    EXPECT_FLOAT_EQ(spectrum.frequencies[63], 63 * 100.0f * 0.015625f);
+}
+
+TEST_F(SpectrumTest, SpectrumSeriesPassThroughTheConversion) {
+    source.setConversion(JVX::ConversionMToMm);
+    addValue(source, 1.0f, 5);
+    EXPECT_FLOAT_EQ(newestValue(source, 0), 1000.0f);
+    EXPECT_FLOAT_EQ(newestValue(source, 1), 3.125f * 1000.0f);
+}
+
+TEST_F(SpectrumTest, ThreeValuesPerStepGetNoSpectrum) {
+    addValues(source, {1, 2, 3}, 5);
+    EXPECT_EQ(source.channelCount(), 3u);
+    EXPECT_FALSE(source.spectrum().exists);
+    EXPECT_FLOAT_EQ(newestValue(source, 2), 3.0f);
+}
+
+TEST(GraphSource, IntervalIsTheLastNonZeroStepDifferenceCapped) {
+    GraphSource source;
+    source.setClock([] { return std::uint64_t(0); });
+    addValue(source, 1, 1000);
+    EXPECT_EQ(source.intervalMs(), 1000u);
+    addValue(source, 1, 1010);
+    EXPECT_EQ(source.intervalMs(), 10u);
+    addValue(source, 1, 1010);
+    EXPECT_EQ(source.intervalMs(), 10u);
+    addValue(source, 1, 9000);
+    EXPECT_EQ(source.intervalMs(), 1999u);
+}
+
+TEST(GraphSource, SpanCoversTheFirstSeriesCapped) {
+    GraphSource source;
+    addValue(source, 1, 1000);
+    EXPECT_EQ(source.spanMs(), 0u);
+    addValue(source, 1, 1250);
+    EXPECT_EQ(source.spanMs(), 250u);
+    addValue(source, 1, 500000);
+    EXPECT_EQ(source.spanMs(), 99999u);
+}
+
+TEST(GraphSource, ShrinkingKeepsTheNewestAndGrowingRefillsOnTheNextStep) {
+    GraphSource source;
+    for (int i = 0; i < 200; ++i)
+        addValue(source, float(i), 1 + i);
+    source.setMaxOnScreen(50);
+    EXPECT_EQ(source.maxOnScreen(), 50u);
+    ASSERT_EQ(source.sampleCount(), 50u);
+    EXPECT_EQ(source.sample(0, 0).value, 150.0f);
+    EXPECT_EQ(source.sample(0, 49).value, 199.0f);
+    EXPECT_EQ(source.spanMs(), 49u);
+
+    source.setMaxOnScreen(200);
+    EXPECT_EQ(source.sampleCount(), 50u);
+    EXPECT_EQ(source.sample(0, 0).value, 150.0f);
+    addValue(source, 500.0f, 300);
+    ASSERT_EQ(source.sampleCount(), 200u);
+    EXPECT_EQ(source.sample(0, 0).value, 150.0f);
+    EXPECT_EQ(source.sample(0, 49).value, 199.0f);
+    EXPECT_EQ(source.sample(0, 50).value, 500.0f);
+    EXPECT_EQ(source.sample(0, 199).value, 500.0f);
+}
+
+TEST(GraphSource, ResetRangesStartsFromTheNewestDisplayedValue) {
+    GraphSource source;
+    addValues(source, {4.0f, 9.0f}, 10);
+    source.setVisibility({false, true});
+    source.setScale(1, 2.0f);
+    source.setOffset(1, 1.0f);
+    FakeWidget widget;
+    source.registerWidget(&widget);
+    source.resetRanges();
+    EXPECT_FLOAT_EQ(source.rangeMin(), 19.0f);
+    EXPECT_FLOAT_EQ(source.rangeMax(), 19.0f);
+    EXPECT_EQ(widget.repaints, 0);
+    source.unregisterWidget(&widget);
+}
+
+TEST(GraphSource, ResetRangesWithEverythingHiddenZeroesAndRepaintsAtOnce) {
+    GraphSource source;
+    addValues(source, {4.0f, 9.0f}, 10);
+    source.setVisibility({false, false});
+    FakeWidget widget;
+    widget.shown = false;
+    source.registerWidget(&widget);
+    source.resetRanges();
+    EXPECT_EQ(source.rangeMin(), 0.0f);
+    EXPECT_EQ(source.rangeMax(), 0.0f);
+    EXPECT_EQ(widget.repaints, 1);
+    source.unregisterWidget(&widget);
+}
+
+TEST(GraphSource, FrozenSourceLosesDeliveredValues) {
+    GraphSource source;
+    addValue(source, 1.0f, 10);
+    source.setFrozen(true);
+    addValue(source, 2.0f, 20);
+    addValues(source, {3.0f, 4.0f}, 30);
+    EXPECT_EQ(source.channelCount(), 1u);
+    source.setFrozen(false);
+    addValue(source, 5.0f, 40);
+    EXPECT_EQ(source.sample(0, 198), (JVX::Sample{1.0f, 10}));
+    EXPECT_EQ(source.sample(0, 199), (JVX::Sample{5.0f, 40}));
+    EXPECT_EQ(source.intervalMs(), 30u);
+}
+
+TEST(GraphSource, SetCaptionPadsWithEmptyCaptions) {
+    GraphSource source;
+    source.setCaption("Input", 2);
+    EXPECT_EQ(source.captions(), QStringList({"", "", "Input"}));
+    source.setCaption("Output", 0);
+    EXPECT_EQ(source.captions(), QStringList({"Output", "", "Input"}));
+}
+
+TEST(GraphSource, ScaleAndOffsetOutOfRangeReadZeroAndWriteNothing) {
+    GraphSource source;
+    addValue(source, 1.0f, 10);
+    EXPECT_EQ(source.scale(0), 1.0f);
+    EXPECT_EQ(source.offset(0), 0.0f);
+    source.setScale(1, 5.0f);
+    source.setOffset(-1, 5.0f);
+    EXPECT_EQ(source.scale(1), 0.0f);
+    EXPECT_EQ(source.offset(-1), 0.0f);
+    EXPECT_EQ(source.channelCount(), 1u);
+    // Scale and offset change only what is displayed.
+    source.setScale(0, 3.0f);
+    EXPECT_EQ(source.sample(0, 0).value, 1.0f);
+}
+
+TEST(GraphSource, VisibilityWritesTheCommonIndices) {
+    GraphSource source;
+    addValues(source, {1, 2, 3}, 10);
+    source.setVisibility({false, true, false, false, false});
+    EXPECT_EQ(source.visibility(), (std::vector<bool>{false, true, false}));
+    source.setVisibility({true});
+    EXPECT_EQ(source.visibility(), (std::vector<bool>{true, true, false}));
+}
+
+TEST(GraphSource, DeliveryOnlyFlagsWidgetsAndTheGuiRepaintsShownOnes) {
+    GraphSource source;
+    FakeWidget shown;
+    FakeWidget hidden;
+    hidden.shown = false;
+    source.registerWidget(&shown);
+    source.registerWidget(&hidden);
+    addValue(source, 1.0f, 10);
+    EXPECT_TRUE(shown.dirty);
+    EXPECT_TRUE(hidden.dirty);
+    EXPECT_EQ(shown.repaints + hidden.repaints, 0);
+    source.repaintDirtyWidgets();
+    EXPECT_EQ(shown.repaints, 1);
+    EXPECT_EQ(hidden.repaints, 0);
+    source.repaintDirtyWidgets();
+    EXPECT_EQ(shown.repaints, 1);
+    source.unregisterWidget(&shown);
+    source.unregisterWidget(&hidden);
+}
+
+TEST(GraphSource, UnregisterRemovesEveryOccurrence) {
+    GraphSource source;
+    FakeWidget widget;
+    source.registerWidget(&widget);
+    source.registerWidget(&widget);
+    source.markDirty(true);
+    EXPECT_EQ(widget.repaints, 2);
+    source.unregisterWidget(&widget);
+    source.markDirty(true);
+    EXPECT_EQ(widget.repaints, 2);
+}
+
+TEST(GraphSource, CsvColumnsFollowTheFirstSeriesAndMarkMisalignedRows) {
+    GraphSource first;
+    first.setMaxOnScreen(50);
+    first.setCaption("Input", 0);
+    addValues(first, {1.0f, 2.0f}, 100);
+    GraphSource second;
+    second.setMaxOnScreen(50);
+    addValue(second, 3.0f, 200);
+    JVX::CsvTable table;
+    table.reservedValues = 3;
+    first.collectCsvColumns("Lateral", table);
+    second.collectCsvColumns("Heave", table);
+    EXPECT_EQ(table.headers, QStringList({"Lateral:Input", "Lateral", "Heave"}));
+    ASSERT_EQ(table.rows.size(), 50u);
+    EXPECT_EQ(table.rows[0].timestamp, 100u);
+    EXPECT_EQ(table.rows[0].values, (std::vector<float>{1.0f, 2.0f, -1.0f}));
+    GraphSource empty;
+    empty.collectCsvColumns("Empty", table);
+    EXPECT_EQ(table.headers.size(), 3);
+}
+
+} // namespace

@@ -1,0 +1,190 @@
+#include "graph/GraphWindow.h"
+
+#include "graph/GraphSource.h"
+#include "graph/GraphWidget.h"
+
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <utility>
+
+using namespace JVX;
+
+namespace {
+
+QSize spiedSize(const QSignalSpy& spy, int i) {
+    return spy.at(i).at(1).toSize();
+}
+
+TEST(GraphWindowGrid, RoundsToTheNearestMultipleOf32HalvesAwayFromZero) {
+    EXPECT_EQ(snapToGrid(100), 96);
+    EXPECT_EQ(snapToGrid(111), 96);
+    EXPECT_EQ(snapToGrid(112), 128);
+    EXPECT_EQ(snapToGrid(0), 0);
+    EXPECT_EQ(snapToGrid(-15), 0);
+    EXPECT_EQ(snapToGrid(-16), -32);
+    EXPECT_EQ(snapToGrid(QSize(300, 100)), QSize(288, 96));
+    EXPECT_EQ(snapToGrid(QSize(350, 150)), QSize(352, 160));
+}
+
+class GraphWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.setGeometry(64, 64, 320, 160);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        // Showing counts as a gesture of its own; let it settle before the test's drag.
+        window.userMoveOrResizeFinished();
+        ASSERT_EQ(window.moveState(), GraphWindow::Idle);
+        ASSERT_EQ(window.resizeState(), GraphWindow::Idle);
+        ASSERT_EQ(window.pos(), QPoint(64, 64));
+    }
+
+    GraphWindow window;
+};
+
+TEST_F(GraphWindowTest, DragEndingAt100SettlesAt96) {
+    window.move(100, 70); // what the window system reports during a user drag
+    EXPECT_TRUE(window.userGestureActive());
+    EXPECT_EQ(window.pos(), QPoint(100, 70));
+    window.userMoveOrResizeFinished();
+    EXPECT_EQ(window.pos(), QPoint(96, 64));
+    EXPECT_EQ(window.moveState(), GraphWindow::Idle);
+    EXPECT_FALSE(window.userGestureActive());
+}
+
+TEST_F(GraphWindowTest, DragEndingAt112SettlesAt128) {
+    window.move(112, 112);
+    window.userMoveOrResizeFinished();
+    EXPECT_EQ(window.pos(), QPoint(128, 128));
+}
+
+TEST_F(GraphWindowTest, GestureEndsByItselfWhenTheEventsStop) {
+    window.setSettleDelayMs(10);
+    window.move(90, 40);
+    window.move(100, 50); // every event of the drag restarts the wait
+    EXPECT_EQ(window.pos(), QPoint(100, 50));
+    QTRY_COMPARE(window.pos(), QPoint(96, 64));
+    EXPECT_FALSE(window.userGestureActive());
+}
+
+TEST_F(GraphWindowTest, AnAlignedDragLeavesNothingPendingForTheNextOne) {
+    window.move(128, 96);
+    window.userMoveOrResizeFinished();
+    EXPECT_EQ(window.moveState(), GraphWindow::Idle);
+    // The next drag is followed, not snapped at its first event.
+    window.move(140, 100);
+    EXPECT_EQ(window.pos(), QPoint(140, 100));
+    window.userMoveOrResizeFinished();
+    EXPECT_EQ(window.pos(), QPoint(128, 96));
+}
+
+TEST_F(GraphWindowTest, EveryResizeOfAUserDragEmitsThenTheSnappedSizeOnce) {
+    QSignalSpy sizes(&window, &GraphWindow::sizeChanged);
+    window.resize(330, 170);
+    window.resize(340, 175);
+    ASSERT_EQ(sizes.count(), 2);
+    EXPECT_EQ(spiedSize(sizes, 0), QSize(330, 170));
+    EXPECT_EQ(spiedSize(sizes, 1), QSize(340, 175));
+    EXPECT_EQ(qvariant_cast<QWidget*>(sizes.at(0).at(0)), &window);
+
+    window.userMoveOrResizeFinished();
+    EXPECT_EQ(window.size(), QSize(352, 160));
+    ASSERT_EQ(sizes.count(), 3);
+    EXPECT_EQ(spiedSize(sizes, 2), QSize(352, 160));
+    EXPECT_EQ(window.resizeState(), GraphWindow::Idle);
+}
+
+// Answers the first settling resize with a size of its own, as a window manager enforcing a frame
+// constraint would: the window then snaps again from inside that resize event.
+class OverridingWindowSystem : public GraphWindow {
+public:
+    QSize imposed;
+    int silentNestedResizes = 0;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        if (resizeState() == SnappingFromEvent)
+            ++silentNestedResizes;
+        if (imposed.isValid() && resizeState() == SnappingAfterUser) {
+            const QSize size = std::exchange(imposed, QSize());
+            QWidget::resize(size); // replaces this event by one reporting `size`
+            return;
+        }
+        GraphWindow::resizeEvent(event);
+    }
+};
+
+TEST(GraphWindowSnapping, NestedResizeOfASnapEmitsNothing) {
+    OverridingWindowSystem window;
+    window.setGeometry(64, 64, 320, 160);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.userMoveOrResizeFinished();
+
+    window.resize(330, 170);
+    window.imposed = QSize(300, 170);
+    QSignalSpy sizes(&window, &GraphWindow::sizeChanged);
+    window.userMoveOrResizeFinished();
+
+    EXPECT_EQ(window.silentNestedResizes, 1);
+    ASSERT_EQ(sizes.count(), 1);
+    EXPECT_EQ(spiedSize(sizes, 0), QSize(288, 160));
+    EXPECT_EQ(window.size(), QSize(288, 160));
+    EXPECT_EQ(window.resizeState(), GraphWindow::Idle);
+}
+
+TEST(GraphWindowBiggerView, IsBuiltAroundOneWidgetOnTheGivenSource) {
+    GraphSource source;
+    QPointer<GraphWindow> window = buildBiggerView(QStringLiteral("Pitch"), &source, nullptr, true);
+    ASSERT_FALSE(window.isNull());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Pitch"));
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_EQ(window->minimumSize(), QSize(288, 96));
+    EXPECT_EQ(window->size(), QSize(352, 160));
+    EXPECT_TRUE(window->testAttribute(Qt::WA_DeleteOnClose));
+
+    GraphWidget* widget = window->graphWidget();
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->parentWidget(), window.data());
+    EXPECT_EQ(widget->source(), &source);
+    EXPECT_EQ(widget->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
+    EXPECT_EQ(widget->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
+    auto* layout = qobject_cast<QHBoxLayout*>(window->layout());
+    ASSERT_NE(layout, nullptr);
+    EXPECT_EQ(layout->contentsMargins(), QMargins(2, 2, 2, 2));
+    EXPECT_EQ(layout->stretch(0), 1);
+
+    // Closing destroys window and widget; the borrowed source stays.
+    QPointer<GraphWidget> watchedWidget = widget;
+    window->show();
+    window->close();
+    QTRY_VERIFY(window.isNull());
+    EXPECT_TRUE(watchedWidget.isNull());
+    EXPECT_EQ(source.maxOnScreen(), 200u);
+}
+
+TEST(GraphWindowBiggerView, BigViewWidgetOpensNothingOnClick) {
+    GraphSource source;
+    std::unique_ptr<GraphWindow> window(
+        buildBiggerView(QStringLiteral("Yaw"), &source, nullptr, true));
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->graphWidget()->setTitle(QStringLiteral("Yaw"));
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QTest::mouseClick(window->graphWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
+    EXPECT_EQ(window->graphWidget()->biggerView(), nullptr);
+}
+
+TEST(GraphWindowBiggerView, ShowsAtTheCursorOnTheGrid) {
+    QCursor::setPos(QPoint(210, 150));
+    QWidget window;
+    window.resize(100, 100);
+    showAtCursor(&window);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.pos(), QPoint(224, 160));
+}
+
+} // namespace

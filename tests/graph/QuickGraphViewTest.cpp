@@ -1,0 +1,262 @@
+#include "graph/QuickGraphView.h"
+
+#include "KEOUI64/GraphWidgetRepainter.h"
+#include "graph/GraphSource.h"
+#include "graph/GraphWidget.h"
+#include "graph/GraphWindow.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+#include <atomic>
+#include <gtest/gtest.h>
+#include <memory>
+#include <thread>
+
+using namespace JVX;
+
+namespace {
+
+const QColor defaultBorder(160, 196, 211);
+
+// Paints the item into an image the way the scene graph would.
+QImage paintItem(QuickGraphView& item) {
+    QImage image(int(item.width()), int(item.height()), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    item.paint(&painter);
+    return image;
+}
+
+class QuickGraphViewTest : public ::testing::Test {
+protected:
+    QuickGraphViewTest() { item->setSize(QSizeF(240, 120)); }
+
+    std::unique_ptr<QuickGraphView> item = std::make_unique<QuickGraphView>();
+};
+
+TEST_F(QuickGraphViewTest, Defaults) {
+    ASSERT_NE(item->source(), nullptr);
+    EXPECT_EQ(item->source()->parent(), item.get());
+    EXPECT_EQ(item->borderColor(), defaultBorder);
+    EXPECT_FLOAT_EQ(item->borderRadius(), 0.0f);
+    EXPECT_TRUE(item->displayDetails());
+    EXPECT_TRUE(item->title().isEmpty());
+    EXPECT_TRUE(item->acceptHoverEvents());
+    EXPECT_EQ(item->acceptedMouseButtons(), Qt::LeftButton);
+    EXPECT_TRUE(item->needsRepaint());
+}
+
+TEST_F(QuickGraphViewTest, KeepsSixCaptionsSilently) {
+    QSignalSpy changed(item.get(), &QuickGraphView::captionsChanged);
+    const QStringList seven{"a", "b", "c", "d", "e", "f", "g"};
+    item->setProperty("captions", seven);
+    EXPECT_EQ(item->captions(), seven.mid(0, 6));
+    EXPECT_EQ(item->source()->captions(), seven.mid(0, 6));
+    EXPECT_EQ(changed.count(), 0);
+
+    item->setCaptions({"x"});
+    EXPECT_EQ(item->captions(), QStringList({"x", "b", "c", "d", "e", "f"}));
+}
+
+TEST_F(QuickGraphViewTest, SameTitleTwiceNotifiesOnce) {
+    QSignalSpy changed(item.get(), &QuickGraphView::titleChanged);
+    item->setProperty("title", QStringLiteral("Lateral - Output Limit"));
+    item->setProperty("title", QStringLiteral("Lateral - Output Limit"));
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(item->title(), QStringLiteral("Lateral - Output Limit"));
+}
+
+TEST_F(QuickGraphViewTest, OtherPropertiesNotifyOnlyOnChange) {
+    QSignalSpy radius(item.get(), &QuickGraphView::radiusChanged);
+    QSignalSpy color(item.get(), &QuickGraphView::borderColorChanged);
+    QSignalSpy details(item.get(), &QuickGraphView::displayDetailsChanged);
+    item->setProperty("borderRadius", 4.0f);
+    item->setProperty("borderRadius", 4.0f);
+    item->setProperty("borderColor", QColor(Qt::red));
+    item->setProperty("borderColor", QColor(Qt::red));
+    item->setProperty("displayDetails", true);
+    item->setProperty("displayDetails", false);
+    item->setProperty("displayDetails", false);
+    EXPECT_EQ(radius.count(), 1);
+    EXPECT_EQ(color.count(), 1);
+    EXPECT_EQ(details.count(), 1);
+    EXPECT_FLOAT_EQ(item->borderRadius(), 4.0f);
+    EXPECT_EQ(item->borderColor(), QColor(Qt::red));
+    EXPECT_FALSE(item->displayDetails());
+}
+
+TEST_F(QuickGraphViewTest, DeliveryFeedsTheSourceAndPaintingClearsTheFlag) {
+    paintItem(*item);
+    EXPECT_FALSE(item->needsRepaint());
+    const float values[] = {1.5f, -2.0f};
+    item->deliverSamples(2, values, 1000);
+    EXPECT_TRUE(item->needsRepaint());
+    EXPECT_EQ(item->source()->channelCount(), 2u);
+    EXPECT_FLOAT_EQ(item->source()->sample(1, item->source()->sampleCount() - 1).value, -2.0f);
+    EXPECT_EQ(item->source()->sample(0, 0).timestamp, 1000u);
+
+    const QImage image = paintItem(*item);
+    EXPECT_FALSE(item->needsRepaint());
+    // The border and the fill are the border colour.
+    EXPECT_EQ(image.pixelColor(0, 60), defaultBorder);
+    EXPECT_EQ(image.pixelColor(120, 5), defaultBorder);
+}
+
+TEST_F(QuickGraphViewTest, NegativeCountOrMissingValuesDeliverNothing) {
+    item->deliverSamples(-1, nullptr, 1000);
+    item->deliverSamples(3, nullptr, 1000);
+    EXPECT_EQ(item->source()->channelCount(), 0u);
+}
+
+TEST_F(QuickGraphViewTest, SetFrozenDiscardsDeliveries) {
+    IRepaintable& repaintable = *item;
+    repaintable.setFrozen(true);
+    EXPECT_TRUE(item->source()->frozen());
+    const float value = 1.0f;
+    item->deliverSamples(1, &value, 1000);
+    EXPECT_EQ(item->source()->channelCount(), 0u);
+    repaintable.setFrozen(false);
+    item->deliverSamples(1, &value, 1000);
+    EXPECT_EQ(item->source()->channelCount(), 1u);
+}
+
+TEST_F(QuickGraphViewTest, SecondShowBiggerViewBringsBackTheSameWindow) {
+    QCursor::setPos(QPoint(300, 200));
+    item->setTitle(QStringLiteral("Heave"));
+    item->showBiggerView();
+    QPointer<GraphWindow> window = item->biggerView();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->parentWidget(), nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Heave"));
+    EXPECT_EQ(window->pos(), QPoint(288, 192));
+    ASSERT_NE(window->graphWidget(), nullptr);
+    EXPECT_EQ(window->graphWidget()->source(), item->source());
+    EXPECT_EQ(window->graphWidget()->title(), QStringLiteral("Heave"));
+
+    window->showMinimized();
+    item->showBiggerView();
+    EXPECT_EQ(item->biggerView(), window.data());
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(window->isVisible());
+    int graphWindows = 0;
+    for (QWidget* topLevel : QApplication::topLevelWidgets())
+        graphWindows += qobject_cast<GraphWindow*>(topLevel) ? 1 : 0;
+    EXPECT_EQ(graphWindows, 1);
+}
+
+TEST_F(QuickGraphViewTest, DoubleClickOpensTheBiggerView) {
+    item->setTitle(QStringLiteral("Pitch"));
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(10, 10), Qt::LeftButton,
+                            Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(item.get(), &doubleClick);
+    ASSERT_NE(item->biggerView(), nullptr);
+    EXPECT_EQ(item->biggerView()->windowTitle(), QStringLiteral("Pitch"));
+}
+
+TEST_F(QuickGraphViewTest, BiggerViewOptionsOutliveTheWindow) {
+    item->setTitle(QStringLiteral("Sway"));
+    item->showBiggerView();
+    QPointer<GraphWindow> window = item->biggerView();
+    ASSERT_FALSE(window.isNull());
+    QTest::keyClick(window->graphWidget(), Qt::Key_8);
+    window->close();
+    QTRY_VERIFY(window.isNull());
+    EXPECT_EQ(item->source()->maxOnScreen(), 600u);
+
+    item->showBiggerView();
+    ASSERT_NE(item->biggerView(), nullptr);
+    EXPECT_NE(item->biggerView(), window.data());
+}
+
+TEST_F(QuickGraphViewTest, DestroyingTheItemClosesItsBiggerView) {
+    item->setTitle(QStringLiteral("Surge"));
+    item->showBiggerView();
+    QPointer<GraphWindow> window = item->biggerView();
+    ASSERT_FALSE(window.isNull());
+    item.reset();
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(QuickGraphViewTest, RepaintAlsoRepaintsAnOpenBiggerView) {
+    item->setTitle(QStringLiteral("Roll"));
+    item->showBiggerView();
+    GraphWidget* widget = item->biggerView()->graphWidget();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(item->biggerView()));
+    widget->repaintNow();
+    ASSERT_FALSE(widget->needsRepaint());
+    const float value = 2.0f;
+    item->deliverSamples(1, &value, 1000);
+    EXPECT_TRUE(widget->needsRepaint());
+    item->repaint();
+    EXPECT_FALSE(widget->needsRepaint());
+}
+
+TEST(QuickGraphViewRepainter, RegistersTheItemAsRepaintableAndOwner) {
+    GraphWidgetRepainter repainter;
+    auto item = std::make_unique<QuickGraphView>();
+    EXPECT_FALSE(registerWithRepainter(nullptr, item.get()));
+    EXPECT_FALSE(registerWithRepainter(&repainter, nullptr));
+    EXPECT_EQ(repainter.size(), 0u);
+    ASSERT_TRUE(registerWithRepainter(&repainter, item.get()));
+
+    int visited = 0;
+    repainter.forEachGraph([&visited](IRepaintable& graph) {
+        graph.setFrozen(true);
+        ++visited;
+    });
+    EXPECT_EQ(visited, 1);
+    EXPECT_TRUE(item->source()->frozen());
+
+    item.reset();
+    visited = 0;
+    repainter.forEachGraph([&visited](IRepaintable&) { ++visited; });
+    EXPECT_EQ(visited, 0);
+}
+
+// One thread delivers while the GUI thread paints, repaints, opens and closes the bigger view and
+// at last destroys the item; run under ThreadSanitizer this checks the locking of both paths.
+TEST(QuickGraphViewThreads, DeliveryRacesPaintingAndTheBiggerView) {
+    auto item = std::make_unique<QuickGraphView>();
+    item->setSize(QSizeF(240, 120));
+    item->setTitle(QStringLiteral("Race"));
+    std::atomic<bool> stop{false};
+    std::atomic<int> delivered{0};
+    QuickGraphView* target = item.get();
+    std::thread delivery([&] {
+        float values[3] = {0.0f, 1.0f, 2.0f};
+        for (std::uint64_t t = 1; !stop.load(); ++t) {
+            values[0] = float(t % 17);
+            target->deliverSamples(int(t % 3) + 1, values, t);
+            delivered.fetch_add(1);
+        }
+    });
+
+    for (int round = 0; round < 200; ++round) {
+        paintItem(*item);
+        item->repaint();
+        if (round % 5 == 0)
+            item->source()->setFftEnabled(round % 10 == 0);
+        item->showBiggerView();
+        QApplication::processEvents();
+        if (round % 2 == 1)
+            item->biggerView()->close();
+        QApplication::processEvents();
+    }
+    // Closed bigger views go with deferred deletion.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    stop.store(true);
+    delivery.join();
+    EXPECT_GT(delivered.load(), 0);
+    // Three series, plus at most the two spectrum series of a one- or two-value step.
+    EXPECT_GE(item->source()->channelCount(), 3u);
+    EXPECT_LE(item->source()->channelCount(), 4u);
+    item.reset();
+}
+
+} // namespace
