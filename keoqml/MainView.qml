@@ -253,105 +253,130 @@ Rectangle {
         height: 1 * qt_scale
     }
 
-    PageFrame {
+    KEO_AxisConfig {
         id: lateralPage
         objectName: "lateralPage"
-        title: lateralButton.text
+        anchors.centerIn: parent
+        anchors.verticalCenterOffset: tabRow.height / 2
         model: root.configModel.lateralConfigModel
         pathControllersManager: pathControllersManager
-        anchors.centerIn: parent
-        anchors.verticalCenterOffset: tabRow.height / 2
+        canShowSkipIntegrationPopup: !root.loadingScript
+        input_accName: qsTr("Lateral\n acceleration\n [m/s\u00B2]")
+        input_velocityName: qsTr("Roll rate\n") + root.angleRateUnit
+        output_travelName: qsTr("Partial Sway\n[m]")
+        output_angleName: qsTr("Partial Roll\n") + "[" + root.angleUnit + "]"
+        travelMaxValue: cpp_workEnvelope ? cpp_workEnvelope.sway : 0
+        tiltAngleMaxValue: cpp_workEnvelope ? cpp_workEnvelope.roll : 0
+        angleMaxValue: cpp_workEnvelope ? cpp_workEnvelope.roll : 0
+        travelToMixerEnabled: true
     }
 
-    PageFrame {
+    KEO_AxisConfig {
         id: longitudinalPage
         objectName: "longitudinalPage"
-        title: longitudinalButton.text
+        anchors.centerIn: parent
+        anchors.verticalCenterOffset: tabRow.height / 2
         model: root.configModel.longitudinalConfigModel
         pathControllersManager: pathControllersManager
-        anchors.centerIn: parent
-        anchors.verticalCenterOffset: tabRow.height / 2
+        canShowSkipIntegrationPopup: !root.loadingScript
+        input_accName: qsTr("Longitudinal\n acceleration\n [m/s\u00B2]")
+        input_velocityName: qsTr("Pitch rate\n") + root.angleRateUnit
+        output_travelName: qsTr("Partial Surge\n[m]")
+        output_angleName: qsTr("Partial Pitch\n") + "[" + root.angleUnit + "]"
+        travelMaxValue: cpp_workEnvelope ? cpp_workEnvelope.surge : 0
+        tiltAngleMaxValue: cpp_workEnvelope ? cpp_workEnvelope.pitch : 0
+        angleMaxValue: cpp_workEnvelope ? cpp_workEnvelope.pitch : 0
+        travelToMixerEnabled: true
     }
 
-    PageFrame {
+    KEO_AxisConfig {
         id: verticalPage
         objectName: "verticalPage"
-        title: verticalButton.text
+        anchors.centerIn: parent
+        anchors.verticalCenterOffset: tabRow.height / 2
         model: root.configModel.verticalConfigModel
         pathControllersManager: pathControllersManager
-        anchors.centerIn: parent
-        anchors.verticalCenterOffset: tabRow.height / 2
+        canShowSkipIntegrationPopup: !root.loadingScript
+        input_accName: "Vertical\n acceleration\n [m/s\u00B2]"
+        input_tiltAccName: "G-force\n [m/s\u00B2]"
+        input_velocityName: "Yaw rate\n" + root.angleRateUnit
+        output_travelName: "Partial Heave\n[m]"
+        output_angleName: "Partial Yaw\n" + "[" + root.angleUnit + "]"
+        travelMaxValue: cpp_workEnvelope ? cpp_workEnvelope.heave : 0
+        tiltAngleMaxValue: cpp_workEnvelope ? cpp_workEnvelope.pitch : 0
+        angleMaxValue: cpp_workEnvelope ? cpp_workEnvelope.yaw : 0
+        travelToMixerEnabled: true
+        angleToMixerEnabled: true
+        extraTiltG: true
+        heaveToPitchFeature: true
+        additionalPitchFromHeaveUnit: root.angleUnit
     }
 
-    PageFrame {
+    KEO_BodyAnglesConfig {
         id: absolutePage
         objectName: "absolutePage"
-        title: absoluteButton.text
+        anchors.centerIn: parent
+        anchors.verticalCenterOffset: tabRow.height / 2
         model: root.configModel.absolutePitchRollConfigModel
         pathControllersManager: pathControllersManager
-        workEnvelope: cpp_workEnvelope
-        anchors.centerIn: parent
-        anchors.verticalCenterOffset: tabRow.height / 2
+        workEnvelopeModel: cpp_workEnvelope
+        unit: root.angleUnit
     }
 
-    PageFrame {
+    KEO_MixerConfig {
         id: mixerPage
         objectName: "mixerPage"
-        title: mixerButton.text
+        anchors.top: tabRowBorder.bottom
+        anchors.bottom: parent.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.leftMargin: root.pageMargin
+        anchors.rightMargin: root.pageMargin
         model: root.configModel.mixerConfigModel
         pathControllersManager: pathControllersManager
-        workEnvelope: cpp_workEnvelope
-        anchors.top: tabRowBorder.bottom
-        anchors.bottom: parent.bottom
-        anchors.left: parent.left
-        anchors.right: parent.right
-        anchors.leftMargin: root.pageMargin
-        anchors.rightMargin: root.pageMargin
+        workEnvelopeModel: cpp_workEnvelope
+        angleUnit: root.angleUnit
     }
 
-    PageFrame {
+    KEO_Enhancer {
         id: enhancerPage
         objectName: "enhancerPage"
-        title: enhancerButton.text
+        anchors.centerIn: parent
+        anchors.verticalCenterOffset: tabRow.height / 2
         model: root.configModel.enhancerConfigModel
         pathControllersManager: pathControllersManager
-        workEnvelope: cpp_workEnvelope
-        anchors.centerIn: parent
-        anchors.verticalCenterOffset: tabRow.height / 2
+        workEnvelopeModel: cpp_workEnvelope
+        angleUnit: root.angleUnit
     }
 
-    PageFrame {
+    KEO_Understeer {
         id: understeerPage
         objectName: "understeerPage"
-        title: understeerButton.text
-        model: root.configModel.understeerConfigModel
-        pathControllersManager: pathControllersManager
-        workEnvelope: cpp_workEnvelope
         anchors.centerIn: parent
         anchors.verticalCenterOffset: tabRow.height / 2
+        model: root.configModel.understeerConfigModel
+        pathControllersManager: pathControllersManager
+        workEnvelopeModel: cpp_workEnvelope
     }
 
-    PageFrame {
+    KEO_MultiplexerView {
         id: multiplexerPage
         objectName: "multiplexerPage"
-        title: multiplexerButton.text
-        model: root.configModel.multiplexerConfigModel
-        workEnvelope: cpp_workEnvelope
         anchors.top: tabRowBorder.bottom
         anchors.bottom: parent.bottom
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.leftMargin: root.pageMargin
         anchors.rightMargin: root.pageMargin
+        model: root.configModel.multiplexerConfigModel
+        workEnvelopeModel: cpp_workEnvelope
+        angleUnit: root.angleUnit
     }
 
-    PageFrame {
+    KEO_AlgorithmOptions {
         id: optionsPage
         objectName: "optionsPage"
-        title: optionsButton.text
-        model: root.configModel
         anchors.top: tabRowBorder.bottom
-        anchors.bottom: parent.bottom
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.margins: root.pageMargin

@@ -6,7 +6,7 @@ packages=(
     qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2
     qml-module-qtquick-layouts qml-module-qtquick-dialogs qml-module-qtgraphicaleffects
-    qml-module-qttest xvfb xauth libqt5svg5
+    qml-module-qttest xvfb xauth fonts-symbola fonts-dejavu-core libqt5svg5
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
     "$@"
 )

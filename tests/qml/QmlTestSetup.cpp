@@ -1,6 +1,8 @@
 #include "QmlTestSetup.h"
 
+#include "GraphItemType.h"
 #include "config/KeoEnums.h"
+#include "graph/QuickGraphView.h"
 #include "models/WorkEnvelopeModel.h"
 #include "script/ConfigManager.h"
 #include "ui/GValidator.h"
@@ -38,6 +40,7 @@ QmlTestSetup::QmlTestSetup() {
     qmlRegisterUncreatableMetaObject(KEOParamSet::staticMetaObject, "KEOParamSet", 1, 0,
                                      "KEOParamSet", QString());
     qmlRegisterType<GValidator>("GValidator", 1, 0, "GValidator");
+    registerGraphItemType();
 }
 
 QStringList QmlTestSetup::warnings() {
@@ -84,6 +87,21 @@ QObject* QmlTestSetup::resetManager(const QString& path, bool attachedToScript) 
     });
     m_engine->rootContext()->setContextProperty(QStringLiteral("cpp_configManager"), manager);
     return manager;
+}
+
+QVariantList QmlTestSetup::graphItems(QObject* root) const {
+    QVariantList items;
+    if (!root)
+        return items;
+    const QList<JVX::QuickGraphView*> graphs = root->findChildren<JVX::QuickGraphView*>();
+    for (const JVX::QuickGraphView* graph : graphs) {
+        if (!graph->objectName().startsWith(QStringLiteral("__")))
+            continue;
+        items.append(QVariantMap{{QStringLiteral("name"), graph->objectName()},
+                                 {QStringLiteral("title"), graph->title()},
+                                 {QStringLiteral("captions"), graph->captions()}});
+    }
+    return items;
 }
 
 void QmlTestSetup::qmlEngineAvailable(QQmlEngine* engine) {

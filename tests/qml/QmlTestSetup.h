@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QVariantList>
 
 class ConfigManager;
 class QQmlEngine;
@@ -31,6 +32,9 @@ public:
     Q_INVOKABLE QString readFile(const QString& path) const;
     // Publishes a new, unloaded manager on `path` as cpp_configManager and returns it.
     Q_INVOKABLE QObject* resetManager(const QString& path, bool attachedToScript);
+    // Every graph item below `root` whose object name starts with "__", found the way the live
+    // feed finds them (Qt's recursive child search): a list of {name, title, captions}.
+    Q_INVOKABLE QVariantList graphItems(QObject* root) const;
 
 public slots:
     void qmlEngineAvailable(QQmlEngine* engine);

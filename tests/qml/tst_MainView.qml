@@ -92,27 +92,25 @@ Item {
             verify(item(view, "lateralTabButton").checked);
         }
 
-        function test_tabTextsAndGraphPrefixes() {
+        function test_tabTextsAndPages() {
             var view = loadedView("one_cluster.cpp");
             var expected = [
-                ["lateralTabButton", "Lateral acceleration and roll rate", "lateralPage", "__lateral"],
+                ["lateralTabButton", "Lateral acceleration and roll rate", "lateralPage"],
                 ["longitudinalTabButton", "Longitudinal acceleration and pitch rate",
-                 "longitudinalPage", "__longitudinal"],
-                ["verticalTabButton", "Vertical acceleration and yaw rate", "verticalPage",
-                 "__vertical"],
-                ["absoluteTabButton", "Body\n roll and pitch", "absolutePage", "__absolute"],
-                ["mixerTabButton", "DoF mixer", "mixerPage", "__mixer"],
-                ["enhancerTabButton", "Enhancer", "enhancerPage", "__enhancer"],
-                ["understeerTabButton", "Understeer", "understeerPage", "__understeer"],
-                ["multiplexerTabButton", "Multiplexer", "multiplexerPage", "__multiplexer"],
-                ["optionsTabButton", "Options", "optionsPage", ""]
+                 "longitudinalPage"],
+                ["verticalTabButton", "Vertical acceleration and yaw rate", "verticalPage"],
+                ["absoluteTabButton", "Body\n roll and pitch", "absolutePage"],
+                ["mixerTabButton", "DoF mixer", "mixerPage"],
+                ["enhancerTabButton", "Enhancer", "enhancerPage"],
+                ["understeerTabButton", "Understeer", "understeerPage"],
+                ["multiplexerTabButton", "Multiplexer", "multiplexerPage"],
+                ["optionsTabButton", "Options", "optionsPage"]
             ];
             for (var i = 0; i < expected.length; ++i) {
                 var button = item(view, expected[i][0]);
                 compare(button.text, expected[i][1]);
                 verify(button.enabled);
                 var page = item(view, expected[i][2]);
-                compare(page.graphPrefix, expected[i][3]);
                 mouseClick(button);
                 verify(page.visible, expected[i][2]);
                 verify(button.checked);

@@ -1,0 +1,4 @@
+#pragma once
+
+// Registers the graph toolkit's item under the name the views use, as Create does.
+void registerGraphItemType();

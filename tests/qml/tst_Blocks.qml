@@ -1,0 +1,242 @@
+import QtQuick 2.15
+import QtTest 1.15
+import KEOFilterType 1.0
+import KEOLimitationType 1.0
+import "qrc:/keoqml"
+
+Item {
+    id: scene
+    width: 900
+    height: 700
+
+    Item { id: shared }
+    Item { id: onlyFirst }
+
+    Component {
+        id: managerComponent
+        PathControllersManager {}
+    }
+
+    Component {
+        id: controllerComponent
+        KEO_PathController {}
+    }
+
+    Component {
+        id: limitComponent
+        KEO_LimitConfigView {
+            width: Style.scaleFactorWidth
+            height: Math.max(Style.blockHeight, implicitHeight)
+        }
+    }
+
+    Component {
+        id: spyComponent
+        SignalSpy {}
+    }
+
+    Component {
+        id: filterComponent
+        KEO_FilterConfigView {
+            width: Style.blockWidth
+            height: Math.max(Style.blockHeight, implicitHeight)
+        }
+    }
+
+    TestCase {
+        id: testCase
+        name: "Blocks"
+        when: windowShown
+
+        property var axis: null
+
+        function initTestCase() {
+            testSupport.resetManager(testSupport.copyExample("one_cluster.cpp"), false);
+            testSupport.nextOpenFile = testSupport.copyExample("one_cluster.cpp");
+            verify(cpp_configManager.loadFromUiEx());
+            verify(cpp_configManager.isConfigLoaded);
+            axis = cpp_configManager.configModel.lateralConfigModel;
+        }
+
+        function cleanup() {
+            cpp_configManager.configModel.restoreDefaults();
+            cpp_workEnvelope.sway = 0;
+        }
+
+        function child(parentItem, name) {
+            var found = findChild(parentItem, name);
+            verify(found, name);
+            return found;
+        }
+
+        function test_sharedElementFollowsEitherSwitch() {
+            var manager = createTemporaryObject(managerComponent, scene);
+            var first = createTemporaryObject(controllerComponent, scene, {
+                manager: manager, pathEnabled: false, pathElements: [shared, onlyFirst]
+            });
+            var second = createTemporaryObject(controllerComponent, scene, {
+                manager: manager, pathEnabled: false, pathElements: [shared], x: 100
+            });
+            verify(!shared.enabled && !onlyFirst.enabled);
+
+            mouseClick(second);
+            verify(second.pathEnabled);
+            verify(shared.enabled);
+            verify(!onlyFirst.enabled);
+
+            mouseClick(first);
+            verify(shared.enabled && onlyFirst.enabled);
+
+            mouseClick(first);
+            verify(shared.enabled, "the other switch still holds the shared element");
+            verify(!onlyFirst.enabled);
+
+            mouseClick(second);
+            verify(!shared.enabled);
+        }
+
+        function test_limitTypeNoneDisablesEditsButNotRestore() {
+            var model = axis.tiltCoordinationInputLimitModel;
+            var block = createTemporaryObject(limitComponent, scene, {
+                model: model, maxValueEnabled: true, maxValueFromWorkEnvelope: true,
+                ilustrationEnabled: true,
+                availableLimitationTypes: Style.availableInputLimitationTypes,
+                availableLimitationTypeNames: Style.availableInputLimitationTypeNames
+            });
+            model.limitationType = KEOLimitationType.Logistic;
+            verify(child(block, "factorEdit").enabled);
+            verify(child(block, "maxValueEdit").enabled);
+            verify(child(block, "percentageEdit").enabled);
+            verify(child(block, "ilustrateLink").enabled);
+
+            model.limitationType = KEOLimitationType.None;
+            verify(!child(block, "factorEdit").enabled);
+            verify(!child(block, "maxValueEdit").enabled);
+            verify(!child(block, "percentageEdit").enabled);
+            verify(!child(block, "ilustrateLink").enabled);
+
+            var saved = model.maxValue;
+            model.maxValue = saved + 1;
+            verify(model.isModified);
+            var restore = child(block, "restoreLink");
+            compare(restore.text, "Rest.");
+            verify(restore.enabled);
+            mouseClick(restore);
+            verify(!model.isModified);
+            compare(model.maxValue, saved);
+            verify(!restore.enabled);
+        }
+
+        function test_titleCarriesModifiedMark() {
+            var model = axis.travelConfigModel.outputTravelLimitationModel;
+            var block = createTemporaryObject(limitComponent, scene, {model: model, text: "Limit"});
+            compare(child(block, "blockTitle").text, "Limit");
+            compare(child(block, "restoreLink").text, "Restore saved");
+            model.limitationFactor = model.limitationFactor + 1;
+            compare(child(block, "blockTitle").text, "Limit*");
+        }
+
+        function test_percentageOfZeroEnvelopeIsNotAvailable() {
+            var block = createTemporaryObject(limitComponent, scene, {
+                model: axis.travelConfigModel.outputTravelLimitationModel,
+                maxValueFromWorkEnvelope: true, maxValueUnit: "m",
+                workEnvelopeMaxValue: Qt.binding(function() { return cpp_workEnvelope.sway; })
+            });
+            var label = child(block, "percentageLabel");
+            compare(label.text, "[%] of: N/A");
+            cpp_workEnvelope.sway = 0.25;
+            compare(label.text, "[%] of: <b>0.25</b> [m]");
+        }
+
+        function test_illustrationWindowIsReused() {
+            var model = axis.accelerationInputLimitModel;
+            model.limitationType = KEOLimitationType.Logistic;
+            var block = createTemporaryObject(limitComponent, scene, {
+                model: model, maxValueEnabled: true, ilustrationEnabled: true,
+                ilustrationWindowTitle: "Translational channel input limitation"
+            });
+            var link = child(block, "ilustrateLink");
+            mouseClick(link);
+            var window = block.ilustrationWindow;
+            verify(window);
+            tryCompare(window, "visible", true);
+            compare(window.title, "Translational channel input limitation");
+            mouseClick(link);
+            verify(block.ilustrationWindow === window);
+
+            window.close();
+            tryCompare(window, "visible", false);
+            verify(block.ilustrationWindow === window, "closing keeps the window for reuse");
+            model.limitationFactor = 2;
+            mouseClick(link);
+            verify(block.ilustrationWindow === window);
+            tryCompare(window, "visible", true);
+            compare(window.limitationFactor, 2);
+            window.close();
+        }
+
+        function test_illustrationSurvivesZeroMaximum() {
+            var model = axis.accelerationInputLimitModel;
+            model.limitationType = KEOLimitationType.Gain;
+            model.maxValue = 0;
+            var block = createTemporaryObject(limitComponent, scene, {
+                model: model, maxValueEnabled: true, ilustrationEnabled: true
+            });
+            block.showIlustration();
+            var window = block.ilustrationWindow;
+            tryCompare(window, "visible", true);
+            var canvas = findChild(window.contentItem, "ilustrationCanvas");
+            verify(canvas);
+            verify(isFinite(canvas.scaleFactor) && canvas.scaleFactor > 0);
+            var painted = createTemporaryObject(spyComponent, scene,
+                                                {target: canvas, signalName: "painted"});
+            canvas.requestPaint();
+            painted.wait();
+            canvas.mouseX = canvas.width * 0.75;
+            window.updateReading();
+            verify(window.input > 0);
+            verify(isFinite(window.output));
+            compare(window.output, model.callLimitationFunction(window.input, 0, model.limitationFactor));
+            window.close();
+        }
+
+        function test_hiddenTypeSelectorKeepsCutoffEditable() {
+            var model = axis.travelConfigModel.accelerationFilterModel;
+            model.filterType = KEOFilterType.None;
+            var fixed = createTemporaryObject(filterComponent, scene, {
+                model: model, filterTypeSelectorVisible: false
+            });
+            verify(child(fixed, "cutoffEdit").enabled);
+            var selectable = createTemporaryObject(filterComponent, scene, {
+                model: model, availableFilterTypes: Style.availableFilterTypes,
+                availableFilterTypeNames: Style.availableFilterTypeNames
+            });
+            verify(!child(selectable, "cutoffEdit").enabled);
+            model.filterType = KEOFilterType.HighPass;
+            verify(child(selectable, "cutoffEdit").enabled);
+        }
+
+        function test_filterEditWritesModel() {
+            var model = axis.travelConfigModel.travelFilterModel;
+            var block = createTemporaryObject(filterComponent, scene, {
+                model: model, filterTypeSelectorVisible: false
+            });
+            verify(!model.isModified, "showing the stored value writes nothing");
+            var edit = child(block, "cutoffEdit");
+            edit.selectAll();
+            edit.forceActiveFocus();
+            keyClick(Qt.Key_3);
+            compare(model.cutoffFrequency, 3);
+            verify(model.isModified);
+        }
+
+        function test_blockWithoutModelShowsZeros() {
+            var block = createTemporaryObject(filterComponent, scene, {model: null});
+            var edit = child(block, "cutoffEdit");
+            compare(edit.value, 0);
+            edit.text = "5";
+            compare(block.model, null);
+            verify(!child(block, "restoreLink").enabled);
+        }
+    }
+}
