@@ -7,6 +7,10 @@
 namespace {
 
 constexpr float degreesToRadians = float(M_PI / 180.0);
+// Records per second: beyond a few thousand the graphs show nothing more, they only load the
+// machine, and the bound keeps a typo from saturating a core.
+constexpr int minOutputRate = 1;
+constexpr int maxOutputRate = 20000;
 
 // roll, pitch, yaw in degrees; heave, sway, surge in metres.
 WorkEnvelopeLimits envelope(float rollDeg, float pitchDeg, float yawDeg, float heave, float sway,
@@ -58,6 +62,10 @@ std::optional<EditorOptions> parseEditorOptions(const QStringList& arguments, QS
         QStringLiteral("file"));
     const QCommandLineOption noGraphs(QStringLiteral("no-graphs"),
                                       QStringLiteral("Start without live outputs."));
+    const QCommandLineOption rate(
+        QStringLiteral("rate"),
+        QStringLiteral("Records per second of the synthetic outputs (default 500)."),
+        QStringLiteral("records"));
     const QCommandLineOption envelopes[2] = {
         {QStringLiteral("envelope1"),
          QStringLiteral("Work envelope of cluster 1: roll,pitch,yaw in degrees, "
@@ -65,7 +73,7 @@ std::optional<EditorOptions> parseEditorOptions(const QStringList& arguments, QS
          QStringLiteral("r,p,y,h,sw,su")},
         {QStringLiteral("envelope2"), QStringLiteral("Work envelope of cluster 2, as --envelope1."),
          QStringLiteral("r,p,y,h,sw,su")}};
-    parser.addOptions({attached, scale, screenshot, noGraphs, envelopes[0], envelopes[1]});
+    parser.addOptions({attached, scale, screenshot, noGraphs, rate, envelopes[0], envelopes[1]});
     parser.addPositionalArgument(QStringLiteral("script"),
                                  QStringLiteral("The script to edit (default: a copy of the "
                                                 "bundled two-cluster example)."));
@@ -97,6 +105,17 @@ std::optional<EditorOptions> parseEditorOptions(const QStringList& arguments, QS
             return std::nullopt;
         }
         options.scale = factor;
+    }
+    if (parser.isSet(rate)) {
+        bool ok = false;
+        const int records = parser.value(rate).toInt(&ok);
+        if (!ok || records < minOutputRate || records > maxOutputRate) {
+            error = QStringLiteral("--rate takes a number of records per second between %1 and %2.")
+                        .arg(minOutputRate)
+                        .arg(maxOutputRate);
+            return std::nullopt;
+        }
+        options.outputRate = records;
     }
     for (int cluster = 0; cluster < 2; ++cluster) {
         if (!parser.isSet(envelopes[cluster]))

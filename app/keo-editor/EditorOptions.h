@@ -13,6 +13,7 @@ struct EditorOptions {
     std::optional<double> scale;
     QString screenshotPath; // grab the window once it has rendered, then quit
     bool graphs = true;
+    int outputRate = 500; // records per second of the synthetic outputs
     std::array<WorkEnvelopeLimits, 2> envelopes{};
 };
 

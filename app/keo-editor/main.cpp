@@ -2,6 +2,7 @@
 // display scale, keeps the graphs repainted and hands the library its host objects.
 #include "EditorOptions.h"
 #include "RepaintScheduler.h"
+#include "SyntheticOutputSource.h"
 
 #include <KEOUI64/KEOUI64.h>
 #include <QApplication>
@@ -130,8 +131,11 @@ int main(int argc, char** argv) {
     if (!options->screenshotPath.isEmpty())
         grabOnceRendered(view, options->screenshotPath);
 
+    // Create takes over the output source.
+    HostOutputSource* outputs =
+        options->graphs ? new SyntheticOutputSource(options->outputRate) : nullptr;
     const int code = Create(&view, script, options->attached, &destructionNotifier, &repainter,
-                            nullptr, options->envelopes.data());
+                            outputs, options->envelopes.data());
     if (code != 0 && code != 5) {
         std::fprintf(stderr, "keo-editor: cannot open %s (result %d)\n", qUtf8Printable(script),
                      code);

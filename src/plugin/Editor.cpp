@@ -7,6 +7,7 @@
 #include "QmlTypes.h"
 #include "WindowDecoration.h"
 #include "live/DataRetriever.h"
+#include "live/GraphsDataProvider.h"
 #include "models/ConfigModel.h"
 #include "models/WorkEnvelopeModel.h"
 #include "platform/ScreenScale.h"
@@ -44,6 +45,7 @@ struct EditorObjects {
     DataRetriever* retriever;
     ConfigManager* manager;
     WorkEnvelopeModel* workEnvelope;
+    GraphsDataProvider* graphs;
 };
 
 EditorObjects createObjects(EditorArguments& arguments) {
@@ -52,18 +54,23 @@ EditorObjects createObjects(EditorArguments& arguments) {
     auto* manager =
         new ConfigManager(arguments.scriptPath.toStdU16String(), arguments.attachedToScript, view);
     auto* workEnvelope = new WorkEnvelopeModel(view);
-    return {retriever, manager, workEnvelope};
+    // After the retriever: children die in creation order, so the host's deliveries have stopped
+    // before the provider goes.
+    auto* graphs = new GraphsDataProvider(arguments.repainter, view);
+    return {retriever, manager, workEnvelope, graphs};
 }
 
 void connectObjects(QQuickView* view, const EditorObjects& objects,
                     const WorkEnvelopes& envelopes) {
     ConfigManager* manager = objects.manager;
     WorkEnvelopeModel* workEnvelope = objects.workEnvelope;
+    GraphsDataProvider* graphs = objects.graphs;
     QObject::connect(manager, &ConfigManager::configIdChanged, manager,
-                     [workEnvelope, envelopes](int id) {
-                         // The envelope always follows the selected cluster.
+                     [workEnvelope, graphs, envelopes](int id) {
+                         // The envelope and the graphs always follow the selected cluster.
                          if (id == 0 || id == 1)
                              workEnvelope->setEnvelope(envelopes[id], true);
+                         graphs->setCluster(id);
                      });
     const auto updateTitle = [view, manager] {
         updateWindowTitle(view, manager);
@@ -170,5 +177,7 @@ std::int32_t createEditor(EditorArguments arguments) {
     applyMinimumSize(view);
     centreAndShow(view);
     logQmlErrors(view);
+    objects.graphs->attachGraphs(view);
+    objects.retriever->addListener(objects.graphs);
     return load.code;
 }

@@ -4,6 +4,7 @@
 #include "KEOUI64/KEOUI64.h"
 #include "QmlTypes.h"
 #include "WindowDecoration.h"
+#include "live/GraphsDataProvider.h"
 #include "models/ConfigModel.h"
 #include "models/UndersteerConfigModel.h"
 #include "models/WorkEnvelopeModel.h"
@@ -200,6 +201,24 @@ TEST_F(CreateTest, TypesAreRegisteredOnceAndWorkForEveryView) {
     ASSERT_EQ(create(second.get(), copyOfExample("one_cluster.cpp")), 0);
     EXPECT_NE(second->rootObject(), nullptr);
     EXPECT_TRUE(second->errors().isEmpty());
+}
+
+// The live feed finds its graphs by name in the loaded pages: every slot must be filled.
+TEST_F(CreateTest, EveryGraphOfThePagesIsFedAndRepainted) {
+    SourceLog log;
+    auto view = makeView();
+    ASSERT_EQ(create(view.get(), copyOfExample("two_clusters.cpp"), new FakeOutputSource(log)), 0);
+    auto* graphs = view->findChild<GraphsDataProvider*>();
+    ASSERT_NE(graphs, nullptr);
+    EXPECT_EQ(graphs->attachedGraphCount(), 114);
+    for (std::size_t route = 0; route < 114; ++route)
+        EXPECT_NE(graphs->graph(route), nullptr) << route;
+    EXPECT_EQ(repainter.size(), 114u);
+    ASSERT_EQ(log.receivers.size(), 1u);
+    EXPECT_EQ(graphs->cluster(), 0);
+    ASSERT_TRUE(managerOf(*view)->setConfigFromUi(1));
+    EXPECT_EQ(graphs->cluster(), 1);
+    EXPECT_TRUE(GuiTestMessages::instance().take().isEmpty());
 }
 
 TEST_F(CreateTest, GraphsTakeTheScaleFromTheScreen) {

@@ -1,0 +1,121 @@
+// The host delivers at 5000 records per second on its own thread while the GUI thread does what a
+// user does with the graphs, then destroys the view in the middle of the deliveries. Meant to run
+// under ThreadSanitizer and AddressSanitizer: a report there is the failure this test looks for.
+#include "GraphScene.h"
+#include "KEOUI64/GraphWidgetRepainter.h"
+#include "RepaintScheduler.h"
+#include "SyntheticOutputSource.h"
+#include "graph/GraphSource.h"
+#include "graph/GraphWindow.h"
+#include "graph/QuickGraphView.h"
+#include "live/DataRetriever.h"
+#include "live/GraphsDataProvider.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QQuickItem>
+#include <atomic>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int recordsPerSecond = 5000;
+constexpr int rounds = 4;
+constexpr int roundMs = 1500;
+
+class CountingListener : public IKEOOutputDataRetriever {
+public:
+    void onOutputs(const KEOOutputRecord*, const KEOOutputRecord*, bool) override {
+        m_count.fetch_add(1, std::memory_order_relaxed);
+    }
+    long count() const { return m_count.load(std::memory_order_relaxed); }
+
+private:
+    std::atomic<long> m_count{0};
+};
+
+void processEventsFor(int ms) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, ms);
+}
+
+// One user action per call, cycling through what the graphs offer.
+class UserActions {
+public:
+    UserActions(GraphScene& scene, GraphsDataProvider& provider,
+                JVX::GraphWidgetRepainter& repainter)
+        : m_scene(scene)
+        , m_provider(provider)
+        , m_repainter(repainter) {}
+
+    void next() {
+        const int step = m_step++;
+        JVX::QuickGraphView* graph = m_scene.graph(std::size_t(step * 37) % routing::graphCount);
+        switch (step % 6) {
+        case 0:
+            m_provider.setCluster((step / 6) % 2);
+            break;
+        case 1:
+            graph->showBiggerView();
+            break;
+        case 2:
+            closeBiggerViewOf(m_scene.graph(std::size_t((step - 1) * 37) % routing::graphCount));
+            break;
+        case 3:
+            graph->source()->setFftEnabled(!graph->source()->fftEnabled());
+            break;
+        case 4:
+            graph->source()->setFilterStrength(1 + step % 10);
+            graph->source()->setConversion(step % 9);
+            break;
+        case 5:
+            m_repainter.toggleFreeze();
+            break;
+        }
+    }
+
+private:
+    // Every fourth window stays open, so that teardown also deletes open windows.
+    void closeBiggerViewOf(JVX::QuickGraphView* graph) {
+        if (graph->biggerView() && m_step % 4 != 3)
+            graph->biggerView()->close();
+    }
+
+    GraphScene& m_scene;
+    GraphsDataProvider& m_provider;
+    JVX::GraphWidgetRepainter& m_repainter;
+    int m_step = 0;
+};
+
+TEST(LiveFeedStress, UserActionsAndTeardownDuringDeliveries) {
+    for (int round = 0; round < rounds; ++round) {
+        CountingListener deliveries; // outlives the retriever, which goes with the view
+        JVX::GraphWidgetRepainter repainter;
+        RepaintScheduler scheduler(repainter);
+        GraphScene scene;
+        auto* retriever = new DataRetriever(
+            std::make_unique<SyntheticOutputSource>(recordsPerSecond), scene.view());
+        auto* provider = new GraphsDataProvider(&repainter, scene.view());
+        provider->attachGraphs(scene.view());
+        retriever->addListener(provider);
+        retriever->addListener(&deliveries);
+        scene.view()->show();
+
+        UserActions actions(scene, *provider, repainter);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (elapsed.elapsed() < roundMs) {
+            actions.next();
+            processEventsFor(2);
+        }
+        const long beforeTeardown = deliveries.count();
+        scene.destroyView();
+        const long afterTeardown = deliveries.count();
+        processEventsFor(20); // windows closed with deleteLater go now
+
+        // Deliveries ran throughout; the view's destruction stopped them for good.
+        EXPECT_GT(beforeTeardown, recordsPerSecond / 10) << "round " << round;
+        EXPECT_EQ(deliveries.count(), afterTeardown) << "round " << round;
+    }
+}
+
+} // namespace
