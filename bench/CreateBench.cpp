@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QQmlContext>
+#include <QQuickItem>
 #include <QQuickView>
 #include <QStandardPaths>
 #include <QTimer>
@@ -42,6 +43,79 @@ void BM_CreateToFirstFrame(benchmark::State& state) {
     std::filesystem::remove_all(script.parent_path());
 }
 BENCHMARK(BM_CreateToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// One editor with the two-cluster example loaded and cluster 1 chosen, for the interaction
+// benchmarks.
+class LoadedEditor {
+public:
+    LoadedEditor()
+        : m_script(scratchCopyOfExample("two_clusters.cpp")) {
+        m_view.rootContext()->setContextProperty(QStringLiteral("qt_scale"), 1.0);
+        Create(&m_view, QString::fromStdString(m_script.string()), false, &m_notifier, &m_repainter,
+               nullptr, m_envelopes);
+        QMetaObject::invokeMethod(manager(), "setConfigFromUi", Q_ARG(int, 0));
+        waitForFrame();
+    }
+    ~LoadedEditor() { std::filesystem::remove_all(m_script.parent_path()); }
+
+    QObject* manager() const {
+        return m_view.rootContext()
+            ->contextProperty(QStringLiteral("cpp_configManager"))
+            .value<QObject*>();
+    }
+    QObject* item(const char* name) const {
+        return m_view.rootObject()->findChild<QObject*>(QString::fromLatin1(name));
+    }
+    // Runs the event loop until the next frame is on screen.
+    void waitForFrame() {
+        QEventLoop frame;
+        QObject::connect(&m_view, &QQuickWindow::frameSwapped, &frame, &QEventLoop::quit);
+        QTimer::singleShot(5000, &frame, &QEventLoop::quit);
+        m_view.update();
+        frame.exec();
+    }
+
+private:
+    std::filesystem::path m_script;
+    const WorkEnvelopeLimits m_envelopes[2] = {{0.4f, 0.4f, 0.45f, 0.2f, 0.25f, 0.25f, 1},
+                                               {0.5f, 0.5f, 0.55f, 0.25f, 0.3f, 0.3f, 1}};
+    DestructionNotifier m_notifier;
+    JVX::GraphWidgetRepainter m_repainter;
+    QQuickView m_view;
+};
+
+// From a click on a tab button to the frame that shows the page.
+void BM_SwitchTab(benchmark::State& state) {
+    LoadedEditor editor;
+    QObject* tabs[] = {editor.item("lateralTabButton"), editor.item("mixerTabButton"),
+                       editor.item("understeerTabButton"), editor.item("multiplexerTabButton")};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        QMetaObject::invokeMethod(tabs[next++ % std::size(tabs)], "clicked");
+        editor.waitForFrame();
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+    }
+}
+BENCHMARK(BM_SwitchTab)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+
+// A parameter-set switch re-announces every property of every model to every bound page.
+void BM_SwitchParamSetWithEveryPageBound(benchmark::State& state) {
+    LoadedEditor editor;
+    QObject* paramSet = editor.manager()->property("paramSetModel").value<QObject*>();
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        QMetaObject::invokeMethod(paramSet, "switchParamSet");
+        editor.waitForFrame();
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+    }
+}
+BENCHMARK(BM_SwitchParamSetWithEveryPageBound)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(40);
 
 } // namespace
 
