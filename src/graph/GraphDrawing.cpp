@@ -1,7 +1,7 @@
 #include "GraphDrawing.h"
 
+#include "FrequencyAnalysis.h"
 #include "GraphSource.h"
-#include "SpectrumAnalysis.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -303,7 +303,7 @@ private:
             drawSpectrum(*m_source.m_spectrum);
     }
 
-    void drawSpectrum(const SpectrumAnalysis& spectrum) {
+    void drawSpectrum(const FrequencyAnalysis& spectrum) {
         m_painter.setPen(QPen(Qt::black, 4));
         setFontPixels(BarFontPixels);
         const float pitch = 2.0f * static_cast<float>(m_width - 15) * 0.015625f;

@@ -1,9 +1,9 @@
 #include "GraphSource.h"
 
+#include "FrequencyAnalysis.h"
 #include "GraphConversion.h"
 #include "GraphDrawing.h"
 #include "IGraphSourceWidget.h"
-#include "SpectrumAnalysis.h"
 #include "platform/ScreenScale.h"
 
 #include <algorithm>
@@ -16,7 +16,7 @@ GraphSource::GraphSource(QObject* parent)
     m_lastTimestamp = now();
 }
 
-// Out of line so that SpectrumAnalysis stays an incomplete type in the header.
+// Out of line so that FrequencyAnalysis stays an incomplete type in the header.
 GraphSource::~GraphSource() = default;
 
 std::uint64_t GraphSource::now() const {
@@ -49,15 +49,15 @@ void GraphSource::addSamples(std::uint32_t count, const float* values, bool repa
     markDirty(repaintNow);
 }
 
-SpectrumAnalysis& GraphSource::spectrumAnalysis() {
+FrequencyAnalysis& GraphSource::spectrumAnalysis() {
     if (!m_spectrum)
-        m_spectrum = std::make_unique<SpectrumAnalysis>(now());
+        m_spectrum = std::make_unique<FrequencyAnalysis>(now());
     return *m_spectrum;
 }
 
 // Appends the dominant frequency and its relative amplitude as two more series of this step.
 const float* GraphSource::appendSpectrumSeries(std::uint32_t& count, const float* values) {
-    SpectrumAnalysis& spectrum = spectrumAnalysis();
+    FrequencyAnalysis& spectrum = spectrumAnalysis();
     spectrum.pushInput(values[0]);
     const std::uint64_t time = now();
     if (spectrum.inputFull())

@@ -22,7 +22,7 @@ class QPainter;
 namespace JVX {
 
 class IGraphSourceWidget;
-struct SpectrumAnalysis;
+struct FrequencyAnalysis;
 struct GraphPaintRequest;
 class GraphPainter;
 
@@ -174,7 +174,7 @@ private:
     friend void paintGraph(GraphSource&, QPainter&, const GraphPaintRequest&);
 
     std::uint64_t now() const;
-    SpectrumAnalysis& spectrumAnalysis();
+    FrequencyAnalysis& spectrumAnalysis();
     const float* appendSpectrumSeries(std::uint32_t& count, const float* values);
     void addMissingChannels(std::uint32_t count, std::uint64_t timestamp);
     void pushStep(std::uint32_t count, const float* values, std::uint64_t timestamp);
@@ -190,7 +190,7 @@ private:
     std::atomic<float> m_yLimit{0.0f};
     std::atomic<int> m_conversion{0};
 
-    std::unique_ptr<SpectrumAnalysis> m_spectrum;
+    std::unique_ptr<FrequencyAnalysis> m_spectrum;
     std::vector<Channel> m_channels;
     QStringList m_captions;
     std::uint32_t m_maxOnScreen = DefaultMaxOnScreen;

@@ -10,10 +10,10 @@ namespace JVX {
 
 // The dominant-frequency analysis behind a graph's "FFT" option: the last 64 values of the first
 // series, their windowed spectrum and the frequency of every bin.
-struct SpectrumAnalysis {
+struct FrequencyAnalysis {
     static constexpr int Points = 64;
 
-    SpectrumAnalysis(std::uint64_t now);
+    FrequencyAnalysis(std::uint64_t now);
 
     // Appends a value; once 64 are there, each new value drops the oldest.
     void pushInput(float value);

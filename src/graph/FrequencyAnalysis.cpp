@@ -1,4 +1,4 @@
-#include "SpectrumAnalysis.h"
+#include "FrequencyAnalysis.h"
 
 #include <cmath>
 
@@ -11,12 +11,12 @@ constexpr int LastPeakBin = 31;
 constexpr float NoConstantPart = 0.00001f;
 } // namespace
 
-SpectrumAnalysis::SpectrumAnalysis(std::uint64_t now)
+FrequencyAnalysis::FrequencyAnalysis(std::uint64_t now)
     : lastTime(now) {
     fft.setWindow(FixedFFT<6>::HannWindow);
 }
 
-void SpectrumAnalysis::pushInput(float value) {
+void FrequencyAnalysis::pushInput(float value) {
     if (inputCount < Points) {
         input[(inputHead + inputCount) % Points] = value;
         ++inputCount;
@@ -26,20 +26,20 @@ void SpectrumAnalysis::pushInput(float value) {
     inputHead = (inputHead + 1) % Points;
 }
 
-void SpectrumAnalysis::transformInput() {
+void FrequencyAnalysis::transformInput() {
     for (int i = 0; i < Points; ++i)
         m_ordered[i] = input[(inputHead + i) % Points];
     fft.transform(m_ordered.data(), coefficients.data());
 }
 
-void SpectrumAnalysis::updateRate(std::uint64_t now) {
+void FrequencyAnalysis::updateRate(std::uint64_t now) {
     rate = now != lastTime ? 1000.0f / static_cast<float>(now - lastTime) : 0.0f;
     for (int i = 0; i < Points; ++i)
         frequencies[i] = static_cast<float>(i) * rate * 0.015625f;
     lastTime = now;
 }
 
-int SpectrumAnalysis::dominantBin() const {
+int FrequencyAnalysis::dominantBin() const {
     int best = FirstPeakBin;
     for (int i = FirstPeakBin + 1; i <= LastPeakBin; ++i) {
         if (std::fabs(coefficients[i]) > std::fabs(coefficients[best]))
@@ -48,7 +48,7 @@ int SpectrumAnalysis::dominantBin() const {
     return best;
 }
 
-float SpectrumAnalysis::relativeAmplitude(int bin) const {
+float FrequencyAnalysis::relativeAmplitude(int bin) const {
     if (std::fabs(coefficients[0]) <= NoConstantPart)
         return 0.0f;
     return coefficients[bin] / coefficients[0];
