@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, configures, builds and runs every test: first the normal build, then
 # the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer, which catch a model
-# reading a freed record or undefined behaviour on hostile input. KEO_SANITIZERS=0 skips the
-# second stage.
+# reading a freed record or undefined behaviour on hostile input, and last the tests of the parts
+# that run on two threads (graphs, live feed) built with ThreadSanitizer. KEO_SANITIZERS=0 skips
+# the sanitizer rounds.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
@@ -25,4 +26,16 @@ if [ "${KEO_SANITIZERS:-1}" != 0 ]; then
     # The 4 GiB read is covered by the first stage; under the sanitizers it only costs time.
     (cd "$sanitized" && ctest --output-on-failure -j"$jobs" \
         -E FilesBeyondFourGibibytes)
+
+    # Data races between the host's delivery thread and the GUI thread.
+    threaded="$build-threads"
+    cmake -S "$root" -B "$threaded" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEO_SANITIZE=thread \
+        -DKEO_BUILD_BENCH=OFF >/dev/null
+    export TSAN_OPTIONS="suppressions=$root/tools/tsan-suppressions.txt:halt_on_error=1"
+    unset ASAN_OPTIONS LSAN_OPTIONS
+    cmake --build "$threaded" -j"$jobs" --target graph_core_tests graph_widget_tests \
+        keo_live_tests keo_feed_stress_tests
+    # Only the programs built above have registered their tests; skip the placeholders of the
+    # others and the script-driven tests.
+    (cd "$threaded" && ctest --output-on-failure -j"$jobs" -E '(_NOT_BUILT$|^qml_tests$|^plugin_)')
 fi
