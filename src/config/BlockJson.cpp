@@ -2,7 +2,7 @@
 
 #include "JsonAccess.h"
 
-#include <algorithm>
+#include <QtGlobal>
 #include <cmath>
 #include <stdexcept>
 
@@ -31,13 +31,11 @@ std::string readName(const Json& parent, const char* key) {
     return required(parent, key).get<std::string>();
 }
 
-// Qt's single-precision fuzzy comparison, so a value the editor shows as 100 counts as 100.
-bool fuzzyEqual(float a, float b) {
-    return std::abs(a - b) * 100000.0f <= std::min(std::abs(a), std::abs(b));
-}
-
 bool isDefaultMaxValueFactor(const FloatPair& pair) {
-    return fuzzyEqual(pair[0], defaultMaxValueFactor) && fuzzyEqual(pair[1], defaultMaxValueFactor);
+    // Qt's single-precision fuzzy comparison, as the editor's models use it: a value the editor
+    // shows as 100 counts as 100.
+    return qFuzzyCompare(pair[0], defaultMaxValueFactor) &&
+           qFuzzyCompare(pair[1], defaultMaxValueFactor);
 }
 
 } // namespace

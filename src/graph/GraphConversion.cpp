@@ -1,5 +1,7 @@
 #include "GraphConversion.h"
 
+#include "platform/Units.h"
+
 #include <cmath>
 
 namespace JVX {
@@ -7,7 +9,7 @@ namespace JVX {
 float convertValue(int conversion, float value) {
     switch (conversion) {
     case ConversionRadToDeg:
-        return value * 57.295776f;
+        return value * degreesPerRadian;
     case ConversionMToMm:
         return value * 1000.0f;
     case ConversionMmToM:

@@ -1,5 +1,7 @@
 #include "RoutingTable.h"
 
+#include "platform/Units.h"
+
 namespace routing {
 namespace {
 
@@ -27,14 +29,12 @@ constexpr GraphRoute route(const char* objectName, const SeriesSource (&series)[
     return result;
 }
 
-constexpr float radiansToDegrees = 57.295776f;
-
 // Single precision throughout, as the algorithm computes its own signals.
 float valueOf(const SeriesSource& source, const KEOOutputRecord& record) {
     float value = record.signal(source.word);
     if (source.otherWord >= 0)
         value = (value + record.signal(source.otherWord)) * 0.5f;
-    return source.degrees ? value * radiansToDegrees : value;
+    return source.degrees ? value * degreesPerRadian : value;
 }
 
 // word(n): record word n; deg(n): word n in degrees; avg(a, b): the mean of words a and b.

@@ -1,7 +1,9 @@
 #include "RadToDegConverter.h"
 
+#include "platform/Units.h"
+
 float RadToDegConverter::toDisplay(float radians) const {
-    return radians * 57.295776f;
+    return radians * degreesPerRadian;
 }
 
 // Computed in double so that a typed 90 degrees lands on the float nearest to pi/2.

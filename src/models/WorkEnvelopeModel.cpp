@@ -1,8 +1,6 @@
 #include "WorkEnvelopeModel.h"
 
-namespace {
-constexpr float kDegreesPerRadian = 57.295776f;
-}
+#include "platform/Units.h"
 
 WorkEnvelopeModel::WorkEnvelopeModel(QObject* parent)
     : QObject(parent) {}
@@ -21,9 +19,9 @@ void WorkEnvelopeModel::setEnvelope(const WorkEnvelopeLimits& limits, bool force
         return;
     }
     m_stamp = limits.stamp;
-    m_roll = kDegreesPerRadian * limits.roll;
-    m_pitch = kDegreesPerRadian * limits.pitch;
-    m_yaw = kDegreesPerRadian * limits.yaw;
+    m_roll = degreesPerRadian * limits.roll;
+    m_pitch = degreesPerRadian * limits.pitch;
+    m_yaw = degreesPerRadian * limits.yaw;
     m_heave = limits.heave;
     m_sway = limits.sway;
     m_surge = limits.surge;

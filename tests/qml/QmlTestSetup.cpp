@@ -1,18 +1,15 @@
 #include "QmlTestSetup.h"
 
-#include "GraphItemType.h"
-#include "config/KeoEnums.h"
 #include "graph/QuickGraphView.h"
 #include "models/WorkEnvelopeModel.h"
+#include "plugin/QmlTypes.h"
 #include "script/ConfigManager.h"
-#include "ui/GValidator.h"
 #include "ui/QmlUtils.h"
 
 #include <QFile>
 #include <QMutex>
 #include <QQmlContext>
 #include <QQmlEngine>
-#include <QtQml>
 #include <cstdio>
 
 namespace {
@@ -32,15 +29,9 @@ void recordingHandler(QtMsgType type, const QMessageLogContext& context, const Q
 
 } // namespace
 
+// The same registration Create performs, so the views are tested against the types they get.
 QmlTestSetup::QmlTestSetup() {
-    qmlRegisterUncreatableMetaObject(KEOFilterType::staticMetaObject, "KEOFilterType", 1, 0,
-                                     "KEOFilterType", QString());
-    qmlRegisterUncreatableMetaObject(KEOLimitationType::staticMetaObject, "KEOLimitationType", 1, 0,
-                                     "KEOLimitationType", QString());
-    qmlRegisterUncreatableMetaObject(KEOParamSet::staticMetaObject, "KEOParamSet", 1, 0,
-                                     "KEOParamSet", QString());
-    qmlRegisterType<GValidator>("GValidator", 1, 0, "GValidator");
-    registerGraphItemType();
+    registerQmlTypesOnce();
 }
 
 QStringList QmlTestSetup::warnings() {

@@ -1,4 +1,0 @@
-#pragma once
-
-// Registers the graph toolkit's item under the name the views use, as Create does.
-void registerGraphItemType();
