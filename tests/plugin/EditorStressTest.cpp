@@ -26,9 +26,13 @@ class CountingSource : public HostOutputSource {
 public:
     CountingSource(std::atomic<long>& deliveries)
         : m_deliveries(deliveries) {}
+    // The delivering thread reads the counter's target, so it is only changed while no
+    // delivery runs: the source is stopped first and restarted after.
     void setReceiver(IKEOOutputDataRetriever* receiver) override {
+        m_source.setReceiver(nullptr);
         m_counter.setTarget(receiver);
-        m_source.setReceiver(receiver ? &m_counter : nullptr);
+        if (receiver)
+            m_source.setReceiver(&m_counter);
     }
 
 private:
