@@ -37,7 +37,10 @@ TEST(ElapsedClock, EachClockCountsFromItsOwnConstruction) {
     const ElapsedClock older;
     std::this_thread::sleep_for(pause);
     const ElapsedClock newer;
-    EXPECT_GE(older.elapsedMs() - newer.elapsedMs(), pause.count() - 1);
+    // Newer first: a pause between the two reads can then only widen the difference.
+    const std::int64_t newerMs = newer.elapsedMs();
+    const std::int64_t olderMs = older.elapsedMs();
+    EXPECT_GE(olderMs - newerMs, pause.count() - 1);
 }
 
 TEST(MillisecondClock, NeverRunsBackwards) {
