@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, plus any given as arguments, when any is missing.
 set -euo pipefail
 packages=(
-    cmake g++ make pkg-config
+    cmake g++ make pkg-config ccache
     qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2
     qml-module-qtquick-layouts qml-module-qtquick-dialogs qml-module-qtgraphicaleffects

@@ -8,6 +8,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
 jobs=$(nproc)
+# Cache entries keyed by paths relative to the checkout, so every clone and build folder shares them.
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
 
 build="${KEO_BUILD_DIR:-$root/build}"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
