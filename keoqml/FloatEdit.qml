@@ -52,7 +52,10 @@ TextField {
             text = format(value);
     }
 
-    onTextChanged: {
+    // Only the user's own edits are reported. The text this field writes itself when its value
+    // changes (a load, a parameter-set switch, a restore) is a rounded echo of the stored value;
+    // reporting it would write the rounding back, e.g. -0.00004 shown as "-0,0000" would become 0.
+    onTextEdited: {
         if (isCleared()) {
             if (value !== 0)
                 valueModified(0);

@@ -84,43 +84,59 @@ KEO_BlockFrame {
             }
         }
 
-        TextStyled {
-            visible: block.showCutOffFreqStartEnd
-            text: qsTr("Freq. range (for sharpn.)")
-        }
-
-        Row {
-            visible: block.showCutOffFreqStartEnd
+        // The sharpness range is offered by no page today; it is only built when asked for, so
+        // the many filters of the editor do not each carry two hidden fields with their tooltips.
+        Loader {
+            objectName: "cutoffRangeLoader"
             width: parent.width
-            spacing: parent.spacing
+            active: block.showCutOffFreqStartEnd
+            visible: active
+            sourceComponent: cutoffRange
+        }
+    }
 
-            FloatEdit {
-                objectName: "cutoffStartEdit"
-                width: (parent.width - parent.spacing) / 2
-                enabled: block.cutoffEditable
-                value: block.cutoffStart
-                toolTip: qsTr("When Sharpness is 0.0-1.0, then actual cutoff frequency is result of linear interpolation between this value (%1) and default Cutoff Freq. (%2).\n")
-                         .arg(block.cutoffStart).arg(block.cutoff)
-                         + qsTr("For Shaprness = 0, it will be %1. For Sharpness = 1.0, it will be %2.")
-                           .arg(block.cutoffStart).arg(block.cutoff)
-                onValueModified: {
-                    if (block.model && block.differs(block.model.cutoffFrequencyStart, value))
-                        block.model.cutoffFrequencyStart = value;
-                }
+    Component {
+        id: cutoffRange
+
+        Column {
+            spacing: 3 * qt_scale
+
+            TextStyled {
+                text: qsTr("Freq. range (for sharpn.)")
             }
 
-            FloatEdit {
-                objectName: "cutoffEndEdit"
-                width: (parent.width - parent.spacing) / 2
-                enabled: block.cutoffEditable
-                value: block.cutoffEnd
-                toolTip: qsTr("When Sharpness is 1.0-2.5, then actual cutoff frequency is result of linear interpolation between default Cutoff Freq. (%1) and this value (%2).\n")
-                         .arg(block.cutoff).arg(block.cutoffEnd)
-                         + qsTr("For Shaprness = 1.0, it will be %1. For Sharpness = 2.5, it will be %2.")
-                           .arg(block.cutoff).arg(block.cutoffEnd)
-                onValueModified: {
-                    if (block.model && block.differs(block.model.cutoffFrequencyEnd, value))
-                        block.model.cutoffFrequencyEnd = value;
+            Row {
+                width: parent.width
+                spacing: parent.spacing
+
+                FloatEdit {
+                    objectName: "cutoffStartEdit"
+                    width: (parent.width - parent.spacing) / 2
+                    enabled: block.cutoffEditable
+                    value: block.cutoffStart
+                    toolTip: qsTr("When Sharpness is 0.0-1.0, then actual cutoff frequency is result of linear interpolation between this value (%1) and default Cutoff Freq. (%2).\n")
+                             .arg(block.cutoffStart).arg(block.cutoff)
+                             + qsTr("For Shaprness = 0, it will be %1. For Sharpness = 1.0, it will be %2.")
+                               .arg(block.cutoffStart).arg(block.cutoff)
+                    onValueModified: {
+                        if (block.model && block.differs(block.model.cutoffFrequencyStart, value))
+                            block.model.cutoffFrequencyStart = value;
+                    }
+                }
+
+                FloatEdit {
+                    objectName: "cutoffEndEdit"
+                    width: (parent.width - parent.spacing) / 2
+                    enabled: block.cutoffEditable
+                    value: block.cutoffEnd
+                    toolTip: qsTr("When Sharpness is 1.0-2.5, then actual cutoff frequency is result of linear interpolation between default Cutoff Freq. (%1) and this value (%2).\n")
+                             .arg(block.cutoff).arg(block.cutoffEnd)
+                             + qsTr("For Shaprness = 1.0, it will be %1. For Sharpness = 2.5, it will be %2.")
+                               .arg(block.cutoff).arg(block.cutoffEnd)
+                    onValueModified: {
+                        if (block.model && block.differs(block.model.cutoffFrequencyEnd, value))
+                            block.model.cutoffFrequencyEnd = value;
+                    }
                 }
             }
         }

@@ -69,14 +69,35 @@ Canvas {
         ctx.stroke();
     }
 
-    onConnectionsChanged: requestPaint()
-    onArrowPairsChanged: requestPaint()
-    onLineDashChanged: requestPaint()
-    onWidthChanged: requestPaint()
-    onHeightChanged: requestPaint()
-    onVisibleChanged: requestPaint()
+    // A hidden page reports all its items hidden, so a line painted then would skip them all.
+    // Painting waits until the drawer is shown; showing a page again repaints nothing that has
+    // not changed, which keeps a tab switch from redrawing and re-uploading every line image.
+    property bool paintPending: false
+
+    function repaint() {
+        if (visible)
+            requestPaint();
+        else
+            paintPending = true;
+    }
+
+    onConnectionsChanged: repaint()
+    onArrowPairsChanged: repaint()
+    onLineDashChanged: repaint()
+    onWidthChanged: repaint()
+    onHeightChanged: repaint()
+    onVisibleChanged: {
+        if (visible && paintPending) {
+            paintPending = false;
+            requestPaint();
+        }
+    }
 
     onPaint: {
+        if (!visible) { // hidden between the request and the paint
+            paintPending = true;
+            return;
+        }
         var ctx = getContext("2d");
         ctx.reset();
         if (!connections)

@@ -23,8 +23,10 @@ Rectangle {
     property string angleRateUnit: "[deg/s]"
     property bool loadingScript: false
 
+    // The mark means unsaved edits: before anything is loaded the models compare an empty record
+    // with their starting values, which is no edit of the user's.
     function modifiedMark(model) {
-        return model && model.isModified ? "*" : "";
+        return configLoaded && model && model.isModified ? "*" : "";
     }
 
     function setTab(page, header) {

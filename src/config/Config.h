@@ -71,7 +71,7 @@ struct MixerConfig {
 
 struct SideslipPathConfig {
     bool enabled;
-    FloatPair maximumRate;       // rad/s
+    FloatPair maximumRate;       // deg/s, stored as shown (no radian conversion)
     FilterConfig highpassFilter; // always HighPass
     SignalLimitation inputLimit;
     FilterConfig outputFilter;
@@ -97,7 +97,7 @@ struct UndersteerConfig {
     FilterConfig intendedTurningCurveFilter; // always LowPass
     FilterConfig actualTurningCurveFilter;   // always LowPass
     FilterConfig yawRateFilter;              // always LowPass
-    FloatPair deltaTurningCurveMaximumRate;  // rad/s
+    FloatPair deltaTurningCurveMaximumRate;  // deg/s, stored as shown (no radian conversion)
     MixerPathConfig toYaw;
     MixerPathConfig toRoll;
     FloatPair pivotPointLongitudinalOffset; // m

@@ -3,16 +3,31 @@
 #include "ParamSetModel.h"
 
 #include <QMetaProperty>
+#include <QScopedValueRollback>
 
 BaseModel::BaseModel(ParamSetModel* paramSetModel, BaseModel* parent)
     : QObject(parent)
     , m_paramSetModel(paramSetModel) {
     Q_ASSERT(paramSetModel);
     if (parent) {
-        connect(this, &BaseModel::modifiedStateChanged, parent, &BaseModel::modifiedStateChanged);
+        connect(this, &BaseModel::modifiedStateChanged, parent, &BaseModel::forwardModifiedState);
         parent->m_children.push_back(this);
     }
-    connect(paramSetModel, &ParamSetModel::_keo_paramSetIndexChanged, this, &BaseModel::notifyAll);
+    connect(paramSetModel, &ParamSetModel::_keo_paramSetIndexChanged, this,
+            &BaseModel::reannounceShownSet);
+}
+
+bool BaseModel::s_reannouncingShownSet = false;
+
+void BaseModel::reannounceShownSet() {
+    const QScopedValueRollback<bool> quietChain(s_reannouncingShownSet, true);
+    notifyAll();
+}
+
+void BaseModel::forwardModifiedState() {
+    if (!s_reannouncingShownSet) {
+        emit modifiedStateChanged();
+    }
 }
 
 bool BaseModel::isModified() const {

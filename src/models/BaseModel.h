@@ -59,6 +59,15 @@ protected:
     }
 
 private:
+    // A parameter-set switch changes what is shown, never what is modified: every model announces
+    // its own state once, while the chain to the parent stays quiet, so the root and every binding
+    // on it are not re-evaluated once for each model below it.
+    void reannounceShownSet();
+    void forwardModifiedState();
+
+    // Set while a model re-announces itself for a parameter-set switch (GUI thread only).
+    static bool s_reannouncingShownSet;
+
     std::vector<BaseModel*> m_children; // not owning: Qt parentage owns them
     ParamSetModel* m_paramSetModel;
 };

@@ -10,7 +10,7 @@
 #include <array>
 
 // The enhancer: road harshness fed to heave, sideslip fed to yaw and roll, and the sideslip pivot.
-// The sideslip maximum rates and the pivot offset are shown as stored.
+// The sideslip maximum rates (deg/s) and the pivot offset (m) are shown as stored.
 class EnhancerConfigModel : public BaseModel {
     Q_OBJECT
     // clang-format off

@@ -9,7 +9,8 @@
 #include <array>
 
 // The understeer section: turning-curve filters, the rate limit of their difference, the outputs
-// to yaw and roll and the pivot point. The rate limit and the pivot offset are shown as stored.
+// to yaw and roll and the pivot point. The rate limit (deg/s) and the pivot offset (m) are shown
+// as stored.
 class UndersteerConfigModel : public BaseModel {
     Q_OBJECT
     // clang-format off

@@ -234,7 +234,8 @@ Item {
             var block = createTemporaryObject(filterComponent, scene, {model: null});
             var edit = child(block, "cutoffEdit");
             compare(edit.value, 0);
-            edit.text = "5";
+            edit.forceActiveFocus();
+            keyClick(Qt.Key_5);
             compare(block.model, null);
             verify(!child(block, "restoreLink").enabled);
         }

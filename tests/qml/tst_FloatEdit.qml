@@ -49,6 +49,14 @@ Item {
             return text.replace(".", cpp_qmlUtils.floatToString(0.5, 1).charAt(1));
         }
 
+        // Types `keys` over the whole text, as a user does.
+        function typeOver(edit, keys) {
+            edit.forceActiveFocus();
+            edit.selectAll();
+            for (var i = 0; i < keys.length; ++i)
+                keyClick(keys.charAt(i));
+        }
+
         function createEdit() {
             var edit = createTemporaryObject(editComponent, scene);
             var spy = createTemporaryObject(spyComponent, scene, {target: edit});
@@ -89,11 +97,13 @@ Item {
         }
 
         function test_roundsToDecimals() {
-            var t = createEdit();
-            t.edit.decimals = 2;
-            t.edit.text = shown("1.239");
-            compare(t.spy.count, 1);
-            fuzzyCompare(t.spy.signalArguments[0][0], 1.24, 0.00001);
+            // A page's own validator may admit more decimals than the field keeps.
+            var edit = createTemporaryObject(gEditComponent, scene, {decimals: 2});
+            edit.validator.decimals = 3;
+            var spy = createTemporaryObject(spyComponent, scene, {target: edit});
+            typeOver(edit, shown("1.239"));
+            compare(edit.text, shown("1.239"));
+            fuzzyCompare(spy.signalArguments[spy.count - 1][0], 1.24, 0.00001);
         }
 
         function test_invalidTextEmitsNothing() {
@@ -106,11 +116,14 @@ Item {
 
         function test_clearingEmitsZeroOnlyWhenValueIsNotZero() {
             var t = createEdit();
-            t.edit.text = "";
+            t.edit.forceActiveFocus();
+            t.edit.selectAll();
+            keyClick(Qt.Key_Delete);
+            compare(t.edit.text, "");
             compare(t.spy.count, 1);
             compare(t.spy.signalArguments[0][0], 0);
             t.edit.value = 0;
-            t.edit.text = "-";
+            keyClick(Qt.Key_Minus);
             compare(t.spy.count, 1);
         }
 
@@ -119,6 +132,18 @@ Item {
             t.edit.text = "";
             t.edit.value = 0;
             compare(t.edit.text, "");
+        }
+
+        // A stored -0.00004 shows as "-0,0000"; reporting that text back as an edit wrote 0 over
+        // the stored value on every load and parameter-set switch.
+        function test_onlyTheUsersEditsAreReported() {
+            var t = createEdit();
+            t.edit.value = -0.00004;
+            compare(t.edit.text, shown("-0.0000"));
+            t.edit.value = 1.23456;
+            t.edit.text = shown("7.5");
+            t.edit.text = "";
+            compare(t.spy.count, 0);
         }
 
         function test_valueChangeRewritesText() {

@@ -64,6 +64,7 @@ Item {
             verify(!item(view, "lateralTabButton").enabled);
             verify(!item(view, "optionsTabButton").enabled);
             verify(!item(view, "saveTabButton").enabled);
+            compare(item(view, "saveTabButton").text, "Save", "no edits, no mark");
             verify(!item(view, "paramSet1Radio").enabled);
             verify(!item(view, "clusterLabel").visible);
             verify(item(view, "loadTabButton").visible);
