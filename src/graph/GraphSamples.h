@@ -33,12 +33,28 @@ public:
     bool empty() const { return m_count == 0; }
     bool full() const { return m_count == m_capacity; }
 
-    // Sample i, 0 being the oldest; i must be below count().
-    const Sample& at(std::uint32_t i) const { return m_storage[(m_head + i) % m_capacity]; }
+    // Sample i, 0 being the oldest; i must be below count(). The painter reads every sample of
+    // every series at each paint, so this avoids an integer division: head + i < 2 x capacity.
+    const Sample& at(std::uint32_t i) const { return m_storage[wrap(m_head + i)]; }
     const Sample& newest() const { return at(m_count - 1); }
+    // Calls f(sample) for the oldest `count` samples (at most count()), oldest first, walking the
+    // storage in at most two straight runs.
+    template <class F> void forEach(std::uint32_t count, F&& f) const {
+        count = count < m_count ? count : m_count;
+        const std::uint32_t untilEnd = m_capacity - m_head;
+        const std::uint32_t firstRun = count < untilEnd ? count : untilEnd;
+        for (std::uint32_t i = 0; i < firstRun; ++i)
+            f(m_storage[m_head + i]);
+        for (std::uint32_t i = firstRun; i < count; ++i)
+            f(m_storage[i - firstRun]);
+    }
     const Sample& oldest() const { return at(0); }
 
 private:
+    std::uint32_t wrap(std::uint32_t index) const {
+        return index >= m_capacity ? index - m_capacity : index;
+    }
+
     std::vector<Sample> m_storage;
     std::uint32_t m_head = 0;
     std::uint32_t m_capacity = 0;
@@ -53,6 +69,23 @@ struct Channel {
     float offset = 0.0f;
 
     float displayed(const Sample& sample) const { return sample.value * scale + offset; }
+};
+
+// The displayed values of one series that fall into one pixel column of a paint: the first and
+// the last, the smallest and the largest finite ones, and which kinds of non-finite values occur.
+struct ColumnValues {
+    int x = 0;
+    float first = 0.0f;
+    float last = 0.0f;
+    float smallest = 0.0f;
+    float largest = 0.0f;
+    bool hasNaN = false;
+    bool hasPlusInfinity = false;
+    bool hasMinusInfinity = false;
+
+    void start(int column, float value);
+    void add(float value);
+    bool hasFinite() const { return smallest <= largest; }
 };
 
 } // namespace JVX
