@@ -10,18 +10,6 @@ SampleRing::SampleRing(std::uint32_t capacity)
     : m_storage(capacity)
     , m_capacity(capacity) {}
 
-void SampleRing::push(const Sample& sample) {
-    if (m_capacity == 0)
-        return;
-    if (m_count < m_capacity) {
-        m_storage[wrap(m_head + m_count)] = sample;
-        ++m_count;
-        return;
-    }
-    m_storage[m_head] = sample;
-    m_head = wrap(m_head + 1);
-}
-
 void SampleRing::resize(std::uint32_t capacity) {
     if (capacity == m_capacity)
         return;

@@ -22,7 +22,18 @@ class SampleRing {
 public:
     explicit SampleRing(std::uint32_t capacity = 0);
 
-    void push(const Sample& sample);
+    // Inline: every step of every graph pushes a sample to each of its series.
+    void push(const Sample& sample) {
+        if (m_capacity == 0)
+            return;
+        if (m_count < m_capacity) {
+            m_storage[wrap(m_head + m_count)] = sample;
+            ++m_count;
+            return;
+        }
+        m_storage[m_head] = sample;
+        m_head = wrap(m_head + 1);
+    }
     // Keeps the oldest min(capacity, count) samples, re-packed from index 0. Nothing happens when
     // the capacity does not change.
     void resize(std::uint32_t capacity);

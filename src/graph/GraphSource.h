@@ -201,6 +201,8 @@ private:
     mutable CriticalSectionLock m_dataLock;
     mutable CriticalSectionLock m_widgetLock;
     std::vector<IGraphSourceWidget*> m_widgets;
+    // The size of m_widgets, readable without the widget lock.
+    std::atomic<std::size_t> m_widgetCount{0};
 
     ElapsedClock m_clock;
     std::function<std::uint64_t()> m_externalClock;
