@@ -17,33 +17,43 @@ FrequencyAnalysis::FrequencyAnalysis(std::uint64_t now)
 }
 
 void FrequencyAnalysis::pushInput(float value) {
+    std::uint32_t slot = inputHead;
     if (inputCount < Points) {
-        input[(inputHead + inputCount) % Points] = value;
+        slot = inputHead + inputCount;
         ++inputCount;
-        return;
+    } else {
+        inputHead = (inputHead + 1) % Points;
     }
-    input[inputHead] = value;
-    inputHead = (inputHead + 1) % Points;
+    input[slot] = value;
+    input[slot + Points] = value;
 }
 
 void FrequencyAnalysis::transformInput() {
-    for (int i = 0; i < Points; ++i)
-        m_ordered[i] = input[(inputHead + i) % Points];
-    fft.transform(m_ordered.data(), coefficients.data());
+    fft.transform(&input[inputHead], coefficients.data());
 }
 
+// The frequencies depend on the rate alone, which mostly stays the same from step to step.
 void FrequencyAnalysis::updateRate(std::uint64_t now) {
+    const float previous = rate;
     rate = now != lastTime ? 1000.0f / static_cast<float>(now - lastTime) : 0.0f;
+    lastTime = now;
+    if (rate == previous && frequenciesSet)
+        return;
     for (int i = 0; i < Points; ++i)
         frequencies[i] = static_cast<float>(i) * rate * 0.015625f;
-    lastTime = now;
+    frequenciesSet = true;
 }
 
+// The best magnitude so far stays in a register: reading it back through the index made every
+// step wait for the previous one.
 int FrequencyAnalysis::dominantBin() const {
     int best = FirstPeakBin;
+    float bestMagnitude = std::fabs(coefficients[FirstPeakBin]);
     for (int i = FirstPeakBin + 1; i <= LastPeakBin; ++i) {
-        if (std::fabs(coefficients[i]) > std::fabs(coefficients[best]))
-            best = i;
+        const float magnitude = std::fabs(coefficients[i]);
+        const bool larger = magnitude > bestMagnitude;
+        best = larger ? i : best;
+        bestMagnitude = larger ? magnitude : bestMagnitude;
     }
     return best;
 }

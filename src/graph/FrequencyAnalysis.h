@@ -29,20 +29,21 @@ struct FrequencyAnalysis {
     // part to compare with.
     float relativeAmplitude(int bin) const;
 
-    std::array<float, Points> input{};
+    // The input ring, every value stored twice (at i and i + 64), so that the 64 newest values
+    // always lie in one straight run from inputHead on and the FFT reads them in place.
+    std::array<float, 2 * Points> input{};
     std::uint32_t inputHead = 0;
     std::uint32_t inputCount = 0;
     std::array<float, Points> coefficients{};
     std::array<float, Points> frequencies{};
     std::uint64_t lastTime = 0;
     float rate = 0.0f;
+    // False until updateRate() first filled the frequencies.
+    bool frequenciesSet = false;
     FixedFFT<6> fft;
     // The step's values with the two spectrum series appended; reused so a step allocates
     // nothing once it has grown.
     std::vector<float> extended;
-
-private:
-    std::array<float, Points> m_ordered{};
 };
 
 } // namespace JVX

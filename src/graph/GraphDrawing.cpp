@@ -5,11 +5,13 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <QRect>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace JVX {
 
@@ -29,6 +31,58 @@ int toPixel(double value) {
     if (std::isnan(value))
         return 0;
     return static_cast<int>(std::clamp(value, -PixelLimit, PixelLimit));
+}
+
+constexpr int SeriesPenWidth = 2;
+// Columns further out than this from the origin are stroked as lines: the rectangle rule below is
+// established for coordinates of that size only.
+constexpr int FillableLimit = 1 << 14;
+
+// The samples of one series that fall into one pixel column, in device pixels.
+struct PixelColumn {
+    int x = 0;
+    int first = 0;
+    int last = 0;
+    int low = 0;
+    int high = 0;
+
+    void add(int y) {
+        low = std::min(low, y);
+        high = std::max(high, y);
+        last = y;
+    }
+    // In an aliased raster painter, a vertical line of the series pen (width 2, square caps) from
+    // low to high covers exactly this rectangle.
+    QRect rect() const { return QRect(x - 1, low - 1, SeriesPenWidth, high - low + 2); }
+    bool fillable() const {
+        return std::abs(x) < FillableLimit && std::abs(low) < FillableLimit &&
+               std::abs(high) < FillableLimit;
+    }
+};
+
+// The series pen's line between the last sample of a column and the first of the next one to its
+// right stays within columns x - 1 .. x + 1 and the rows from one above its upper end down to its
+// lower end. When both column rectangles span those rows, they already cover it.
+bool coversConnection(const PixelColumn& from, const PixelColumn& to) {
+    if (to.x != from.x + 1 || from.low == from.high || to.low == to.high || !from.fillable() ||
+        !to.fillable())
+        return false;
+    const int top = std::min(from.last, to.first);
+    const int bottom = std::max(from.last, to.first);
+    return from.low <= top && from.high >= bottom && to.low <= top && to.high >= bottom;
+}
+
+// Whether the rectangle rule of PixelColumn holds for this painter: raster, aliased, and at most
+// moved by whole pixels.
+bool fillsExactPixels(const QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    const QTransform& transform = painter.transform();
+    const bool wholePixelMove = transform.type() <= QTransform::TxTranslate &&
+                                transform.dx() == std::trunc(transform.dx()) &&
+                                transform.dy() == std::trunc(transform.dy());
+    return engine && engine->type() == QPaintEngine::Raster && wholePixelMove &&
+           !painter.testRenderHint(QPainter::Antialiasing) &&
+           painter.compositionMode() == QPainter::CompositionMode_SourceOver;
 }
 
 QString decimals(double value, int count) {
@@ -86,7 +140,8 @@ public:
         , m_painter(painter)
         , m_request(request)
         , m_width(request.width)
-        , m_height(request.height) {}
+        , m_height(request.height)
+        , m_fillsColumns(fillsExactPixels(painter)) {}
 
     void paint() {
         m_source.m_measurements.resize(m_source.m_channels.size());
@@ -95,8 +150,9 @@ public:
         if (m_sampleCount < 1 || m_maxOnScreen < 1) {
             drawEmptyLine();
         } else {
-            computeRange();
             computeStep();
+            collectColumns();
+            computeRange();
             if (m_source.drawReferenceLines())
                 drawReferenceLines();
             for (std::size_t k = 0; k < m_source.m_channels.size(); ++k) {
@@ -115,12 +171,17 @@ private:
     // y of a displayed value, top at 0 and bottom at height - 4. An empty range (the first step,
     // a constant signal) has no scale: its values sit at mid-height.
     int y(float value) const {
-        const float range = m_hi - m_lo;
-        const float height = static_cast<float>(m_height - 4);
-        if (!(range != 0.0f) || !std::isfinite(range) || std::isnan(value))
-            return toPixel(height * 0.5f);
-        const float fraction = (1.0f - (value - m_lo) / range) * height;
-        return std::isnan(fraction) ? toPixel(height * 0.5f) : toPixel(fraction);
+        if (!m_hasScale || std::isnan(value))
+            return m_middle;
+        const float fraction = (1.0f - (value - m_lo) / m_span) * m_plotHeight;
+        return std::isnan(fraction) ? m_middle : toPixel(fraction);
+    }
+
+    void setScale() {
+        m_span = m_hi - m_lo;
+        m_plotHeight = static_cast<float>(m_height - 4);
+        m_middle = toPixel(m_plotHeight * 0.5f);
+        m_hasScale = m_span != 0.0f && std::isfinite(m_span);
     }
 
     int x(std::uint32_t i) const { return toPixel(static_cast<float>(i) * m_step + Margin); }
@@ -142,21 +203,45 @@ private:
         m_painter.drawLine(Margin, m_height / 2, m_width - Margin, m_height / 2);
     }
 
-    // Non-finite values take no part in the range, so one bad sample cannot spoil the scale.
-    void computeRange() {
-        bool found = false;
-        for (const Channel& channel : m_source.m_channels) {
+    // Sorts the samples of every visible series into pixel columns (see ColumnValues), and finds
+    // the extremes of their finite values on the way.
+    void collectColumns() {
+        std::vector<ColumnValues>& all = m_source.m_columnValues;
+        std::vector<std::size_t>& runs = m_source.m_columnRuns;
+        all.clear();
+        runs.assign(m_source.m_channels.size() + 1, 0);
+        const std::vector<int>& columns = m_source.m_columnBuffer;
+        for (std::size_t k = 0; k < m_source.m_channels.size(); ++k) {
+            runs[k] = all.size();
+            const Channel& channel = m_source.m_channels[k];
             if (!channel.visible)
                 continue;
-            for (std::uint32_t i = 0; i < m_sampleCount; ++i) {
-                const float value = channel.displayed(channel.ring.at(i));
-                if (!std::isfinite(value))
-                    continue;
-                m_lo = found ? std::min(m_lo, value) : value;
-                m_hi = found ? std::max(m_hi, value) : value;
-                found = true;
-            }
+            std::uint32_t i = 0;
+            channel.ring.forEach(m_sampleCount, [&](const Sample& sample) {
+                const int column = columns[i++];
+                const float value = channel.displayed(sample);
+                if (i > 1 && column == all.back().x)
+                    all.back().add(value);
+                else
+                    all.emplace_back().start(column, value);
+            });
         }
+        runs.back() = all.size();
+        float lo = std::numeric_limits<float>::infinity();
+        float hi = -std::numeric_limits<float>::infinity();
+        for (const ColumnValues& values : all) {
+            lo = std::min(lo, values.smallest);
+            hi = std::max(hi, values.largest);
+        }
+        // Without a finite value the range starts at 0..0.
+        if (lo <= hi) {
+            m_lo = lo;
+            m_hi = hi;
+        }
+    }
+
+    // Non-finite values take no part in the range, so one bad sample cannot spoil the scale.
+    void computeRange() {
         if (!m_source.autoRangeDownscale()) {
             m_lo = std::min(m_source.m_rangeMin, m_lo);
             m_hi = std::max(m_source.m_rangeMax, m_hi);
@@ -172,10 +257,15 @@ private:
         }
         m_source.m_rangeMin = m_lo;
         m_source.m_rangeMax = m_hi;
+        setScale();
     }
 
     void computeStep() {
         m_step = static_cast<float>(m_width - 10) / static_cast<float>(m_maxOnScreen);
+        std::vector<int>& columns = m_source.m_columnBuffer;
+        columns.resize(m_sampleCount);
+        for (std::uint32_t i = 0; i < m_sampleCount; ++i)
+            columns[i] = x(i);
         if (m_step == 0.0f)
             return;
         m_hoverIndex = toPixel((m_request.hoverPoint.x() - Margin) / m_step);
@@ -198,12 +288,23 @@ private:
         const Channel& channel = m_source.m_channels[k];
         collectReadouts(k, channel);
         QVector<QLine>& lines = m_source.m_lineBuffer;
+        QVector<QRect>& rects = m_source.m_rectBuffer;
         lines.clear();
-        if (m_request.reduceToPixelColumns)
-            addColumnSegments(channel, lines);
-        else
-            addAllSegments(channel, lines);
-        m_painter.setPen(QPen(seriesColor(k), 2, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        rects.clear();
+        if (m_request.reduceToPixelColumns) {
+            addColumnSegments(k, lines, m_fillsColumns ? &rects : nullptr);
+        } else {
+            computeRows(channel);
+            addAllSegments(lines);
+        }
+        const QColor color = seriesColor(k);
+        if (!rects.isEmpty()) {
+            m_painter.setPen(Qt::NoPen);
+            m_painter.setBrush(color);
+            m_painter.drawRects(rects);
+            m_painter.setBrush(Qt::NoBrush);
+        }
+        m_painter.setPen(QPen(color, SeriesPenWidth, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
         m_painter.drawLines(lines);
     }
 
@@ -241,10 +342,22 @@ private:
                 decimals(value, DecimalsOfValues);
     }
 
-    void addAllSegments(const Channel& channel, QVector<QLine>& lines) const {
-        QPoint from(x(0), y(channel.displayed(channel.ring.at(0))) + 2);
+    // Pixel row of every sample of the series, in one pass of independent steps.
+    void computeRows(const Channel& channel) {
+        std::vector<int>& rows = m_source.m_rowBuffer;
+        rows.resize(m_sampleCount);
+        int* row = rows.data();
+        channel.ring.forEach(m_sampleCount, [&](const Sample& sample) {
+            *row++ = y(channel.displayed(sample)) + 2;
+        });
+    }
+
+    void addAllSegments(QVector<QLine>& lines) const {
+        const std::vector<int>& columns = m_source.m_columnBuffer;
+        const std::vector<int>& rows = m_source.m_rowBuffer;
+        QPoint from(columns[0], rows[0]);
         for (std::uint32_t i = 1; i < m_sampleCount; ++i) {
-            const QPoint to(x(i), y(channel.displayed(channel.ring.at(i))) + 2);
+            const QPoint to(columns[i], rows[i]);
             const QLine segment(from, to);
             if (lines.isEmpty() || lines.constLast() != segment)
                 lines.append(segment);
@@ -254,29 +367,67 @@ private:
 
     // The segments between samples that fall into one pixel column are vertical and join up, so
     // together they cover exactly the column's minimum to maximum: one line per column and one
-    // from each column to the next draw the same pixels as every segment.
-    void addColumnSegments(const Channel& channel, QVector<QLine>& lines) const {
-        int column = x(0);
-        int last = y(channel.displayed(channel.ring.at(0))) + 2;
-        int low = last;
-        int high = last;
-        for (std::uint32_t i = 1; i < m_sampleCount; ++i) {
-            const int px = x(i);
-            const int py = y(channel.displayed(channel.ring.at(i))) + 2;
-            if (px == column) {
-                low = std::min(low, py);
-                high = std::max(high, py);
-                last = py;
-                continue;
-            }
-            if (low != high)
-                lines.append(QLine(column, low, column, high));
-            lines.append(QLine(column, last, px, py));
-            column = px;
-            last = low = high = py;
+    // from each column to the next draw the same pixels as every segment. With `rects` the
+    // columns become rectangles, and a connection between neighbouring columns that both
+    // rectangles cover is left out (see PixelColumn and coversConnection).
+    void addColumnSegments(int k, QVector<QLine>& lines, QVector<QRect>* rects) const {
+        const std::vector<ColumnValues>& all = m_source.m_columnValues;
+        const std::size_t begin = m_source.m_columnRuns[k];
+        const std::size_t end = m_source.m_columnRuns[k + 1];
+        PixelColumn previous;
+        for (std::size_t c = begin; c < end; ++c) {
+            const PixelColumn current = pixelColumn(all[c]);
+            addColumn(current, lines, rects);
+            if (c > begin)
+                addConnection(previous, current, lines, rects != nullptr);
+            previous = current;
         }
-        if (low != high)
-            lines.append(QLine(column, low, column, high));
+    }
+
+    // The row falls as the value rises (every step of y() is monotonic), so the largest and the
+    // smallest finite value give the column's top and bottom.
+    PixelColumn pixelColumn(const ColumnValues& values) const {
+        PixelColumn column;
+        column.x = values.x;
+        column.first = y(values.first) + 2;
+        column.last = y(values.last) + 2;
+        int top = std::numeric_limits<int>::max();
+        int bottom = std::numeric_limits<int>::min();
+        auto include = [&](float value) {
+            const int row = y(value);
+            top = std::min(top, row);
+            bottom = std::max(bottom, row);
+        };
+        if (values.hasFinite()) {
+            include(values.largest);
+            include(values.smallest);
+        }
+        if (values.hasNaN)
+            include(std::numeric_limits<float>::quiet_NaN());
+        if (values.hasPlusInfinity)
+            include(std::numeric_limits<float>::infinity());
+        if (values.hasMinusInfinity)
+            include(-std::numeric_limits<float>::infinity());
+        column.low = top + 2;
+        column.high = bottom + 2;
+        return column;
+    }
+
+    static void addColumn(const PixelColumn& column, QVector<QLine>& lines, QVector<QRect>* rects) {
+        if (column.low == column.high)
+            return;
+        if (rects && column.fillable())
+            rects->append(column.rect());
+        else
+            lines.append(QLine(column.x, column.low, column.x, column.high));
+    }
+
+    // The line from the last sample of `from` to the first of `to`.
+    static void addConnection(const PixelColumn& from, const PixelColumn& to, QVector<QLine>& lines,
+                              bool columnsFilled) {
+        if (columnsFilled && coversConnection(from, to))
+            return;
+        lines.append(QLine(from.x, from.last, to.x, to.first));
     }
 
     void drawZeroLine() {
@@ -390,10 +541,16 @@ private:
     const GraphPaintRequest& m_request;
     const int m_width;
     const int m_height;
+    const bool m_fillsColumns;
     std::uint32_t m_sampleCount = 0;
     std::uint32_t m_maxOnScreen = 0;
     float m_lo = 0.0f;
     float m_hi = 0.0f;
+    // The vertical scale, set with the range.
+    float m_span = 0.0f;
+    float m_plotHeight = 0.0f;
+    int m_middle = 0;
+    bool m_hasScale = false;
     float m_step = 0.0f;
     int m_hoverIndex = -1;
     int m_pressIndex = -1;

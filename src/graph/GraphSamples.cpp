@@ -1,24 +1,14 @@
 #include "GraphSamples.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace JVX {
 
 SampleRing::SampleRing(std::uint32_t capacity)
     : m_storage(capacity)
     , m_capacity(capacity) {}
-
-void SampleRing::push(const Sample& sample) {
-    if (m_capacity == 0)
-        return;
-    if (m_count < m_capacity) {
-        m_storage[(m_head + m_count) % m_capacity] = sample;
-        ++m_count;
-        return;
-    }
-    m_storage[m_head] = sample;
-    m_head = (m_head + 1) % m_capacity;
-}
 
 void SampleRing::resize(std::uint32_t capacity) {
     if (capacity == m_capacity)
@@ -36,8 +26,29 @@ void SampleRing::resize(std::uint32_t capacity) {
 void SampleRing::dropOldest() {
     if (m_count == 0)
         return;
-    m_head = (m_head + 1) % m_capacity;
+    m_head = wrap(m_head + 1);
     --m_count;
+}
+
+void ColumnValues::start(int column, float value) {
+    x = column;
+    first = value;
+    smallest = std::numeric_limits<float>::infinity();
+    largest = -std::numeric_limits<float>::infinity();
+    hasNaN = hasPlusInfinity = hasMinusInfinity = false;
+    add(value);
+}
+
+void ColumnValues::add(float value) {
+    last = value;
+    if (std::isfinite(value)) {
+        smallest = std::min(smallest, value);
+        largest = std::max(largest, value);
+    } else if (std::isnan(value)) {
+        hasNaN = true;
+    } else {
+        (value > 0.0f ? hasPlusInfinity : hasMinusInfinity) = true;
+    }
 }
 
 } // namespace JVX

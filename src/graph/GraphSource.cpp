@@ -264,15 +264,21 @@ SpectrumSnapshot GraphSource::spectrum() const {
 void GraphSource::registerWidget(IGraphSourceWidget* widget) {
     ScopedLock lock(m_widgetLock);
     m_widgets.push_back(widget);
+    m_widgetCount.store(m_widgets.size(), std::memory_order_release);
 }
 
 void GraphSource::unregisterWidget(IGraphSourceWidget* widget) {
     ScopedLock lock(m_widgetLock);
     m_widgets.erase(std::remove(m_widgets.begin(), m_widgets.end(), widget), m_widgets.end());
+    m_widgetCount.store(m_widgets.size(), std::memory_order_release);
 }
 
 // Indexed loops: a repaint may register or unregister widgets (the lock is re-entrant).
+// Most graphs have no plotting window open; their steps skip the lock. A widget registered
+// meanwhile misses nothing: it starts out flagged for repainting.
 void GraphSource::markDirty(bool repaintNow) {
+    if (m_widgetCount.load(std::memory_order_acquire) == 0)
+        return;
     ScopedLock lock(m_widgetLock);
     for (std::size_t i = 0; i < m_widgets.size(); ++i) {
         m_widgets[i]->setNeedsRepaint(true);

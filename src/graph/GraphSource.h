@@ -7,6 +7,7 @@
 #include <QLine>
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -200,6 +201,8 @@ private:
     mutable CriticalSectionLock m_dataLock;
     mutable CriticalSectionLock m_widgetLock;
     std::vector<IGraphSourceWidget*> m_widgets;
+    // The size of m_widgets, readable without the widget lock.
+    std::atomic<std::size_t> m_widgetCount{0};
 
     ElapsedClock m_clock;
     std::function<std::uint64_t()> m_externalClock;
@@ -208,10 +211,17 @@ private:
     std::uint32_t m_span = 0;
     float m_scaleFactor = 1.0f;
 
-    // Painter state, guarded by the data lock: per-series measurement records and the line
-    // buffer, which keeps its capacity between paints.
+    // Painter state, guarded by the data lock: per-series measurement records and the drawing
+    // buffers, which keep their capacity between paints.
     std::vector<MeasurementRecord> m_measurements;
     QVector<QLine> m_lineBuffer;
+    QVector<QRect> m_rectBuffer;
+    // Pixel column of every sample, pixel row of every sample of the series being drawn, and the
+    // values of every pixel column of every visible series with where each series' run begins.
+    std::vector<int> m_columnBuffer;
+    std::vector<int> m_rowBuffer;
+    std::vector<ColumnValues> m_columnValues;
+    std::vector<std::size_t> m_columnRuns;
 };
 
 } // namespace JVX

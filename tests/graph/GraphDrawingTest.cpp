@@ -421,7 +421,8 @@ TEST(GraphDrawingThreads, DeliveryWhileTheGuiChangesOptionsAndPaints) {
     GraphSource source;
     std::atomic<bool> done{false};
     std::thread delivery([&] {
-        for (int i = 0; i < 3000; ++i) {
+        // Until a step got past the freezing, however the two threads interleave.
+        for (int i = 0; i < 3000 || source.channelCount() == 0; ++i) {
             const std::array<float, 2> values{std::sin(i * 0.1f), float(i % 7)};
             source.addSamples(i % 3 == 0 ? 1 : 2, values.data(), false, 0);
         }
@@ -445,8 +446,6 @@ TEST(GraphDrawingThreads, DeliveryWhileTheGuiChangesOptionsAndPaints) {
         JVX::paintGraph(source, painter, r);
     }
     delivery.join();
-    source.setFrozen(false);
-    EXPECT_GT(source.channelCount(), 0u);
     EXPECT_GE(paints, 10);
 }
 
