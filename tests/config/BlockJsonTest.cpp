@@ -125,20 +125,6 @@ TEST(BlockJson, FullFilterDerivesTheCutoffRangeFromTheCutoff) {
     EXPECT_EQ(explicitEnd.type, KEOFilterType::HighPass);
 }
 
-TEST(BlockJson, TypeNamesReadAndWrite) {
-    EXPECT_STREQ(filterTypeName(KEOFilterType::HighPass), "high_pass");
-    EXPECT_STREQ(filterTypeName(KEOFilterType::LowPass), "low_pass");
-    for (const auto type :
-         {KEOFilterType::None, KEOFilterType::HighPassDelta, KEOFilterType::Count})
-        EXPECT_STREQ(filterTypeName(type), "none");
-    EXPECT_EQ(limitationTypeFromName("logistic"), KEOLimitationType::Logistic);
-    EXPECT_EQ(limitationTypeFromName("exp"), KEOLimitationType::Logistic); // the older name
-    EXPECT_EQ(limitationTypeFromName("atan"), KEOLimitationType::Atan);
-    EXPECT_EQ(limitationTypeFromName("gain"), KEOLimitationType::Gain);
-    EXPECT_EQ(limitationTypeFromName("none"), KEOLimitationType::None);
-    EXPECT_STREQ(limitationTypeName(KEOLimitationType::Count), "none");
-}
-
 TEST(BlockJson, CutoffOnlyFilterIgnoresNameAndRange) {
     const FilterConfig filter = readCutoffOnlyFilter(
         parse(R"({"cutoffFrequency": [1, 2], "name": "bogus", "cutoffFrequencyStart": 7})"),

