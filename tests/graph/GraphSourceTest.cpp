@@ -164,18 +164,10 @@ TEST_F(SpectrumTest, FullInputShowsTheDominantFrequencyAndItsRelativeAmplitude) 
     EXPECT_FLOAT_EQ(spectrum.frequencies[63], 63 * 100.0f * 0.015625f);
 }
 
-TEST_F(SpectrumTest, SpectrumSeriesPassThroughTheConversion) {
-    source.setConversion(JVX::ConversionMToMm);
-    addValue(source, 1.0f, 5);
-    EXPECT_FLOAT_EQ(newestValue(source, 0), 1000.0f);
-    EXPECT_FLOAT_EQ(newestValue(source, 1), 3.125f * 1000.0f);
-}
-
 TEST_F(SpectrumTest, ThreeValuesPerStepGetNoSpectrum) {
     addValues(source, {1, 2, 3}, 5);
     EXPECT_EQ(source.channelCount(), 3u);
     EXPECT_FALSE(source.spectrum().exists);
-    EXPECT_FLOAT_EQ(newestValue(source, 2), 3.0f);
 }
 
 // The interval is the last non-zero step difference, the span covers the first series; both are

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QMetaProperty>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -48,23 +47,6 @@ TEST_F(QuickGraphViewTest, KeepsSixCaptionsSilently) {
 
     item->setCaptions({"x"});
     EXPECT_EQ(item->captions(), QStringList({"x", "b", "c", "d", "e", "f"}));
-}
-
-TEST_F(QuickGraphViewTest, PropertiesNotifyOnlyOnChange) {
-    const std::pair<const char*, QVariant> writes[] = {
-        {"title", QStringLiteral("Lateral - Output Limit")},
-        {"borderRadius", 4.0f},
-        {"borderColor", QColor(Qt::red)},
-        {"displayDetails", false}};
-    for (const auto& [name, value] : writes) {
-        const QMetaProperty property =
-            item->metaObject()->property(item->metaObject()->indexOfProperty(name));
-        QSignalSpy changed(item.get(), property.notifySignal());
-        item->setProperty(name, value);
-        item->setProperty(name, value);
-        EXPECT_EQ(changed.count(), 1) << name;
-        EXPECT_EQ(item->property(name), value) << name;
-    }
 }
 
 TEST_F(QuickGraphViewTest, DeliveryFeedsTheSourceAndPaintingClearsTheFlag) {
