@@ -232,15 +232,6 @@ TEST_F(CreateTest, GraphsTakeTheScaleFromTheScreen) {
     setScalePercentageProvider(installed);
 }
 
-TEST_F(CreateTest, WindowCarriesTheIconInEverySize) {
-    auto view = makeView();
-    ASSERT_EQ(create(view.get(), QString()), 5);
-    const QList<QSize> sizes = view->icon().availableSizes();
-    for (const int side : {16, 24, 32, 48, 64, 128, 256})
-        EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
-    EXPECT_EQ(view->flags(), Qt::WindowFlags(0x800F001));
-}
-
 // Each block's "Graph" link is there only while the host supplies live data, and opens the
 // bigger view of that block's own graph.
 TEST_F(CreateTest, GraphLinkIsShownOnlyWithGraphsAndOpensItsBlocksGraph) {
