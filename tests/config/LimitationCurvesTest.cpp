@@ -4,37 +4,38 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-TEST(LimitationCurves, GainIsAClippedStraightLine) {
-    const LimitationFunction gain = getLimitationFunction(KEOLimitationType::Gain);
-    EXPECT_FLOAT_EQ(gain(0.25f, 1.0f, 2.0f, 1.0f), 0.5f);
-    EXPECT_FLOAT_EQ(gain(3.0f, 1.0f, 2.0f, 1.0f), 1.0f);
-    EXPECT_FLOAT_EQ(gain(-3.0f, 1.0f, 2.0f, 1.0f), -1.0f);
-    EXPECT_FLOAT_EQ(gain(2.0f, 10.0f, 1.0f, 3.0f), 6.0f);
-}
+namespace {
 
-TEST(LimitationCurves, ArcTangentApproachesTheMaximum) {
-    const LimitationFunction arcTangent = getLimitationFunction(KEOLimitationType::Atan);
-    EXPECT_FLOAT_EQ(arcTangent(1.0f, 1.0f, 1.0f, 1.0f), 0.5f);
-    EXPECT_FLOAT_EQ(arcTangent(-0.5f, 2.0f, 2.0f, 1.0f), -1.0f);
-    EXPECT_NEAR(arcTangent(1e7f, 3.0f, 1.0f, 1.0f), 3.0f, 1e-5f);
-}
+struct CurveCase {
+    KEOLimitationType::Enum type;
+    float x, maximum, gain, factor;
+    float expected;
+};
 
-TEST(LimitationCurves, LogisticIsAScaledHyperbolicTangent) {
-    const LimitationFunction logistic = getLimitationFunction(KEOLimitationType::Logistic);
-    for (const float x : {-2.0f, -0.3f, 0.0f, 0.7f, 4.0f}) {
-        EXPECT_NEAR(logistic(x, 2.0f, 1.5f, 0.5f), 2.0f * std::tanh(x * 1.5f * 0.5f / 2.0f), 1e-6f)
-            << "x = " << x;
+TEST(LimitationCurves, EveryTypeAtItsCharacteristicPoints) {
+    using T = KEOLimitationType;
+    const CurveCase cases[] = {
+        {T::Gain, 0.25f, 1, 2, 1, 0.5f},
+        {T::Gain, 3, 1, 2, 1, 1},
+        {T::Gain, -3, 1, 2, 1, -1},
+        {T::Gain, 2, 10, 1, 3, 6},
+        {T::Atan, 1, 1, 1, 1, 0.5f},
+        {T::Atan, -0.5f, 2, 2, 1, -1},
+        {T::Atan, 1e7f, 3, 1, 1, 3},
+        {T::Logistic, 1e6f, 2, 1, 1, 2},
+        {T::Logistic, -1e6f, 2, 1, 1, -2},
+        {T::Logistic, 1, 0, 1, 1, 0},
+        {T::None, 3, 1, 5, 2, 6},
+        {T::Count, 3, 1, 5, 2, 6},
+        {static_cast<T::Enum>(-7), 3, 1, 5, 2, 6},
+    };
+    for (const CurveCase& c : cases) {
+        const float y = getLimitationFunction(c.type)(c.x, c.maximum, c.gain, c.factor);
+        EXPECT_NEAR(y, c.expected, 1e-5f) << "type " << c.type << " at " << c.x;
     }
-    // Saturates without overflowing into NaN, and a zero maximum gives zero.
-    EXPECT_FLOAT_EQ(logistic(1e6f, 2.0f, 1.0f, 1.0f), 2.0f);
-    EXPECT_FLOAT_EQ(logistic(-1e6f, 2.0f, 1.0f, 1.0f), -2.0f);
-    EXPECT_FLOAT_EQ(logistic(1.0f, 0.0f, 1.0f, 1.0f), 0.0f);
+    const LimitationFunction logistic = getLimitationFunction(T::Logistic);
+    for (const float x : {-2.0f, -0.3f, 0.0f, 0.7f, 4.0f})
+        EXPECT_NEAR(logistic(x, 2, 1.5f, 0.5f), 2 * std::tanh(x * 1.5f * 0.5f / 2), 1e-6f) << x;
 }
 
-TEST(LimitationCurves, NoneAndUnknownTypesPassTheInputThroughTimesTheGain) {
-    for (const auto type : {KEOLimitationType::None, KEOLimitationType::Count,
-                            static_cast<KEOLimitationType::Enum>(-7)}) {
-        const LimitationFunction curve = getLimitationFunction(type);
-        EXPECT_FLOAT_EQ(curve(3.0f, 1.0f, 5.0f, 2.0f), 6.0f) << "type " << type;
-    }
-}
+} // namespace

@@ -8,7 +8,7 @@
 namespace {
 
 Config read(const Json& document) {
-    Config config = distinctConfig(0);
+    Config config = distinctConfig(0); // stale contents must not survive the read
     readConfig(document, config);
     return config;
 }
@@ -17,86 +17,55 @@ std::string readError(const Json& document) {
     return errorText([&] { read(document); });
 }
 
-void expectBoth(const FloatPair& pair, float value) {
-    EXPECT_EQ(pair[0], value);
-    EXPECT_EQ(pair[1], value);
-}
-
-void expectDefaultOutputFilter(const FilterConfig& filter) {
-    expectBoth(filter.cutoff, 0.5f);
-    expectBoth(filter.cutoffStart, 0.025f);
-    expectBoth(filter.cutoffEnd, 1.1f);
-    EXPECT_EQ(filter.type, KEOFilterType::LowPass);
-}
-
-void expectDefaultOutputLimit(const Limitation& limit) {
-    expectBoth(limit.limitationFactor, 1.0f);
-    EXPECT_EQ(limit.type, KEOLimitationType::Gain);
-    expectBoth(limit.maxValueFactor, 100.0f);
-}
-
-void expectEnhancerInputLimit(const SignalLimitation& limit) {
-    expectBoth(limit.maxValue, 1.0f);
-    expectBoth(limit.limitationFactor, 1.0f);
-    EXPECT_EQ(limit.type, KEOLimitationType::None);
+FloatPair both(float value) {
+    return FloatPair::both(value);
 }
 
 Json& lateral(Json& document) {
     return document["lateral_acceleration_and_roll_rate"];
 }
 
-} // namespace
+const std::string missingKey = "[json.exception.out_of_range.403] key '";
+const FilterConfig defaultOutputFilter{both(0.5f), both(0.025f), both(1.1f),
+                                       KEOFilterType::LowPass};
+const Limitation defaultOutputLimit{both(1.0f), KEOLimitationType::Gain, both(100.0f)};
+const SignalLimitation enhancerInputLimit{both(1.0f), both(1.0f), KEOLimitationType::None};
+const MixerPathConfig defaultMixerPath{false, defaultOutputFilter, defaultOutputLimit};
 
 TEST(ReaderV0, AbsentSectionsTakeTheirDefaults) {
     const Config config = read(minimalV0Document());
-
-    for (const AbsoluteAngleConfig* path : {&config.absolutePitch, &config.absoluteRoll}) {
-        EXPECT_FALSE(path->enabled);
-        expectBoth(path->inputLimit.maxValue, 1.5707964f);
-        expectBoth(path->inputLimit.limitationFactor, 1.0f);
-        EXPECT_EQ(path->inputLimit.type, KEOLimitationType::Gain);
-        expectBoth(path->outputFilter.cutoff, 13.2f);
-        expectBoth(path->outputFilter.cutoffStart, 0.66f);
-        expectBoth(path->outputFilter.cutoffEnd, 29.04f);
-        EXPECT_EQ(path->outputFilter.type, KEOFilterType::LowPass);
-        expectDefaultOutputLimit(path->outputLimit);
-    }
-    for (const MixerPathConfig* path : {&config.mixer.heaveToPitch, &config.mixer.surgeToPitch,
-                                        &config.mixer.swayToRoll, &config.mixer.yawToRoll}) {
-        EXPECT_FALSE(path->enabled);
-        expectDefaultOutputFilter(path->outputFilter);
-        expectDefaultOutputLimit(path->outputLimit);
-    }
-    for (const Limitation* limit :
-         {&config.multiplexer.surge, &config.multiplexer.sway, &config.multiplexer.heave,
-          &config.multiplexer.pitch, &config.multiplexer.roll, &config.multiplexer.yaw}) {
-        expectDefaultOutputLimit(*limit);
-    }
-}
-
-TEST(ReaderV0, AbsentEnhancerTakesItsDefaults) {
-    const EnhancerConfig enhancer = read(minimalV0Document()).enhancer;
-    const RoadHarshnessConfig& road = enhancer.roadHarshness;
-    EXPECT_FALSE(road.enabled);
-    expectEnhancerInputLimit(road.inputLimit);
-    expectBoth(road.highpassFilter.cutoff, 1.0f);
-    expectBoth(road.highpassFilter.cutoffStart, 0.05f);
-    expectBoth(road.highpassFilter.cutoffEnd, 2.2f);
-    EXPECT_EQ(road.highpassFilter.type, KEOFilterType::HighPass);
-    expectDefaultOutputFilter(road.outputFilter);
-    expectDefaultOutputLimit(road.outputLimit);
-
-    for (const SideslipPathConfig* path : {&enhancer.sideslipToYaw, &enhancer.sideslipToRoll}) {
-        EXPECT_FALSE(path->enabled);
-        expectBoth(path->maximumRate, 0.0f);
-        expectBoth(path->highpassFilter.cutoff, 0.0f);
-        expectBoth(path->highpassFilter.cutoffEnd, 0.0f);
-        EXPECT_EQ(path->highpassFilter.type, KEOFilterType::HighPass);
-        expectEnhancerInputLimit(path->inputLimit);
-        expectDefaultOutputFilter(path->outputFilter);
-        expectDefaultOutputLimit(path->outputLimit);
-    }
-    expectBoth(enhancer.sideslipPivotLongitudinalOffset, 0.0f);
+    Config expected = config;
+    const AbsoluteAngleConfig absolute{
+        false,
+        {both(1.5707964f), both(1.0f), KEOLimitationType::Gain},
+        {both(13.2f), both(0.66f), both(29.04f), KEOFilterType::LowPass},
+        defaultOutputLimit};
+    expected.absolutePitch = absolute;
+    expected.absoluteRoll = absolute;
+    for (MixerPathConfig* path : {&expected.mixer.heaveToPitch, &expected.mixer.surgeToPitch,
+                                  &expected.mixer.swayToRoll, &expected.mixer.yawToRoll})
+        *path = defaultMixerPath;
+    for (Limitation* limit :
+         {&expected.multiplexer.surge, &expected.multiplexer.sway, &expected.multiplexer.heave,
+          &expected.multiplexer.pitch, &expected.multiplexer.roll, &expected.multiplexer.yaw})
+        *limit = defaultOutputLimit;
+    expected.enhancer.roadHarshness = {
+        false,
+        enhancerInputLimit,
+        {both(1.0f), both(0.05f), both(2.2f), KEOFilterType::HighPass},
+        defaultOutputFilter,
+        defaultOutputLimit};
+    const SideslipPathConfig sideslip{false,
+                                      both(0.0f),
+                                      {both(0.0f), both(0.0f), both(0.0f), KEOFilterType::HighPass},
+                                      enhancerInputLimit,
+                                      defaultOutputFilter,
+                                      defaultOutputLimit};
+    expected.enhancer.sideslipToYaw = sideslip;
+    expected.enhancer.sideslipToRoll = sideslip;
+    expected.enhancer.sideslipPivotLongitudinalOffset = both(0.0f);
+    expected.algorithm = {true, true, true, true, true, true, false, false, false};
+    EXPECT_EQ(describe(config), describe(expected));
 }
 
 TEST(ReaderV0, SectionsTheFormatLacksStayZero) {
@@ -116,18 +85,38 @@ TEST(ReaderV0, SectionsTheFormatLacksStayZero) {
     EXPECT_EQ(describe(unread), describe(zeroConfig()));
 }
 
-TEST(ReaderV0, AlgorithmOptionsDefaultsAndPartialSections) {
-    const AlgorithmOptions defaults = read(minimalV0Document()).algorithm;
-    EXPECT_TRUE(defaults.enableCorrection);
-    EXPECT_TRUE(defaults.removeVerticalComponent);
-    EXPECT_TRUE(defaults.enableAccMatrix);
-    EXPECT_TRUE(defaults.enableAccMatrixTranslationBefore);
-    EXPECT_TRUE(defaults.enableAccMatrixTranslationAfter);
-    EXPECT_TRUE(defaults.enableVelocityMatrix);
-    EXPECT_FALSE(defaults.enableVelocityMatrixTranslationBefore);
-    EXPECT_FALSE(defaults.enableVelocityMatrixTranslationAfter);
-    EXPECT_FALSE(defaults.highpassUseFreshDataOnly);
+// A present "mixer" section replaces the four defaulted cross-feed paths; the road-harshness
+// paths it may carry are not part of the older format and stay zero.
+TEST(ReaderV0, PresentMixerSectionIsReadInsteadOfTheDefaults) {
+    Json document = minimalV0Document();
+    const auto path = [](int n) {
+        return Json::parse(R"({"enabled": true, "output_filter": {"cutoffFrequency": )" +
+                           std::to_string(n) + R"(, "name": "high_pass"},
+            "output_limit": {"limitationFactor": 2, "limitation": "atan"}})");
+    };
+    document["mixer"] = {{"swayToRoll", path(1)},
+                         {"yawToRoll", path(2)},
+                         {"surgeToPitch", path(3)},
+                         {"heaveToPitch", path(4)},
+                         {"roadHarshnessToSurge", path(5)}};
+    const Config config = read(document);
+    Config expected = config;
+    int n = 1;
+    for (MixerPathConfig* read : {&expected.mixer.swayToRoll, &expected.mixer.yawToRoll,
+                                  &expected.mixer.surgeToPitch, &expected.mixer.heaveToPitch}) {
+        const float cutoff = float(n++);
+        *read = {true,
+                 {both(cutoff), both(cutoff * 0.05f), both(cutoff * 2.2f), KEOFilterType::HighPass},
+                 {both(2.0f), KEOLimitationType::Atan, both(100.0f)}};
+    }
+    expected.mixer.roadHarshnessToSurge = zeroConfig().mixer.roadHarshnessToSurge;
+    EXPECT_EQ(describe(config), describe(expected));
 
+    document["mixer"].erase("yawToRoll");
+    EXPECT_EQ(readError(document), missingKey + "yawToRoll' not found");
+}
+
+TEST(ReaderV0, PartialAlgorithmSectionKeepsDefaultsOnlyForTranslations) {
     Json document = minimalV0Document();
     document["algorithm"] = Json::parse(R"({
         "g": {"enableCorrection": false, "removeVerticalComponent": true},
@@ -148,8 +137,7 @@ TEST(ReaderV0, AlgorithmOptionsDefaultsAndPartialSections) {
     document["algorithm"]["highpassUseFreshDataOnly"] = true;
     EXPECT_TRUE(read(document).algorithm.highpassUseFreshDataOnly);
     document["algorithm"]["transformations"].erase("enableVelocityMatrix");
-    EXPECT_EQ(readError(document),
-              "[json.exception.out_of_range.403] key 'enableVelocityMatrix' not found");
+    EXPECT_EQ(readError(document), missingKey + "enableVelocityMatrix' not found");
     document["algorithm"] = false;
     EXPECT_EQ(readError(document), "[json.exception.type_error.305] cannot use operator[] with a "
                                    "string argument with boolean");
@@ -167,38 +155,36 @@ TEST(ReaderV0, OutputsFromTheirOlderLocations) {
     axis["output_filters"]["travel"] = Json::parse(
         R"({"cutoffFrequency": 2, "name": "none", "limitationFactor": 1, "limitation": "none"})");
     Config config = read(document);
-    for (const auto& [filter, limit] :
-         {std::pair{config.lateral.tiltCoordination.outputFilter,
-                    config.lateral.tiltCoordination.outputLimit},
-          std::pair{config.lateral.angularVelocity.outputFilter,
-                    config.lateral.angularVelocity.outputLimit},
-          std::pair{config.lateral.travel.outputFilter, config.lateral.travel.outputLimit}}) {
-        expectBoth(filter.cutoff, 9.0f);
-        expectBoth(filter.cutoffEnd, 19.800001f); // 9 times 2.2 in single precision
-        EXPECT_EQ(filter.type, KEOFilterType::HighPass);
-        expectBoth(limit.limitationFactor, 4.0f);
-        EXPECT_EQ(limit.type, KEOLimitationType::Atan);
-        expectBoth(limit.maxValueFactor, 50.0f);
-    }
+    Config expected = config;
+    const FilterConfig filter{both(9.0f), both(9.0f * 0.05f), both(19.800001f),
+                              KEOFilterType::HighPass};
+    const Limitation limit{both(4.0f), KEOLimitationType::Atan, both(50.0f)};
+    for (auto* path :
+         {&expected.lateral.tiltCoordination.outputFilter,
+          &expected.lateral.angularVelocity.outputFilter, &expected.lateral.travel.outputFilter})
+        *path = filter;
+    for (auto* path :
+         {&expected.lateral.tiltCoordination.outputLimit,
+          &expected.lateral.angularVelocity.outputLimit, &expected.lateral.travel.outputLimit})
+        *path = limit;
     // The tilt path reads its cutoff-only filter from "acceleration_filter", not "angle_filter".
-    expectBoth(config.lateral.tiltCoordination.accelerationFilter.cutoff, 0.6f);
+    expected.lateral.tiltCoordination.accelerationFilter.cutoff = both(0.6f);
+    EXPECT_EQ(describe(config), describe(expected));
 
     axis["travel"].erase("travel_output_filter");
     config = read(document);
-    expectBoth(config.lateral.travel.outputFilter.cutoff, 2.0f);
+    EXPECT_EQ(config.lateral.travel.outputFilter.cutoff[1], 2.0f);
     EXPECT_EQ(config.lateral.travel.outputFilter.type, KEOFilterType::None);
     EXPECT_EQ(config.lateral.travel.outputLimit.type, KEOLimitationType::None);
-
     axis["output_filters"] = Json::object();
-    expectBoth(read(document).lateral.travel.outputFilter.cutoff, 4.0f);
-
+    EXPECT_EQ(read(document).lateral.travel.outputFilter.cutoff[1], 4.0f);
     axis["angular_velocity"].erase("angle_output_filter");
-    expectBoth(read(document).lateral.angularVelocity.outputFilter.cutoff, 8.0f);
+    EXPECT_EQ(read(document).lateral.angularVelocity.outputFilter.cutoff[1], 8.0f);
     axis["angular_velocity"].erase("output_filter");
     config = read(document);
-    expectBoth(config.lateral.angularVelocity.outputFilter.cutoff, 0.0f);
+    EXPECT_EQ(config.lateral.angularVelocity.outputFilter.cutoff[1], 0.0f);
     EXPECT_EQ(config.lateral.angularVelocity.outputLimit.type, KEOLimitationType::None);
-    expectBoth(config.lateral.angularVelocity.angleFilter.cutoff, 0.8f);
+    EXPECT_EQ(config.lateral.angularVelocity.angleFilter.cutoff[1], 0.8f);
 }
 
 TEST(ReaderV0, OptionalAxisParts) {
@@ -209,19 +195,16 @@ TEST(ReaderV0, OptionalAxisParts) {
     tiltOnly.vertical.tiltCoordination = config.vertical.tiltCoordination;
     EXPECT_EQ(describe(tiltOnly), describe(zeroConfig()));
     EXPECT_TRUE(config.lateral.tiltCoordination.enabled);
-
     document["longitudinal_acceleration_and_pitch_rate"].erase("acceleration_to_angle");
-    EXPECT_EQ(readError(document),
-              "[json.exception.out_of_range.403] key 'acceleration_to_angle' not found");
+    EXPECT_EQ(readError(document), missingKey + "acceleration_to_angle' not found");
 
     document = minimalV0Document();
     const Json input =
         Json::parse(R"({"maxValue": 2, "limitationFactor": 1, "limitation": "gain"})");
     lateral(document)["tiltCoordination_input_limit"] = input;
-    expectBoth(read(document).lateral.tiltCoordinationInputLimit.maxValue, 2.0f);
+    EXPECT_EQ(read(document).lateral.tiltCoordinationInputLimit.maxValue[1], 2.0f);
     lateral(document)["acceleration_input_limit"] = input;
-    EXPECT_EQ(readError(document),
-              "[json.exception.out_of_range.403] key 'angularRate_input_limit' not found");
+    EXPECT_EQ(readError(document), missingKey + "angularRate_input_limit' not found");
     lateral(document)["angularRate_input_limit"] = input;
     EXPECT_EQ(read(document).lateral.angularRateInputLimit.type, KEOLimitationType::Gain);
 }
@@ -233,24 +216,26 @@ TEST(ReaderV0, PresentSectionsReadOnlyTheirOlderKeys) {
         "output_filter": {"cutoffFrequency": 2, "name": "low_pass"},
         "output_limit": {"limitationFactor": 1, "limitation": "gain"},
         "maximum_rate": 7, "highpass_filter": {"cutoffFrequency": 7}})");
-    document["enhancer"]["roadHarshness"] = path;
-    document["enhancer"]["roadHarshness"]["highpass_filter"] =
-        Json::parse(R"({"cutoffFrequency": 3})");
-    document["enhancer"]["sideslip"]["toYaw"] = path;
-    document["enhancer"]["sideslip"]["toRoll"] = path;
-    document["enhancer"]["sideslip"]["pivotPoint"] = 1.5f;
+    Json& enhancer = document["enhancer"];
+    enhancer["roadHarshness"] = path;
+    enhancer["roadHarshness"]["highpass_filter"] = Json::parse(R"({"cutoffFrequency": 3})");
+    enhancer["sideslip"]["toYaw"] = path;
+    enhancer["sideslip"]["toRoll"] = path;
+    enhancer["sideslip"]["pivotPoint"] = 1.5f;
     EXPECT_EQ(readError(document), "[json.exception.type_error.304] cannot use at() with number");
 
-    document["enhancer"]["sideslip"]["pivotPoint"] = Json::parse(R"({"longitudinalOffset": 1.5})");
+    enhancer["sideslip"]["pivotPoint"] = Json::parse(R"({"longitudinalOffset": 1.5})");
     const Config config = read(document);
-    expectBoth(config.enhancer.sideslipPivotLongitudinalOffset, 1.5f);
-    expectBoth(config.enhancer.sideslipToYaw.maximumRate, 0.0f);
-    expectBoth(config.enhancer.sideslipToRoll.highpassFilter.cutoff, 0.0f);
-    expectBoth(config.enhancer.roadHarshness.highpassFilter.cutoff, 3.0f);
+    EXPECT_EQ(config.enhancer.sideslipPivotLongitudinalOffset[1], 1.5f);
+    EXPECT_EQ(config.enhancer.sideslipToYaw.maximumRate[1], 0.0f);
+    EXPECT_EQ(config.enhancer.sideslipToRoll.highpassFilter.cutoff[1], 0.0f);
+    EXPECT_EQ(config.enhancer.roadHarshness.highpassFilter.cutoff[1], 3.0f);
     EXPECT_TRUE(config.enhancer.sideslipToRoll.enabled);
 
     document["multiplexer"] = Json::object();
-    EXPECT_EQ(readError(document), "[json.exception.out_of_range.403] key 'surge' not found");
+    EXPECT_EQ(readError(document), missingKey + "surge' not found");
     document["absolute"] = Json::object({{"pitch", path}});
-    EXPECT_EQ(readError(document), "[json.exception.out_of_range.403] key 'roll' not found");
+    EXPECT_EQ(readError(document), missingKey + "roll' not found");
 }
+
+} // namespace

@@ -4,6 +4,7 @@
 #include "config/ConfigReader.h"
 #include "config/ConfigWriter.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,7 +16,7 @@ Json writtenDocument(const Config& config) {
 }
 
 Config read(const Json& document) {
-    Config config = distinctConfig(1);
+    Config config = distinctConfig(1); // stale contents must not survive the read
     readConfig(document, config);
     return config;
 }
@@ -24,52 +25,85 @@ std::string readError(const Json& document) {
     return errorText([&] { read(document); });
 }
 
-// A current document whose sideslip rate tells the version that read it: version 0 ignores it.
-Json documentWithSideslipRate() {
+const std::string missingKey = "[json.exception.out_of_range.403] key '";
+const std::string mustBe = "[json.exception.type_error.302] type must be ";
+const std::string cannotAt = "[json.exception.type_error.304] cannot use at() with ";
+const std::string noOperator = "[json.exception.type_error.305] cannot use operator[] with a "
+                               "string argument with ";
+
+// The sideslip rate tells which reader ran: version 0 does not read it.
+TEST(ReadConfigVersion, VersionSelectsTheReader) {
     Config config = zeroConfig();
     config.enhancer.sideslipToYaw.maximumRate = FloatPair::both(5.0f);
-    return writtenDocument(config);
-}
-
-} // namespace
-
-TEST(ReadConfigVersion, VersionSelectsTheReader) {
-    Json document = documentWithSideslipRate();
-    document["version"] = 1.9f;
-    EXPECT_EQ(read(document).enhancer.sideslipToYaw.maximumRate[0], 5.0f);
-    document["version"] = 0.5f;
-    EXPECT_EQ(read(document).enhancer.sideslipToYaw.maximumRate[0], 0.0f);
+    Json document = writtenDocument(config);
+    for (const auto& [version, rate] : {std::pair{Json(1.9f), 5.0f}, {Json(0.5f), 0.0f}}) {
+        document["version"] = version;
+        EXPECT_EQ(read(document).enhancer.sideslipToYaw.maximumRate[0], rate) << version;
+    }
     document.erase("version");
     EXPECT_EQ(read(document).enhancer.sideslipToYaw.maximumRate[0], 0.0f);
 }
 
 TEST(ReadConfigVersion, UnknownOrMistypedVersionsAreRejected) {
-    Json document = documentWithSideslipRate();
-    const auto versionError = [&document](const Json& version) {
-        document["version"] = version;
-        return readError(document);
+    const std::string unknown = "Unknown config version number: ";
+    const std::pair<Json, std::string> cases[] = {
+        {-1, unknown + "-1"},
+        {2, unknown + "2"},
+        {-1.5f, unknown + "-1"},
+        {1e10f, unknown + "-2147483648"}, // beyond 32 bits no floating version names a format
+        {true, mustBe + "number, but is boolean"},
+        {"1", mustBe + "number, but is string"},
+        {nullptr, mustBe + "number, but is null"},
+        {Json::array({1}), mustBe + "number, but is array"},
     };
-    EXPECT_EQ(versionError(-1), "Unknown config version number: -1");
-    EXPECT_EQ(versionError(2), "Unknown config version number: 2");
-    EXPECT_EQ(versionError(-1.5f), "Unknown config version number: -1");
-    // Beyond the 32-bit range a floating version cannot name a known format.
-    EXPECT_EQ(versionError(1e10f), "Unknown config version number: -2147483648");
-    const std::string numberError = "[json.exception.type_error.302] type must be number, but is ";
-    EXPECT_EQ(versionError(true), numberError + "boolean");
-    EXPECT_EQ(versionError("1"), numberError + "string");
-    EXPECT_EQ(versionError(nullptr), numberError + "null");
-    EXPECT_EQ(versionError(Json::array({1})), numberError + "array");
+    Json document = writtenDocument(zeroConfig());
+    for (const auto& [version, error] : cases) {
+        document["version"] = version;
+        EXPECT_EQ(readError(document), error) << version;
+    }
+    // What is not an object is read, and rejected, as version 0.
+    EXPECT_EQ(readError(Json::object()),
+              missingKey + "lateral_acceleration_and_roll_rate' not found");
+    EXPECT_EQ(readError(Json::array({1, 2})), cannotAt + "array");
+    EXPECT_EQ(readError(Json("text")), cannotAt + "string");
+    EXPECT_EQ(readError(Json()), cannotAt + "null");
 }
 
-TEST(ReadConfigVersion, DocumentsThatAreNotObjectsFailAsVersionZero) {
-    EXPECT_EQ(
-        readError(Json::object()),
-        "[json.exception.out_of_range.403] key 'lateral_acceleration_and_roll_rate' not found");
-    EXPECT_EQ(readError(Json::array({1, 2})),
-              "[json.exception.type_error.304] cannot use at() with array");
-    EXPECT_EQ(readError(Json("text")),
-              "[json.exception.type_error.304] cannot use at() with string");
-    EXPECT_EQ(readError(Json()), "[json.exception.type_error.304] cannot use at() with null");
+TEST(ReaderV1, MalformedMembersReportTheInnermostKey) {
+    const std::pair<std::function<void(Json&)>, std::string> cases[] = {
+        {[](Json& d) {
+             d["vertical_acceleration_and_yaw_rate"]["travel"]["output_limit"].erase(
+                 "limitationFactor");
+         },
+         missingKey + "limitationFactor' not found"},
+        {[](Json& d) { d["absolute"]["roll"] = Json::array(); }, cannotAt + "array"},
+        {[](Json& d) { d["lateral_acceleration_and_roll_rate"]["travel"]["enabled"] = 1; },
+         mustBe + "boolean, but is number"},
+        {[](Json& d) { d["enhancer"]["roadHarshness"]["output_filter"]["name"] = "Low_pass"; },
+         "Uknown filter type: Low_pass"},
+        // Optional sections, once present, must be complete.
+        {[](Json& d) { d["mixer"]["roadHarshnessToPitch"].erase("enabled"); },
+         missingKey + "enabled' not found"},
+        {[](Json& d) { d["understeer"] = 5; }, cannotAt + "number"},
+        {[](Json& d) { d["algorithm"] = 5; }, noOperator + "number"},
+        {[](Json& d) { d["algorithm"] = Json::parse(R"({"g": [true, false]})"); },
+         noOperator + "array"},
+        {[](Json& d) { d["algorithm"].erase("highpassUseFreshDataOnly"); },
+         missingKey + "highpassUseFreshDataOnly' not found"},
+        {[](Json& d) { d.erase("algorithm"); }, missingKey + "algorithm' not found"},
+        {[](Json& d) { d["algorithm"]["g"]["enableCorrection"] = 1; },
+         mustBe + "boolean, but is number"},
+        {[](Json& d) {
+             d["longitudinal_acceleration_and_pitch_rate"]["angular_velocity"]
+              ["bypassIntegration"] = "true";
+         },
+         mustBe + "boolean, but is string"},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        Json document = writtenDocument(zeroConfig());
+        cases[i].first(document);
+        EXPECT_EQ(readError(document), cases[i].second) << "case " << i;
+    }
 }
 
 TEST(ReaderV1, OptionalSectionsStayZeroWhenAbsent) {
@@ -81,33 +115,22 @@ TEST(ReaderV1, OptionalSectionsStayZeroWhenAbsent) {
     toYaw.erase("highpass_filter");
     const Config config = read(document);
 
-    const Config zero = zeroConfig();
-    Config expectedUndersteer = zero;
-    expectedUndersteer.understeer = config.understeer;
-    EXPECT_EQ(describe(expectedUndersteer), describe(zero));
-    EXPECT_EQ(config.mixer.roadHarshnessToSurge.outputFilter.type, KEOFilterType::HighPass);
-    EXPECT_EQ(config.mixer.roadHarshnessToSurge.outputLimit.type, KEOLimitationType::None);
-    EXPECT_EQ(config.mixer.roadHarshnessToSurge.outputLimit.maxValueFactor[0], 0.0f);
-    EXPECT_FALSE(config.mixer.roadHarshnessToSurge.enabled);
+    Config expected = zeroConfig();
+    expected.understeer = config.understeer;
+    EXPECT_EQ(describe(expected), describe(zeroConfig()));
+    const MixerPathConfig& surge = config.mixer.roadHarshnessToSurge;
+    EXPECT_EQ(surge.outputFilter.type, KEOFilterType::HighPass);
+    EXPECT_EQ(surge.outputLimit.type, KEOLimitationType::None);
+    EXPECT_EQ(surge.outputLimit.maxValueFactor[0], 0.0f);
+    EXPECT_FALSE(surge.enabled);
     EXPECT_NE(config.mixer.roadHarshnessToPitch.outputFilter.cutoff[0], 0.0f);
-
     EXPECT_EQ(config.enhancer.sideslipToYaw.maximumRate[0], 999.0f);
     EXPECT_EQ(config.enhancer.sideslipToYaw.maximumRate[1], 999.0f);
     EXPECT_EQ(config.enhancer.sideslipToYaw.highpassFilter.cutoff[1], 0.0f);
     EXPECT_NE(config.enhancer.sideslipToRoll.maximumRate[0], 999.0f);
 }
 
-TEST(ReaderV1, OptionalSectionsPresentButIncompleteAreErrors) {
-    Json document = writtenDocument(zeroConfig());
-    document["mixer"]["roadHarshnessToPitch"].erase("enabled");
-    EXPECT_EQ(readError(document), "[json.exception.out_of_range.403] key 'enabled' not found");
-
-    document = writtenDocument(zeroConfig());
-    document["understeer"] = 5;
-    EXPECT_EQ(readError(document), "[json.exception.type_error.304] cannot use at() with number");
-}
-
-TEST(ReaderV1, UndersteerPathsAndYawRateFilterNames) {
+TEST(ReaderV1, UndersteerYawRateFilterFallsBackToItsOlderName) {
     Config original = zeroConfig();
     original.understeer.toRoll.enabled = true;
     Json document = writtenDocument(original);
@@ -125,71 +148,18 @@ TEST(ReaderV1, UndersteerPathsAndYawRateFilterNames) {
     EXPECT_EQ(read(document).understeer.yawRateFilter.cutoff[0], 0.0f);
 }
 
-TEST(ReaderV1, RequiredKeysReportTheInnermostMissingKey) {
-    Json document = writtenDocument(zeroConfig());
-    document["vertical_acceleration_and_yaw_rate"]["travel"]["output_limit"].erase(
-        "limitationFactor");
-    EXPECT_EQ(readError(document),
-              "[json.exception.out_of_range.403] key 'limitationFactor' not found");
-
-    document = writtenDocument(zeroConfig());
-    document["absolute"]["roll"] = Json::array();
-    EXPECT_EQ(readError(document), "[json.exception.type_error.304] cannot use at() with array");
-
-    document = writtenDocument(zeroConfig());
-    document["lateral_acceleration_and_roll_rate"]["travel"]["enabled"] = 1;
-    EXPECT_EQ(readError(document),
-              "[json.exception.type_error.302] type must be boolean, but is number");
-
-    document = writtenDocument(zeroConfig());
-    document["enhancer"]["roadHarshness"]["output_filter"]["name"] = "Low_pass";
-    EXPECT_EQ(readError(document), "Uknown filter type: Low_pass");
-}
-
-TEST(ReaderV1, AlgorithmSwitches) {
+TEST(ReaderV1, SwitchesAndOptionalBypassFlagsAreRead) {
     Json document = writtenDocument(zeroConfig());
     document["algorithm"]["transformations"]["enableVelocityMatrixTranslationAfter"] = true;
     document["algorithm"]["highpassUseFreshDataOnly"] = true;
-    const AlgorithmOptions options = read(document).algorithm;
-    EXPECT_TRUE(options.enableVelocityMatrixTranslationAfter);
-    EXPECT_TRUE(options.highpassUseFreshDataOnly);
-    EXPECT_FALSE(options.enableVelocityMatrixTranslationBefore);
-
-    document["algorithm"] = 5;
-    EXPECT_EQ(readError(document), "[json.exception.type_error.305] cannot use operator[] with a "
-                                   "string argument with number");
-    document["algorithm"] = Json::parse(R"({"g": [true, false]})");
-    EXPECT_EQ(readError(document), "[json.exception.type_error.305] cannot use operator[] with a "
-                                   "string argument with array");
-
-    document = writtenDocument(zeroConfig());
-    document["algorithm"].erase("highpassUseFreshDataOnly");
-    EXPECT_EQ(readError(document),
-              "[json.exception.out_of_range.403] key 'highpassUseFreshDataOnly' not found");
-    document.erase("algorithm");
-    EXPECT_EQ(readError(document), "[json.exception.out_of_range.403] key 'algorithm' not found");
-
-    document = writtenDocument(zeroConfig());
-    document["algorithm"]["g"]["enableCorrection"] = 1;
-    EXPECT_EQ(readError(document),
-              "[json.exception.type_error.302] type must be boolean, but is number");
+    document["lateral_acceleration_and_roll_rate"]["travel"]["bypassSpeedIntegration"] = true;
+    const Config config = read(document);
+    EXPECT_TRUE(config.algorithm.enableVelocityMatrixTranslationAfter);
+    EXPECT_TRUE(config.algorithm.highpassUseFreshDataOnly);
+    EXPECT_FALSE(config.algorithm.enableVelocityMatrixTranslationBefore);
+    EXPECT_TRUE(config.lateral.travel.bypassSpeedIntegration);
+    EXPECT_FALSE(config.lateral.travel.bypassAccIntegration); // absent: off, whatever was there
+    EXPECT_FALSE(config.lateral.angularVelocity.bypassIntegration);
 }
 
-TEST(ReaderV1, BypassFlagsAreOptionalButStrict) {
-    const Json document = writtenDocument(zeroConfig());
-    Json axis = document.at("lateral_acceleration_and_roll_rate");
-    axis["travel"]["bypassSpeedIntegration"] = true;
-    AxisConfig config{};
-    config.travel.bypassAccIntegration = true;
-    readAxisBypassFlags(axis, config);
-    EXPECT_FALSE(config.travel.bypassAccIntegration);
-    EXPECT_TRUE(config.travel.bypassSpeedIntegration);
-    EXPECT_FALSE(config.angularVelocity.bypassIntegration);
-
-    axis["angular_velocity"]["bypassIntegration"] = "true";
-    EXPECT_EQ(errorText([&] { readAxisBypassFlags(axis, config); }),
-              "[json.exception.type_error.302] type must be boolean, but is string");
-    axis.erase("angular_velocity");
-    EXPECT_EQ(errorText([&] { readAxisBypassFlags(axis, config); }),
-              "[json.exception.out_of_range.403] key 'angular_velocity' not found");
-}
+} // namespace

@@ -102,21 +102,13 @@ TEST(ConfigRoundTrip, FilterListsCoverEveryFilterOfTheRecord) {
     EXPECT_EQ(cutoffOnlyFilters(config).size() + fullFilters(config).size(), counter.count);
 }
 
+// Both phases together give every switch both values and cycle the types through every value.
 TEST(ConfigRoundTrip, DistinctValuesSurviveExceptTheDocumentedLosses) {
     for (const int phase : {0, 1}) {
         const Config original = distinctConfig(phase);
         EXPECT_EQ(describe(roundTrip(original)), describe(expectedAfterRoundTrip(original)))
             << "phase " << phase;
     }
-}
-
-TEST(ConfigRoundTrip, ZeroConfigComesBackWithFixedFilterTypes) {
-    const Config zero = zeroConfig();
-    const Config readBack = roundTrip(zero);
-    EXPECT_EQ(describe(readBack), describe(expectedAfterRoundTrip(zero)));
-    EXPECT_EQ(readBack.lateral.travel.velocityFilter.type, KEOFilterType::HighPassDelta);
-    EXPECT_EQ(readBack.understeer.yawRateFilter.type, KEOFilterType::LowPass);
-    EXPECT_EQ(readBack.lateral.travel.outputFilter.type, KEOFilterType::HighPass);
 }
 
 TEST(ConfigRoundTrip, MaxValueFactorNearOneHundredComesBackAsOneHundred) {
@@ -127,19 +119,4 @@ TEST(ConfigRoundTrip, MaxValueFactorNearOneHundredComesBackAsOneHundred) {
     EXPECT_EQ(readBack.multiplexer.roll.maxValueFactor[0], 100.0f);
     EXPECT_EQ(readBack.multiplexer.roll.maxValueFactor[1], 100.0f);
     EXPECT_EQ(readBack.vertical.travel.outputLimit.maxValueFactor[1], 100.01f);
-}
-
-TEST(ConfigRoundTrip, EveryTypeValueIsWrittenAndReadBack) {
-    Config original = zeroConfig();
-    for (int type = KEOLimitationType::None; type < KEOLimitationType::Count; ++type) {
-        original.multiplexer.heave.type = static_cast<KEOLimitationType::Enum>(type);
-        original.absoluteRoll.inputLimit.type = static_cast<KEOLimitationType::Enum>(type);
-        const Config readBack = roundTrip(original);
-        EXPECT_EQ(readBack.multiplexer.heave.type, type);
-        EXPECT_EQ(readBack.absoluteRoll.inputLimit.type, type);
-    }
-    for (const auto type : {KEOFilterType::None, KEOFilterType::HighPass, KEOFilterType::LowPass}) {
-        original.mixer.swayToRoll.outputFilter.type = type;
-        EXPECT_EQ(roundTrip(original).mixer.swayToRoll.outputFilter.type, type);
-    }
 }

@@ -16,64 +16,11 @@ Json written(const Config& config) {
     return document;
 }
 
-std::vector<std::string> keysOf(const Json& object) {
-    std::vector<std::string> keys;
-    for (const auto& member : object.items()) {
-        keys.push_back(member.key());
-    }
-    return keys;
-}
-
-// Collects every value stored under `key` anywhere in the document, and every bypass key.
-void collect(const Json& node, const std::string& key, std::vector<Json>& found) {
-    if (node.is_object()) {
-        for (const auto& member : node.items()) {
-            if (member.key() == key) {
-                found.push_back(member.value());
-            }
-            collect(member.value(), key, found);
-        }
-    } else if (node.is_array()) {
-        for (const Json& element : node) {
-            collect(element, key, found);
-        }
-    }
-}
-
-std::vector<Json> valuesOf(const Json& document, const std::string& key) {
-    std::vector<Json> found;
-    collect(document, key, found);
-    return found;
-}
-
 } // namespace
 
-TEST(ConfigWriter, ZeroConfigTopLevelOrder) {
-    const Json document = written(zeroConfig());
-    const std::vector<std::string> expected = {"absolute",
-                                               "algorithm",
-                                               "enhancer",
-                                               "lateral_acceleration_and_roll_rate",
-                                               "longitudinal_acceleration_and_pitch_rate",
-                                               "mixer",
-                                               "multiplexer",
-                                               "understeer",
-                                               "version",
-                                               "vertical_acceleration_and_yaw_rate"};
-    EXPECT_EQ(keysOf(document), expected);
-    EXPECT_TRUE(document.at("version").is_number_integer());
-    EXPECT_EQ(document.at("version").dump(), "1");
-    EXPECT_EQ(keysOf(document.at("absolute")), (std::vector<std::string>{"pitch", "roll"}));
-    EXPECT_EQ(
-        keysOf(document.at("mixer")),
-        (std::vector<std::string>{"heaveToPitch", "roadHarshnessToPitch", "roadHarshnessToSurge",
-                                  "surgeToPitch", "swayToRoll", "yawToRoll"}));
-    EXPECT_EQ(keysOf(document.at("multiplexer")),
-              (std::vector<std::string>{"heave", "pitch", "roll", "surge", "sway", "yaw"}));
-    EXPECT_EQ(keysOf(document.at("enhancer")),
-              (std::vector<std::string>{"roadHarshness", "sideslip"}));
-    EXPECT_EQ(keysOf(document.at("enhancer").at("sideslip")),
-              (std::vector<std::string>{"pivotPoint", "toRoll", "toYaw"}));
+// Key order is the document's own (sorted); what the writer decides is the integer version.
+TEST(ConfigWriter, VersionIsWrittenAsTheIntegerOne) {
+    EXPECT_EQ(written(zeroConfig()).at("version").dump(), "1");
 }
 
 TEST(ConfigWriter, ZeroAxisObjectText) {
@@ -139,29 +86,6 @@ TEST(ConfigWriter, ZeroAlgorithmAndUndersteerText) {
               R"("maxValueFactor":[0.0,0.0]}})");
 }
 
-TEST(ConfigWriter, ZeroConfigWritesEveryBlockWithZeroValues) {
-    const Json document = written(zeroConfig());
-    const std::vector<Json> names = valuesOf(document, "name");
-    EXPECT_EQ(names.size(), 25u); // 22 output filters and the three understeer filters
-    for (const Json& name : names) {
-        EXPECT_EQ(name, "high_pass");
-    }
-    const std::vector<Json> maxValueFactors = valuesOf(document, "maxValueFactor");
-    EXPECT_EQ(maxValueFactors.size(), 28u); // 22 output limits and six multiplexer limits
-    for (const Json& factor : maxValueFactors) {
-        EXPECT_EQ(factor.dump(), "[0.0,0.0]");
-    }
-    for (const Json& limitation : valuesOf(document, "limitation")) {
-        EXPECT_EQ(limitation, "none");
-    }
-    EXPECT_TRUE(valuesOf(document, "bypassAccIntegration").empty());
-    EXPECT_TRUE(valuesOf(document, "bypassSpeedIntegration").empty());
-    EXPECT_TRUE(valuesOf(document, "bypassIntegration").empty());
-    EXPECT_TRUE(valuesOf(document, "swayAcceleration_filter").empty());
-    EXPECT_TRUE(valuesOf(document, "cutoffFrequencyStart").empty());
-    EXPECT_TRUE(valuesOf(document, "cutoffFrequencyEnd").empty());
-}
-
 TEST(ConfigWriter, FloatsUseTheShortestFormWithADecimalPoint) {
     Config config = zeroConfig();
     config.lateral.travel.outputFilter.cutoff = FloatPair{{0.05f, 13.2f}};
@@ -196,19 +120,11 @@ TEST(ConfigWriter, BypassSwitchesAreWrittenOnlyWhenSet) {
                   .at("angular_velocity")
                   .at("bypassIntegration"),
               true);
-    EXPECT_EQ(valuesOf(document, "bypassAccIntegration").size(), 1u);
 }
 
 // A float that is not finite is written as null, which no reader accepts; allFloatsFinite is how
 // callers find such a record before saving it.
 TEST(ConfigWriter, NonFiniteFloatsAreDetectedBeforeWriting) {
-    struct FloatCounter {
-        int count = 0;
-        void operator()(FloatPair&) { count += 2; }
-        void operator()(bool&) {}
-        void operator()(KEOFilterType::Enum&) {}
-        void operator()(KEOLimitationType::Enum&) {}
-    };
     struct Poisoner {
         int target;
         float poison;
@@ -224,9 +140,9 @@ TEST(ConfigWriter, NonFiniteFloatsAreDetectedBeforeWriting) {
     };
     Config reference = distinctConfig(0);
     EXPECT_TRUE(allFloatsFinite(reference));
-    FloatCounter counter;
+    Poisoner counter{-1, 0.0f};
     ConfigFields::visit(reference, counter);
-    for (int target = 0; target < counter.count; ++target) {
+    for (int target = 0; target < counter.index; ++target) {
         for (const float poison :
              {std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()}) {
             Config config = reference;

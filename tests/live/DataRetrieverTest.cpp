@@ -15,10 +15,6 @@ using fakehost::HostSetup;
 using fakehost::RecordingSource;
 using fakehost::setReceiverCall;
 
-IKEOOutputDataRetriever* receiverOf(DataRetriever& retriever) {
-    return &retriever;
-}
-
 struct Delivery {
     std::string listener;
     const KEOOutputRecord* first;
@@ -52,92 +48,53 @@ private:
     std::vector<Delivery>& m_deliveries;
 };
 
+// Released exactly once, whether the retriever goes by itself or with its Qt parent.
 TEST(DataRetriever, RegistersWithTheSourceAndReleasesItOnDestruction) {
-    HostSetup<RecordingSource> host;
-    IKEOOutputDataRetriever* receiver = nullptr;
-    {
-        DataRetriever retriever(std::move(host.source));
-        receiver = receiverOf(retriever);
+    for (const bool withParent : {false, true}) {
+        HostSetup<RecordingSource> host;
+        auto parent = std::make_unique<QObject>();
+        auto* retriever = new DataRetriever(std::move(host.source), parent.get());
+        IKEOOutputDataRetriever* receiver = retriever;
         EXPECT_EQ(host.log->calls(), std::vector<HostCall>{setReceiverCall(receiver)});
+        if (withParent)
+            parent.reset();
+        else
+            delete retriever;
+        const std::vector<HostCall> expected{setReceiverCall(receiver), setReceiverCall(nullptr),
+                                             destroyedCall()};
+        EXPECT_EQ(host.log->calls(), expected) << "with parent " << withParent;
     }
-    const std::vector<HostCall> expected{setReceiverCall(receiver), setReceiverCall(nullptr),
-                                         destroyedCall()};
-    EXPECT_EQ(host.log->calls(), expected);
 }
 
-TEST(DataRetriever, WithoutASourceDeliversNothingAndDetachesQuietly) {
+// The host's notice that its source goes: the retriever lets go at once, a second notice and
+// a delivery that was already under way change nothing, and destruction leaves the source alone.
+TEST(DataRetriever, DetachesOnTheHostsNoticeAndThenDeliversNothing) {
+    HostSetup<RecordingSource> host;
     std::vector<Delivery> deliveries;
     RecordingListener listener("A", deliveries);
+    const KEOOutputRecord record{};
     {
-        DataRetriever retriever(nullptr);
+        DestructionNotifier notifier;
+        DataRetriever retriever(std::move(host.source));
+        notifier.addReceiver(&retriever);
         retriever.addListener(&listener);
+        notifier.notifyAboutToBeDestroyed();
+        ASSERT_EQ(host.log->calls().size(), 3u);
+        EXPECT_EQ(host.log->calls().back(), destroyedCall());
         retriever.aboutToBeDestroyed();
-        // Detaching empties the list even without a source.
-        retriever.onOutputs(nullptr, nullptr, false);
+        retriever.onOutputs(&record, &record, false);
     }
+    EXPECT_EQ(host.log->calls().size(), 3u);
+    EXPECT_TRUE(deliveries.empty());
+
+    DataRetriever withoutSource(nullptr);
+    withoutSource.addListener(&listener);
+    withoutSource.aboutToBeDestroyed();
+    withoutSource.onOutputs(&record, &record, false);
     EXPECT_TRUE(deliveries.empty());
 }
 
-TEST(DataRetriever, AfterTheHostsNoticeDestructionLeavesTheDeletedSourceAlone) {
-    HostSetup<RecordingSource> host;
-    IKEOOutputDataRetriever* receiver = nullptr;
-    {
-        DataRetriever retriever(std::move(host.source));
-        receiver = receiverOf(retriever);
-        retriever.aboutToBeDestroyed();
-        const std::vector<HostCall> detached{setReceiverCall(receiver), setReceiverCall(nullptr),
-                                             destroyedCall()};
-        EXPECT_EQ(host.log->calls(), detached);
-        retriever.aboutToBeDestroyed(); // a second notice is harmless as well
-    }
-    EXPECT_EQ(host.log->calls().size(), 3u);
-}
-
-TEST(DataRetriever, DetachesWhenTheNotifierTellsIt) {
-    HostSetup<RecordingSource> host;
-    DestructionNotifier notifier;
-    DataRetriever retriever(std::move(host.source));
-    notifier.addReceiver(&retriever);
-
-    notifier.notifyAboutToBeDestroyed();
-
-    ASSERT_EQ(host.log->calls().size(), 3u);
-    EXPECT_EQ(host.log->calls().back(), destroyedCall());
-}
-
-TEST(DataRetriever, IsDestroyedAndDetachedWithItsQtParent) {
-    HostSetup<RecordingSource> host;
-    auto parent = std::make_unique<QObject>();
-    new DataRetriever(std::move(host.source), parent.get()); // owned by its Qt parent
-    parent.reset();
-    ASSERT_EQ(host.log->calls().size(), 3u);
-    EXPECT_EQ(host.log->calls()[1], setReceiverCall(nullptr));
-    EXPECT_EQ(host.log->calls()[2], destroyedCall());
-}
-
-TEST(DataRetriever, EveryListenerReceivesEveryDeliveryInTheOrderAdded) {
-    HostSetup<RecordingSource> host;
-    std::vector<Delivery> deliveries;
-    RecordingListener a("A", deliveries);
-    RecordingListener b("B", deliveries);
-    const KEOOutputRecord records[4]{};
-
-    DataRetriever retriever(std::move(host.source));
-    retriever.addListener(&a);
-    retriever.addListener(&b);
-    retriever.onOutputs(&records[0], &records[1], true);
-    retriever.onOutputs(&records[2], &records[3], false);
-    retriever.onOutputs(&records[1], &records[0], false);
-
-    const std::vector<Delivery> expected{
-        {"A", &records[0], &records[1], true},  {"B", &records[0], &records[1], true},
-        {"A", &records[2], &records[3], false}, {"B", &records[2], &records[3], false},
-        {"A", &records[1], &records[0], false}, {"B", &records[1], &records[0], false},
-    };
-    EXPECT_EQ(deliveries, expected);
-}
-
-TEST(DataRetriever, ALateListenerReceivesOnlyLaterDeliveries) {
+TEST(DataRetriever, EveryListenerReceivesEveryLaterDeliveryInTheOrderAdded) {
     HostSetup<RecordingSource> host;
     std::vector<Delivery> deliveries;
     RecordingListener a("A", deliveries);
@@ -156,20 +113,6 @@ TEST(DataRetriever, ALateListenerReceivesOnlyLaterDeliveries) {
         {"B", &records[1], &records[0], true},
     };
     EXPECT_EQ(deliveries, expected);
-}
-
-TEST(DataRetriever, NoListenerIsCalledAfterDetaching) {
-    HostSetup<RecordingSource> host;
-    std::vector<Delivery> deliveries;
-    RecordingListener a("A", deliveries);
-    const KEOOutputRecord record{};
-
-    DataRetriever retriever(std::move(host.source));
-    retriever.addListener(&a);
-    retriever.aboutToBeDestroyed();
-    retriever.onOutputs(&record, &record, false); // a delivery that was already under way
-
-    EXPECT_TRUE(deliveries.empty());
 }
 
 } // namespace

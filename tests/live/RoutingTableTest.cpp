@@ -69,15 +69,6 @@ TEST(RoutingTable, OnlyThePitchSumShowsSevenSeries) {
     EXPECT_EQ(routing::graphRoutes[routing::pitchSumRoute].seriesCount, 7);
 }
 
-TEST(RoutingTable, AngularVelocityGraphsShowWordTwoThird) {
-    const KEOOutputRecord record = expected::distinctRecord(1, 0);
-    for (const std::size_t route : {16u, 36u, 56u}) {
-        const std::vector<float> values = routedValues(route, record);
-        ASSERT_EQ(values.size(), 3u);
-        EXPECT_EQ(values[2], record.signal(2));
-    }
-}
-
 TEST(RoutingTable, ReadsNothingButSignalWords) {
     for (const routing::GraphRoute& route : routing::graphRoutes)
         for (int i = 0; i < route.seriesCount; ++i) {

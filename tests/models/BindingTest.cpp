@@ -86,75 +86,56 @@ const std::vector<std::pair<QString, Span>> kMixerPaths{
 
 // The block every leaf model edits, by its path from the root.
 SpanTable leafBlocks() {
-    SpanTable blocks{
-        {"absolutePitchRollConfigModel/pitchInputLimitModel", AT(Config, absolutePitch.inputLimit)},
-        {"absolutePitchRollConfigModel/pitchOutputFilterModel",
-         AT(Config, absolutePitch.outputFilter)},
-        {"absolutePitchRollConfigModel/pitchOutputLimitModel",
-         AT(Config, absolutePitch.outputLimit)},
-        {"absolutePitchRollConfigModel/rollInputLimitModel", AT(Config, absoluteRoll.inputLimit)},
-        {"absolutePitchRollConfigModel/rollOutputFilterModel",
-         AT(Config, absoluteRoll.outputFilter)},
-        {"absolutePitchRollConfigModel/rollOutputLimitModel", AT(Config, absoluteRoll.outputLimit)},
-        {"enhancerConfigModel/roadHarshnessToHeaveInputLimitModel",
-         AT(Config, enhancer.roadHarshness.inputLimit)},
-        {"enhancerConfigModel/roadHarshnessToHeaveHighpassFilterModel",
-         AT(Config, enhancer.roadHarshness.highpassFilter)},
-        {"enhancerConfigModel/roadHarshnessToHeaveOutputFilterModel",
-         AT(Config, enhancer.roadHarshness.outputFilter)},
-        {"enhancerConfigModel/roadHarshnessToHeaveOutputLimitationModel",
-         AT(Config, enhancer.roadHarshness.outputLimit)},
-        {"enhancerConfigModel/sideslipToYawInputLimitModel",
-         AT(Config, enhancer.sideslipToYaw.inputLimit)},
-        {"enhancerConfigModel/sideslipToYawMaximumRateModel",
-         AT(Config, enhancer.sideslipToYaw.maximumRate)},
-        {"enhancerConfigModel/sideslipToYawHighpassFilterModel",
-         AT(Config, enhancer.sideslipToYaw.highpassFilter)},
-        {"enhancerConfigModel/sideslipToYawOutputFilterModel",
-         AT(Config, enhancer.sideslipToYaw.outputFilter)},
-        {"enhancerConfigModel/sideslipToYawOutputLimitationModel",
-         AT(Config, enhancer.sideslipToYaw.outputLimit)},
-        {"enhancerConfigModel/sideslipToRollInputLimitModel",
-         AT(Config, enhancer.sideslipToRoll.inputLimit)},
-        {"enhancerConfigModel/sideslipToRollMaximumRateModel",
-         AT(Config, enhancer.sideslipToRoll.maximumRate)},
-        {"enhancerConfigModel/sideslipToRollHighpassFilterModel",
-         AT(Config, enhancer.sideslipToRoll.highpassFilter)},
-        {"enhancerConfigModel/sideslipToRollOutputFilterModel",
-         AT(Config, enhancer.sideslipToRoll.outputFilter)},
-        {"enhancerConfigModel/sideslipToRollOutputLimitationModel",
-         AT(Config, enhancer.sideslipToRoll.outputLimit)},
-        {"enhancerConfigModel/sideslipPivotPointLongitudinalModel",
-         AT(Config, enhancer.sideslipPivotLongitudinalOffset)},
-        {"understeerConfigModel/intendedTurningCurveFilterModel",
-         AT(Config, understeer.intendedTurningCurveFilter)},
-        {"understeerConfigModel/actualTurningCurveFilterModel",
-         AT(Config, understeer.actualTurningCurveFilter)},
-        {"understeerConfigModel/yawRateFilterModel", AT(Config, understeer.yawRateFilter)},
-        {"understeerConfigModel/deltaTurningCurveMaximumRateModel",
-         AT(Config, understeer.deltaTurningCurveMaximumRate)},
-        {"understeerConfigModel/toYawOutputFilterModel", AT(Config, understeer.toYaw.outputFilter)},
-        {"understeerConfigModel/toYawOutputLimitationModel",
-         AT(Config, understeer.toYaw.outputLimit)},
-        {"understeerConfigModel/toRollOutputFilterModel",
-         AT(Config, understeer.toRoll.outputFilter)},
-        {"understeerConfigModel/toRollOutputLimitationModel",
-         AT(Config, understeer.toRoll.outputLimit)},
-        {"understeerConfigModel/pivotPointLongitudinalModel",
-         AT(Config, understeer.pivotPointLongitudinalOffset)},
-        {"multiplexerConfigModel/surgeOutputLimitationModel", AT(Config, multiplexer.surge)},
-        {"multiplexerConfigModel/swayOutputLimitationModel", AT(Config, multiplexer.sway)},
-        {"multiplexerConfigModel/heaveOutputLimitationModel", AT(Config, multiplexer.heave)},
-        {"multiplexerConfigModel/pitchOutputLimitationModel", AT(Config, multiplexer.pitch)},
-        {"multiplexerConfigModel/rollOutputLimitationModel", AT(Config, multiplexer.roll)},
-        {"multiplexerConfigModel/yawOutputLimitationModel", AT(Config, multiplexer.yaw)},
-    };
-    for (const auto& [path, where] : kAxes) {
+    SpanTable blocks;
+    addShifted(blocks, "absolutePitchRollConfigModel/", {0, 0},
+               {{"pitchInputLimitModel", AT(Config, absolutePitch.inputLimit)},
+                {"pitchOutputFilterModel", AT(Config, absolutePitch.outputFilter)},
+                {"pitchOutputLimitModel", AT(Config, absolutePitch.outputLimit)},
+                {"rollInputLimitModel", AT(Config, absoluteRoll.inputLimit)},
+                {"rollOutputFilterModel", AT(Config, absoluteRoll.outputFilter)},
+                {"rollOutputLimitModel", AT(Config, absoluteRoll.outputLimit)}});
+    addShifted(
+        blocks, "enhancerConfigModel/", AT(Config, enhancer),
+        {{"roadHarshnessToHeaveInputLimitModel", AT(EnhancerConfig, roadHarshness.inputLimit)},
+         {"roadHarshnessToHeaveHighpassFilterModel",
+          AT(EnhancerConfig, roadHarshness.highpassFilter)},
+         {"roadHarshnessToHeaveOutputFilterModel", AT(EnhancerConfig, roadHarshness.outputFilter)},
+         {"roadHarshnessToHeaveOutputLimitationModel",
+          AT(EnhancerConfig, roadHarshness.outputLimit)},
+         {"sideslipToYawInputLimitModel", AT(EnhancerConfig, sideslipToYaw.inputLimit)},
+         {"sideslipToYawMaximumRateModel", AT(EnhancerConfig, sideslipToYaw.maximumRate)},
+         {"sideslipToYawHighpassFilterModel", AT(EnhancerConfig, sideslipToYaw.highpassFilter)},
+         {"sideslipToYawOutputFilterModel", AT(EnhancerConfig, sideslipToYaw.outputFilter)},
+         {"sideslipToYawOutputLimitationModel", AT(EnhancerConfig, sideslipToYaw.outputLimit)},
+         {"sideslipToRollInputLimitModel", AT(EnhancerConfig, sideslipToRoll.inputLimit)},
+         {"sideslipToRollMaximumRateModel", AT(EnhancerConfig, sideslipToRoll.maximumRate)},
+         {"sideslipToRollHighpassFilterModel", AT(EnhancerConfig, sideslipToRoll.highpassFilter)},
+         {"sideslipToRollOutputFilterModel", AT(EnhancerConfig, sideslipToRoll.outputFilter)},
+         {"sideslipToRollOutputLimitationModel", AT(EnhancerConfig, sideslipToRoll.outputLimit)},
+         {"sideslipPivotPointLongitudinalModel",
+          AT(EnhancerConfig, sideslipPivotLongitudinalOffset)}});
+    addShifted(
+        blocks, "understeerConfigModel/", AT(Config, understeer),
+        {{"intendedTurningCurveFilterModel", AT(UndersteerConfig, intendedTurningCurveFilter)},
+         {"actualTurningCurveFilterModel", AT(UndersteerConfig, actualTurningCurveFilter)},
+         {"yawRateFilterModel", AT(UndersteerConfig, yawRateFilter)},
+         {"deltaTurningCurveMaximumRateModel", AT(UndersteerConfig, deltaTurningCurveMaximumRate)},
+         {"toYawOutputFilterModel", AT(UndersteerConfig, toYaw.outputFilter)},
+         {"toYawOutputLimitationModel", AT(UndersteerConfig, toYaw.outputLimit)},
+         {"toRollOutputFilterModel", AT(UndersteerConfig, toRoll.outputFilter)},
+         {"toRollOutputLimitationModel", AT(UndersteerConfig, toRoll.outputLimit)},
+         {"pivotPointLongitudinalModel", AT(UndersteerConfig, pivotPointLongitudinalOffset)}});
+    addShifted(blocks, "multiplexerConfigModel/", AT(Config, multiplexer),
+               {{"surgeOutputLimitationModel", AT(MultiplexerConfig, surge)},
+                {"swayOutputLimitationModel", AT(MultiplexerConfig, sway)},
+                {"heaveOutputLimitationModel", AT(MultiplexerConfig, heave)},
+                {"pitchOutputLimitationModel", AT(MultiplexerConfig, pitch)},
+                {"rollOutputLimitationModel", AT(MultiplexerConfig, roll)},
+                {"yawOutputLimitationModel", AT(MultiplexerConfig, yaw)}});
+    for (const auto& [path, where] : kAxes)
         addShifted(blocks, path, where, kAxisLeaves);
-    }
-    for (const auto& [path, where] : kMixerPaths) {
+    for (const auto& [path, where] : kMixerPaths)
         addShifted(blocks, path, where, kMixerPathLeaves);
-    }
     return blocks;
 }
 

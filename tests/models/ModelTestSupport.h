@@ -46,39 +46,32 @@ inline Config distinctConfig(float start, float step) {
     return config;
 }
 
-// Every value of the record in record order, switches and types widened, so two records can be
-// compared and differences located without looking at padding.
-inline std::vector<double> fieldValues(Config config) {
+// Every value of the record in record order, switches and types widened (or the floats alone,
+// each pair as First then Second), so two records can be compared and differences located
+// without looking at padding.
+template <class T = double> std::vector<T> recordValues(Config config, bool floatsOnly = false) {
     struct Collector {
-        std::vector<double> values;
-        void operator()(FloatPair& pair) {
-            values.push_back(pair[0]);
-            values.push_back(pair[1]);
+        bool floatsOnly;
+        std::vector<T> values;
+        void operator()(FloatPair& pair) { values.insert(values.end(), {pair[0], pair[1]}); }
+        void operator()(bool& flag) { add(flag ? 1 : 0); }
+        void operator()(KEOFilterType::Enum& type) { add(type); }
+        void operator()(KEOLimitationType::Enum& type) { add(type); }
+        void add(int value) {
+            if (!floatsOnly)
+                values.push_back(T(value));
         }
-        void operator()(bool& flag) { values.push_back(flag ? 1.0 : 0.0); }
-        void operator()(KEOFilterType::Enum& type) { values.push_back(type); }
-        void operator()(KEOLimitationType::Enum& type) { values.push_back(type); }
     };
-    Collector collector;
+    Collector collector{floatsOnly, {}};
     ConfigFields::visit(config, collector);
     return collector.values;
 }
 
-// The floats of the record alone, each pair as First then Second.
-inline std::vector<float> floatValues(Config config) {
-    struct Collector {
-        std::vector<float> values;
-        void operator()(FloatPair& pair) {
-            values.push_back(pair[0]);
-            values.push_back(pair[1]);
-        }
-        void operator()(bool&) {}
-        void operator()(KEOFilterType::Enum&) {}
-        void operator()(KEOLimitationType::Enum&) {}
-    };
-    Collector collector;
-    ConfigFields::visit(config, collector);
-    return collector.values;
+inline std::vector<double> fieldValues(const Config& config) {
+    return recordValues(config);
+}
+inline std::vector<float> floatValues(const Config& config) {
+    return recordValues<float>(config, true);
 }
 
 inline QByteArray bytesOf(const Config& config) {

@@ -101,18 +101,4 @@ TEST(SetterProtocol, EveryEffectiveWriteAnnouncesItselfThenChainsModifiedToTheRo
     }
 }
 
-TEST(SetterProtocol, ModelWithoutParentDoesNotChain) {
-    modeltest::BoundTree tree(zeroConfig());
-    FilterConfig current = {};
-    const FilterConfig saved = {};
-    FilterConfigModel loose(&current, &saved, tree.paramSets.get());
-    QSignalSpy rootSpy(tree.root.get(), &BaseModel::modifiedStateChanged);
-    QSignalSpy looseSpy(&loose, &BaseModel::modifiedStateChanged);
-
-    loose.setCutoffFrequency(3.0f);
-    EXPECT_EQ(looseSpy.count(), 1);
-    EXPECT_EQ(rootSpy.count(), 0);
-    EXPECT_EQ(loose.parent(), nullptr);
-}
-
 } // namespace

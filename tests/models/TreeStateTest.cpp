@@ -2,12 +2,7 @@
 // and the switches of the whole tree; a leaf that looks only at the shown set would hide edits.
 #include "ModelTestSupport.h"
 #include "models/AbsolutePitchRollModel.h"
-#include "models/AxisConfigModel.h"
 #include "models/EnhancerConfigModel.h"
-#include "models/MixerConfigModel.h"
-#include "models/MultiplexerConfigModel.h"
-#include "models/SignalLimitationModel.h"
-#include "models/UndersteerConfigModel.h"
 
 #include <gtest/gtest.h>
 
@@ -43,37 +38,24 @@ void editEverythingBelow(BoundTree& tree, const BaseModel* model) {
     tree.paramSets->setParamSetIndex(KEOParamSet::First);
 }
 
-TEST(ModelTree, EditInHiddenParameterSetStillCountsAsModified) {
+// A float edited in the hidden parameter set, or a switch or type set back to its saved value:
+// the marks must follow the record, not the shown set or the last write.
+TEST(ModelTree, ModifiedMarksFollowTheRecordInBothSets) {
     BoundTree tree(distinctConfig(1.0f, 1.0f));
     for (const PropertyNode& node : writablePropertiesOf(tree.root.get())) {
-        if (!modeltest::isFloat(node)) {
-            continue;
-        }
         SCOPED_TRACE(node.path.toStdString());
-        tree.paramSets->setParamSetIndex(KEOParamSet::Second);
+        const QVariant original = node.property.read(node.model);
+        const bool isFloat = modeltest::isFloat(node);
+        tree.paramSets->setParamSetIndex(isFloat ? KEOParamSet::Second : KEOParamSet::First);
         modeltest::writeDifferent(node);
         tree.paramSets->setParamSetIndex(KEOParamSet::First);
         EXPECT_TRUE(node.model->isModified());
         EXPECT_TRUE(tree.root->isModified());
-
-        node.model->restoreDefaults();
+        if (isFloat)
+            node.model->restoreDefaults();
+        else
+            node.property.write(node.model, original);
         EXPECT_EQ(fieldValues(*tree.current), fieldValues(*tree.saved));
-        EXPECT_FALSE(tree.root->isModified());
-    }
-}
-
-TEST(ModelTree, SharedValueSetBackToSavedIsNotModified) {
-    BoundTree tree(distinctConfig(1.0f, 1.0f));
-    for (const PropertyNode& node : writablePropertiesOf(tree.root.get())) {
-        if (modeltest::isFloat(node)) {
-            continue;
-        }
-        SCOPED_TRACE(node.path.toStdString());
-        const QVariant original = node.property.read(node.model);
-        modeltest::writeDifferent(node);
-        EXPECT_TRUE(node.model->isModified());
-        EXPECT_TRUE(tree.root->isModified());
-        node.property.write(node.model, original);
         EXPECT_FALSE(tree.root->isModified());
     }
 }
@@ -199,49 +181,21 @@ TEST(ModelTree, RootStartsWithTheUsualSwitchSet) {
     EXPECT_FALSE(root.isModified());
 }
 
-std::vector<BaseModel*> sectionsOf(const ConfigModel& root) {
-    return {root.lateralConfigModel(),    root.longitudinalConfigModel(),
-            root.verticalConfigModel(),   root.absolutePitchRollConfigModel(),
-            root.mixerConfigModel(),      root.enhancerConfigModel(),
-            root.understeerConfigModel(), root.multiplexerConfigModel()};
-}
-
-TEST(ModelTree, AlgorithmSwitchMarksOnlyTheRoot) {
+// A switch marks the model that shows it and its ancestors, no other section.
+TEST(ModelTree, SwitchesMarkOnlyTheirOwnModel) {
     BoundTree tree(distinctConfig(1.0f, 1.0f));
-    tree.root->setEnableGCorrection(!tree.root->enableGCorrection());
-    EXPECT_TRUE(tree.root->isModified());
-    for (const BaseModel* section : sectionsOf(*tree.root)) {
-        EXPECT_FALSE(section->isModified()) << section->metaObject()->className();
-    }
-}
+    ConfigModel* root = tree.root.get();
+    root->setEnableGCorrection(!root->enableGCorrection());
+    for (const modeltest::ModelNode& node : modeltest::modelsOf(root))
+        EXPECT_EQ(node.model->isModified(), node.model == root) << node.path.toStdString();
+    root->restoreDefaults();
 
-TEST(ModelTree, RoadHarshnessSwitchBelongsToTheEnhancerNotTheMixer) {
-    BoundTree tree(distinctConfig(1.0f, 1.0f));
-    EnhancerConfigModel* enhancer = tree.root->enhancerConfigModel();
+    // The road-harshness switch belongs to the enhancer, not to the mixer's road-harshness paths.
+    EnhancerConfigModel* enhancer = root->enhancerConfigModel();
     enhancer->setRoadHarshnessEnabled(!enhancer->roadHarshnessEnabled());
-    EXPECT_TRUE(enhancer->isModified());
-    EXPECT_TRUE(tree.root->isModified());
-    EXPECT_FALSE(tree.root->mixerConfigModel()->roadHarshnessToSurgeModel()->isModified());
-    EXPECT_FALSE(tree.root->mixerConfigModel()->isModified());
-}
-
-// The manager limits the current record after taking the saved copy; the limit then shows as an
-// edit that restoring undoes.
-TEST(ModelTree, ValueLimitedAfterTheSavedCopyShowsAsModified) {
-    Config current = zeroConfig();
-    current.vertical.tiltCoordinationInputLimit.maxValue = FloatPair{{12.0f, -12.0f}};
-    const Config saved = current;
-    current.vertical.tiltCoordinationInputLimit.maxValue = FloatPair{{9.81f, -9.81f}};
-    BoundTree tree(zeroConfig());
-    tree.root->rebind(&current, &saved);
-
-    SignalLimitationModel* limit =
-        tree.root->verticalConfigModel()->tiltCoordinationInputLimitModel();
-    EXPECT_TRUE(limit->isModified());
-    EXPECT_FALSE(tree.root->lateralConfigModel()->isModified());
-    limit->restoreDefaults();
-    EXPECT_EQ(current.vertical.tiltCoordinationInputLimit.maxValue[0], 12.0f);
-    EXPECT_EQ(current.vertical.tiltCoordinationInputLimit.maxValue[1], -12.0f);
+    for (const modeltest::ModelNode& node : modeltest::modelsOf(root))
+        EXPECT_EQ(node.model->isModified(), node.model == root || node.model == enhancer)
+            << node.path.toStdString();
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "KEOUI64/KEOUI64.h"
 #include "QmlTypes.h"
 #include "WindowDecoration.h"
+#include "graph/GraphWindow.h"
+#include "graph/QuickGraphView.h"
 #include "live/GraphsDataProvider.h"
 #include "models/ConfigModel.h"
 #include "models/UndersteerConfigModel.h"
@@ -16,6 +18,7 @@
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickView>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -187,19 +190,17 @@ TEST_F(CreateTest, DestructionNotifierKnowsTheRetrieverOnlyWhileItLives) {
     EXPECT_EQ(log.destroyed, 2);
 }
 
-TEST_F(CreateTest, NullDestructionNotifierIsSkipped) {
-    auto view = makeView();
-    EXPECT_EQ(Create(view.get(), QString(), false, nullptr, nullptr, nullptr, nullptr), 5);
-    EXPECT_TRUE(view->isVisible());
-}
-
+// A host may hand in no notifier; a second editor must find the types registered once.
 TEST_F(CreateTest, TypesAreRegisteredOnceAndWorkForEveryView) {
+    auto bare = makeView();
+    EXPECT_EQ(Create(bare.get(), QString(), false, nullptr, nullptr, nullptr, nullptr), 5);
     auto first = makeView();
     ASSERT_EQ(create(first.get(), QString()), 5);
     EXPECT_FALSE(registerQmlTypesOnce());
     auto second = makeView();
-    ASSERT_EQ(create(second.get(), copyOfExample("one_cluster.cpp")), 0);
+    ASSERT_EQ(create(second.get(), copyOfExample("one_cluster.cpp"), nullptr, true), 0);
     EXPECT_NE(second->rootObject(), nullptr);
+    EXPECT_TRUE(managerOf(*second)->attachedToScript());
     EXPECT_TRUE(second->errors().isEmpty());
 }
 
@@ -231,22 +232,34 @@ TEST_F(CreateTest, GraphsTakeTheScaleFromTheScreen) {
     setScalePercentageProvider(installed);
 }
 
-TEST_F(CreateTest, WindowCarriesTheIconInEverySize) {
-    auto view = makeView();
-    ASSERT_EQ(create(view.get(), QString()), 5);
-    const QList<QSize> sizes = view->icon().availableSizes();
-    for (const int side : {16, 24, 32, 48, 64, 128, 256})
-        EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
-    EXPECT_EQ(view->flags(), Qt::WindowFlags(0x800F001));
-}
-
-TEST_F(CreateTest, AttachedEditorPublishesTheFlag) {
-    auto view = makeView();
-    ASSERT_EQ(create(view.get(), copyOfExample("one_cluster.cpp"), nullptr, true), 0);
-    EXPECT_TRUE(managerOf(*view)->attachedToScript());
-    EXPECT_EQ(
-        view->rootContext()->contextProperty(QStringLiteral("cpp_configManager")).value<QObject*>(),
-        managerOf(*view));
+// Each block's "Graph" link is there only while the host supplies live data, and opens the
+// bigger view of that block's own graph.
+TEST_F(CreateTest, GraphLinkIsShownOnlyWithGraphsAndOpensItsBlocksGraph) {
+    const QString script = copyOfExample("one_cluster.cpp");
+    for (const bool withGraphs : {false, true}) {
+        SourceLog log;
+        auto view = makeView();
+        ASSERT_EQ(create(view.get(), script, withGraphs ? new FakeOutputSource(log) : nullptr), 0);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        auto* page = view->rootObject()->findChild<QQuickItem*>("lateralPage");
+        auto* block = page->findChild<QQuickItem*>("travelOutputFilter");
+        ASSERT_NE(block, nullptr);
+        auto* link = block->findChild<QQuickItem*>("graphLink");
+        const QList<JVX::QuickGraphView*> graphs = block->findChildren<JVX::QuickGraphView*>();
+        ASSERT_NE(link, nullptr);
+        ASSERT_EQ(graphs.size(), 1);
+        EXPECT_EQ(link->isVisible(), withGraphs);
+        if (!withGraphs)
+            continue;
+        const QPointF centre = link->mapToScene(QPointF(link->width() / 2, link->height() / 2));
+        QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+        ASSERT_NE(graphs[0]->biggerView(), nullptr);
+        EXPECT_EQ(graphs[0]->biggerView()->windowTitle(), graphs[0]->title());
+        int opened = 0;
+        for (auto* graph : view->rootObject()->findChildren<JVX::QuickGraphView*>())
+            opened += graph->biggerView() ? 1 : 0;
+        EXPECT_EQ(opened, 1);
+    }
 }
 
 } // namespace

@@ -173,13 +173,5 @@ Item {
             compare(spy.signalArguments[1][0], 0);
             compare(spin.value, spin.restingValue);
         }
-
-        function test_styleScalesSizes() {
-            compare(Style.controlHeight, 25);
-            compare(Style.internalWindowRadius, 8);
-            compare(Style.controlFontDescriptionSize, 10.5);
-            compare(Style.availableOutputFilterTypes,
-                    [KEOFilterType.None, KEOFilterType.LowPass]);
-        }
     }
 }

@@ -200,14 +200,6 @@ Item {
             travel.restoreDefaults();
         }
 
-        function test_loadingABypassedFileRaisesNoWarning() {
-            var view = loadedView();
-            verify(cpp_configManager.configModel.lateralConfigModel.travelConfigModel
-                   .bypassSpeedIntegration);
-            verify(!findChild(view, "bypassDialog").visible);
-            verify(view.enabled);
-        }
-
         function test_visitingEveryTabKeepsTheViewQuiet() {
             var view = loadedView();
             var buttons = ["lateralTabButton", "longitudinalTabButton", "verticalTabButton",

@@ -107,14 +107,6 @@ Item {
             verify(page.enabled);
         }
 
-        function test_uncheckingABypassRaisesNoWarning() {
-            var travel = config.lateralConfigModel.travelConfigModel;
-            var page = axisPage();
-            mouseClick(child(child(page, "velocityToTravelIntegral"), "bypassSwitch"));
-            verify(!travel.bypassSpeedIntegration);
-            verify(!child(page, "bypassDialog").visible);
-        }
-
         function test_bypassWarningYesKeepsBypass() {
             var angular = config.lateralConfigModel.angularVelocityModel;
             var page = axisPage();
@@ -127,11 +119,15 @@ Item {
             verify(angular.isModified);
         }
 
-        function test_noBypassWarningWhileLoading() {
+        // No warning for removing a bypass, nor while a script is being loaded.
+        function test_noBypassWarningWhenUncheckingOrLoading() {
+            var travel = config.lateralConfigModel.travelConfigModel;
             var page = axisPage();
+            mouseClick(child(child(page, "velocityToTravelIntegral"), "bypassSwitch"));
+            verify(!travel.bypassSpeedIntegration);
             page.canShowSkipIntegrationPopup = false;
             mouseClick(child(child(page, "accToVelocityIntegral"), "bypassSwitch"));
-            verify(config.lateralConfigModel.travelConfigModel.bypassAccIntegration);
+            verify(travel.bypassAccIntegration);
             verify(!child(page, "bypassDialog").visible);
         }
 

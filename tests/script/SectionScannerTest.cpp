@@ -10,111 +10,80 @@ namespace {
 const SectionDelimiters first = sectionDelimiters(0);
 const SectionDelimiters second = sectionDelimiters(1);
 
-TEST(SectionDelimitersTest, FixedTablePerCluster) {
-    EXPECT_EQ(first.prefix, "KEO(");
-    EXPECT_EQ(first.suffix, ")KEO");
-    EXPECT_EQ(second.prefix, "KEO_C2(");
-    EXPECT_EQ(second.suffix, ")KEO_C2");
-    EXPECT_TRUE(sectionDelimiters(2).prefix.empty());
-    EXPECT_TRUE(sectionDelimiters(-1).suffix.empty());
+struct ExtractCase {
+    std::string text;
+    int cluster;
+    int code;
+    std::string document; // dumped, when extracted
+};
+
+TEST(ExtractSectionTest, ResultPerText) {
+    const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+    const ExtractCase cases[] = {
+        {"a R\"KEO({\"x\": 1})KEO\" b R\"KEO_C2( {\"x\": 2}\n)KEO_C2\" c", 0, Success, "{\"x\":1}"},
+        {"a R\"KEO({\"x\": 1})KEO\" b R\"KEO_C2( {\"x\": 2}\n)KEO_C2\" c", 1, Success, "{\"x\":2}"},
+        // The second cluster first breaks the first; alone it makes the first malformed.
+        {"KEO_C2({\"x\": 2})KEO_C2 KEO({\"x\": 1})KEO", 0, SyntaxError, ""},
+        {"KEO_C2({\"x\": 2})KEO_C2 KEO({\"x\": 1})KEO", 1, Success, "{\"x\":2}"},
+        {"KEO_C2({\"x\": 2})KEO_C2", 0, SyntaxError, ""},
+        {"int main() {}", 0, SectionNotFound, ""},
+        {"KEO({}", 0, SyntaxError, ""},
+        {"{})KEO", 0, SyntaxError, ""},
+        {"KEO(\n\t {\"a\": [1, 2]} \r\n)KEO", 0, Success, "{\"a\":[1,2]}"},
+        {"KEO({} // note\n)KEO", 0, SyntaxError, ""},
+        {"KEO({} {})KEO", 0, SyntaxError, ""},
+        {"KEO()KEO", 0, SyntaxError, ""},
+        // A value that is not an object is still a section; the reader decides on it.
+        {"KEO([1, 2])KEO", 0, Success, "[1,2]"},
+        {"KEO({\"name\": \")KEO\"})KEO", 0, SyntaxError, ""}, // the suffix inside a string
+        {"KEO({\"n\": 1})KEO KEO({\"n\": 2})KEO", 0, Success, "{\"n\":1}"},
+        {"KEO({\"s\": \"\xC3\x28\"})KEO", 0, SyntaxError, ""},
+        {"KEO(" + deep + ")KEO", 0, Success, ""},
+        {"KEO(" + std::string(100000, '[') + ")KEO", 0, SyntaxError, ""},
+    };
+    for (const ExtractCase& c : cases) {
+        Json document = "untouched";
+        const ScriptResult result = extractSection(c.text, sectionDelimiters(c.cluster), document);
+        const std::string shown = c.text.substr(0, 40);
+        EXPECT_EQ(result.code, c.code) << shown;
+        if (c.code == Success && !c.document.empty())
+            EXPECT_EQ(document.dump(), c.document) << shown;
+        if (c.code != Success)
+            EXPECT_EQ(document, "untouched") << shown;
+        if (c.code == SectionNotFound)
+            EXPECT_STREQ(result.message, "");
+    }
 }
 
-TEST(ExtractSectionTest, BothClustersInFileOrder) {
-    const std::string text = "a R\"KEO({\"x\": 1})KEO\" b R\"KEO_C2( {\"x\": 2}\n)KEO_C2\" c";
-    Json doc0, doc1;
-    EXPECT_EQ(extractSection(text, first, doc0).code, Success);
-    EXPECT_EQ(extractSection(text, second, doc1).code, Success);
-    EXPECT_EQ(doc0["x"].get<int>(), 1);
-    EXPECT_EQ(doc1["x"].get<int>(), 2);
-}
-
-TEST(ExtractSectionTest, SecondClusterFirstBreaksTheFirst) {
-    const std::string text = "KEO_C2({\"x\": 2})KEO_C2 KEO({\"x\": 1})KEO";
-    Json doc0 = "untouched", doc1;
-    const ScriptResult result = extractSection(text, first, doc0);
-    EXPECT_EQ(result.code, SyntaxError);
-    EXPECT_STREQ(result.message, "Prefix or suffix not present");
-    EXPECT_EQ(doc0, "untouched");
-    EXPECT_EQ(extractSection(text, second, doc1).code, Success);
-}
-
-TEST(ExtractSectionTest, OnlySecondClusterMakesFirstMalformedNotMissing) {
-    const std::string text = "KEO_C2({\"x\": 2})KEO_C2";
+TEST(ExtractSectionTest, MessagesOfFailures) {
+    // Clusters beyond the two have no delimiters rather than an index out of range.
+    EXPECT_TRUE(sectionDelimiters(2).prefix.empty() && sectionDelimiters(-1).suffix.empty());
     Json doc;
-    EXPECT_EQ(extractSection(text, first, doc).code, SyntaxError);
-    EXPECT_EQ(extractSection(text, second, doc).code, Success);
-}
-
-TEST(ExtractSectionTest, MissingAndHalfSections) {
-    Json doc;
-    const ScriptResult missing = extractSection("int main() {}", first, doc);
-    EXPECT_EQ(missing.code, SectionNotFound);
-    EXPECT_STREQ(missing.message, "");
-    EXPECT_EQ(extractSection("KEO({}", first, doc).code, SyntaxError);
-    EXPECT_EQ(extractSection("{})KEO", first, doc).code, SyntaxError);
-}
-
-TEST(ExtractSectionTest, BodyMustBeExactlyOneJsonValue) {
-    Json doc;
-    EXPECT_EQ(extractSection("KEO(\n\t {\"a\": [1, 2]} \r\n)KEO", first, doc).code, Success);
-    EXPECT_EQ(extractSection("KEO({} // note\n)KEO", first, doc).code, SyntaxError);
-    EXPECT_EQ(extractSection("KEO({} {})KEO", first, doc).code, SyntaxError);
-    EXPECT_EQ(extractSection("KEO()KEO", first, doc).code, SyntaxError);
-    // A value that is not an object is still a section; the reader decides whether it is valid.
-    EXPECT_EQ(extractSection("KEO([1, 2])KEO", first, doc).code, Success);
-    EXPECT_TRUE(doc.is_array());
-}
-
-TEST(ExtractSectionTest, SuffixInsideAStringCutsTheBodyShort) {
-    Json doc;
-    const ScriptResult result = extractSection("KEO({\"name\": \")KEO\"})KEO", first, doc);
-    EXPECT_EQ(result.code, SyntaxError);
-    EXPECT_NE(std::string(result.message).find("parse_error"), std::string::npos);
-}
-
-TEST(ExtractSectionTest, OnlyTheFirstOccurrenceCounts) {
-    Json doc;
-    EXPECT_EQ(extractSection("KEO({\"n\": 1})KEO KEO({\"n\": 2})KEO", first, doc).code, Success);
-    EXPECT_EQ(doc["n"].get<int>(), 1);
-}
-
-TEST(ExtractSectionTest, ParserFailuresBecomeCutMessages) {
-    Json doc;
+    EXPECT_STREQ(extractSection("KEO_C2({})KEO_C2 KEO({})KEO", first, doc).message,
+                 "Prefix or suffix not present");
+    const std::string parseError = extractSection("KEO({\"n\": \")KEO\"})KEO", first, doc).message;
+    EXPECT_NE(parseError.find("parse_error"), std::string::npos);
     const std::string longGarbage = "KEO({\"" + std::string(2000, 'x') + "\x01\"})KEO";
-    const ScriptResult result = extractSection(longGarbage, first, doc);
-    EXPECT_EQ(result.code, SyntaxError);
-    EXPECT_LE(std::string(result.message).size(), 511u);
-    EXPECT_GT(std::string(result.message).size(), 0u);
-    EXPECT_EQ(extractSection("KEO({\"s\": \"\xC3\x28\"})KEO", first, doc).code, SyntaxError);
+    const std::string cut = extractSection(longGarbage, first, doc).message;
+    EXPECT_GT(cut.size(), 0u);
+    EXPECT_LE(cut.size(), 511u);
+    EXPECT_EQ(ScriptResult(SyntaxError, std::string(600, 'm')).message, std::string(511, 'm'));
 }
 
-TEST(ExtractSectionTest, DeepNestingIsRejectedOrReadWithoutCrashing) {
-    const std::string deep = "KEO(" + std::string(100000, '[') + std::string(100000, ']') + ")KEO";
-    Json doc;
-    EXPECT_EQ(extractSection(deep, first, doc).code, Success);
-    const std::string unbalanced = "KEO(" + std::string(100000, '[') + ")KEO";
-    EXPECT_EQ(extractSection(unbalanced, first, doc).code, SyntaxError);
-}
-
-TEST(ReplaceSectionTest, ReplacesOnlyTheBody) {
+TEST(ReplaceSectionTest, ReplacesOnlyTheBodyOrNothing) {
     std::string text = "head R\"KEO(  {\"old\": 1}\n)KEO\" middle KEO({\"n\": 2})KEO tail";
     EXPECT_EQ(replaceSection(text, first, "{NEW}").code, Success);
     EXPECT_EQ(text, "head R\"KEO({NEW})KEO\" middle KEO({\"n\": 2})KEO tail");
-}
 
-TEST(ReplaceSectionTest, FailuresLeaveTheTextAlone) {
-    const std::string original = "KEO_C2({})KEO_C2 KEO({})KEO";
-    std::string text = original;
-    const ScriptResult wrongOrder = replaceSection(text, first, "{}");
-    EXPECT_EQ(wrongOrder.code, SyntaxError);
-    EXPECT_STREQ(wrongOrder.message, "Prefix or suffix not present");
-    EXPECT_EQ(text, original);
-
-    std::string plain = "no sections here";
-    const ScriptResult missing = replaceSection(plain, second, "{}");
-    EXPECT_EQ(missing.code, SectionNotFound);
-    EXPECT_STREQ(missing.message, "");
-    EXPECT_EQ(plain, "no sections here");
+    const std::string wrongOrder = "KEO_C2({})KEO_C2 KEO({})KEO";
+    text = wrongOrder;
+    const ScriptResult refused = replaceSection(text, first, "{}");
+    EXPECT_EQ(refused.code, SyntaxError);
+    EXPECT_STREQ(refused.message, "Prefix or suffix not present");
+    EXPECT_EQ(text, wrongOrder);
+    text = "no sections here";
+    EXPECT_EQ(replaceSection(text, second, "{}").code, SectionNotFound);
+    EXPECT_EQ(text, "no sections here");
 }
 
 TEST(SerializeSectionBodyTest, TabIndentedShortestFloatsNoTrailingLineFeed) {
@@ -122,25 +91,9 @@ TEST(SerializeSectionBodyTest, TabIndentedShortestFloatsNoTrailingLineFeed) {
     doc["b"] = Json::array({0.05f, 13.2f, 100.0f});
     doc["a"] = "d\xC3\xA9j\xC3\xA0";
     doc["c"]["x"] = true;
-    const std::string expected = "{\n"
-                                 "\t\"a\": \"d\xC3\xA9j\xC3\xA0\",\n"
-                                 "\t\"b\": [\n"
-                                 "\t\t0.05,\n"
-                                 "\t\t13.2,\n"
-                                 "\t\t100.0\n"
-                                 "\t],\n"
-                                 "\t\"c\": {\n"
-                                 "\t\t\"x\": true\n"
-                                 "\t}\n"
-                                 "}";
-    EXPECT_EQ(serializeSectionBody(doc), expected);
-}
-
-TEST(ScriptResultTest, MessageIsCutAt511Characters) {
-    const ScriptResult result(SyntaxError, std::string(600, 'm'));
-    EXPECT_EQ(std::string(result.message), std::string(511, 'm'));
-    EXPECT_STREQ(ScriptResult().message, "");
-    EXPECT_EQ(ScriptResult().code, Success);
+    EXPECT_EQ(serializeSectionBody(doc), "{\n\t\"a\": \"d\xC3\xA9j\xC3\xA0\",\n\t\"b\": [\n"
+                                         "\t\t0.05,\n\t\t13.2,\n\t\t100.0\n\t],\n"
+                                         "\t\"c\": {\n\t\t\"x\": true\n\t}\n}");
 }
 
 } // namespace

@@ -27,12 +27,6 @@ TEST(WidePathTest, NonAsciiPathsRoundTripAndOpen) {
     EXPECT_EQ(text, "a\nb");
 }
 
-TEST(WidePathTest, ExtensionTestIsCaseSensitive) {
-    EXPECT_TRUE(endsWith(u"x.cpp", u".cpp"));
-    EXPECT_FALSE(endsWith(u"x.Cpp", u".cpp"));
-    EXPECT_FALSE(endsWith(u"pp", u".cpp"));
-}
-
 TEST(ReadWholeFileTest, RegularFilesOnly) {
     TempDir temp;
     std::vector<char> bytes{'x'};
