@@ -175,7 +175,8 @@ public:
         mixer(s_.roadLeft, s_.roadRight);
         sideslip(t_.sideslipToYaw, s_.sideslipToYaw, words::sideslipToYaw, in);
         sideslip(t_.sideslipToRoll, s_.sideslipToRoll, words::sideslipToRoll, in);
-        const double sideslipYaw = t_.sideslipToYaw.enabled ? value(words::sideslipToYaw.output) : 0.0;
+        const double sideslipYaw =
+            t_.sideslipToYaw.enabled ? value(words::sideslipToYaw.output) : 0.0;
         put(r_, words::sideslipToSway, -t_.sideslipPivotOffset * std::sin(sideslipYaw));
         understeer(in);
         multiplex();
@@ -285,11 +286,11 @@ private:
                 put(r_, word, 0.0);
             return;
         }
-        const double acceleration = inputHighPass(t.accelerationFilter, s.accelerationFilter,
-                                                  input, fresh);
+        const double acceleration =
+            inputHighPass(t.accelerationFilter, s.accelerationFilter, input, fresh);
         double delta = 0.0;
-        const double toVelocity = integrate(s.toVelocity, acceleration, dt_,
-                                            t.bypassAccelerationIntegration, delta);
+        const double toVelocity =
+            integrate(s.toVelocity, acceleration, dt_, t.bypassAccelerationIntegration, delta);
         const double velocity = run(t.velocityFilter, s.velocity, delta);
         const double toTravel =
             integrate(s.toTravel, velocity, dt_, t.bypassVelocityIntegration, delta);
@@ -313,8 +314,8 @@ private:
         put(r_, w.limited, limited);
         if (!t.enabled) {
             s = TiltState{};
-            for (int word : {w.accelerationFiltered, w.angle, w.rateLimited, w.outputFiltered,
-                             w.output})
+            for (int word :
+                 {w.accelerationFiltered, w.angle, w.rateLimited, w.outputFiltered, w.output})
                 put(r_, word, 0.0);
             return;
         }
@@ -334,8 +335,8 @@ private:
         put(r_, w.transformed, rate);
         if (!t.enabled) {
             s = AngularState{};
-            for (int word : {w.velocityFiltered, w.integrated, w.angleFiltered, w.outputFiltered,
-                             w.output})
+            for (int word :
+                 {w.velocityFiltered, w.integrated, w.angleFiltered, w.outputFiltered, w.output})
                 put(r_, word, 0.0);
             return;
         }
@@ -351,8 +352,7 @@ private:
         put(r_, w.output, apply(t.outputLimit, filtered));
     }
 
-    void absolute(const AbsoluteTuning& t, BiquadState& s, const words::Absolute& w,
-                  double angle) {
+    void absolute(const AbsoluteTuning& t, BiquadState& s, const words::Absolute& w, double angle) {
         put(r_, w.limited, apply(t.input, angle));
         path(t.enabled, t.outputFilter, t.outputLimit, s, {w.outputFiltered, w.output},
              value(w.limited));
@@ -433,11 +433,11 @@ private:
         const UndersteerTuning& t = t_.understeer;
         UndersteerState& s = s_.understeer;
         const double speed = std::fabs(in.speed);
-        const double fade = 1.0 - std::exp(-(speed * speed) /
-                                           (understeerFadeSpeed * understeerFadeSpeed));
+        const double fade =
+            1.0 - std::exp(-(speed * speed) / (understeerFadeSpeed * understeerFadeSpeed));
         put(r_, words::dampenedFrontWheelAngle, fade * in.frontWheelAngle);
-        const double intended = run(t.intendedFilter, s.intended,
-                                    value(words::dampenedFrontWheelAngle));
+        const double intended =
+            run(t.intendedFilter, s.intended, value(words::dampenedFrontWheelAngle));
         const double yawRate = run(t.yawRateFilter, s.yawRate, in.rate[2]);
         const double actual =
             speed < minTurningSpeed ? 0.0 : fade * std::atan(in.wheelbase * yawRate / speed);
@@ -476,14 +476,15 @@ private:
                              mean(roadToPitchLeft.output, roadToPitchRight.output);
         const double yaw = value(verticalAngular.output) + value(sideslipToYaw.output) +
                            value(understeerToYaw.output);
-        const double surge =
-            value(longitudinalTravel.output) + mean(roadToSurgeLeft.output, roadToSurgeRight.output);
+        const double surge = value(longitudinalTravel.output) +
+                             mean(roadToSurgeLeft.output, roadToSurgeRight.output);
         const double sway =
             value(lateralTravel.output) + value(sideslipToSway) + value(understeerToSway);
         const double heave = value(verticalTravel.output) +
                              mean(roadHarshnessLeft.output, roadHarshnessRight.output);
         const double sums[6] = {roll, pitch, yaw, sway, heave, surge};
-        const LimitCurve* limits[6] = {&t_.roll, &t_.pitch, &t_.yaw, &t_.sway, &t_.heave, &t_.surge};
+        const LimitCurve* limits[6] = {&t_.roll, &t_.pitch, &t_.yaw,
+                                       &t_.sway, &t_.heave, &t_.surge};
         const int before[6] = {summed.roll, summed.pitch, summed.yaw,
                                summed.sway, summed.heave, summed.surge};
         const int after[6] = {platform.roll, platform.pitch, platform.yaw,
@@ -494,8 +495,8 @@ private:
         }
         const double attitude[3] = {value(platform.roll), value(platform.pitch),
                                     value(platform.yaw)};
-        const Vec3 rate{-(attitude[0] - s_.attitude[0]) / dt_,
-                        (attitude[1] - s_.attitude[1]) / dt_, (attitude[2] - s_.attitude[2]) / dt_};
+        const Vec3 rate{-(attitude[0] - s_.attitude[0]) / dt_, (attitude[1] - s_.attitude[1]) / dt_,
+                        (attitude[2] - s_.attitude[2]) / dt_};
         updateRotation(s_.platform, rate);
         std::copy(attitude, attitude + 3, s_.attitude);
     }

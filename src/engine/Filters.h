@@ -33,7 +33,9 @@ struct DeltaHighPass {
 Biquad lowPass2(double cutoffHz, double stepRateHz);
 Biquad highPass2(double cutoffHz, double stepRateHz);
 DeltaHighPass highPass1Delta(double cutoffHz, double stepRateHz);
-constexpr Biquad passThrough() { return Biquad{}; }
+constexpr Biquad passThrough() {
+    return Biquad{};
+}
 
 // Critical damping for both second-order designs.
 constexpr double filterDamping = 1.0;

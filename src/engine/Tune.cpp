@@ -88,8 +88,11 @@ public:
     }
 
     SideslipTuning sideslip(const SideslipPathConfig& c, double envelope) const {
-        return SideslipTuning{c.enabled,          rate(c.maximumRate),     input(c.inputLimit),
-                              highPass(c.highpassFilter), filter(c.outputFilter),
+        return SideslipTuning{c.enabled,
+                              rate(c.maximumRate),
+                              input(c.inputLimit),
+                              highPass(c.highpassFilter),
+                              filter(c.outputFilter),
                               output(c.outputLimit, envelope)};
     }
 

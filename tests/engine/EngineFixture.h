@@ -3,6 +3,7 @@
 #include "config/ConfigReader.h"
 #include "engine/Engine.h"
 
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -38,10 +39,10 @@ inline void enableAll(Config& c) {
         axis->angularVelocity.enabled = true;
     }
     c.absolutePitch.enabled = c.absoluteRoll.enabled = true;
-    for (MixerPathConfig* p : {&c.mixer.swayToRoll, &c.mixer.yawToRoll, &c.mixer.surgeToPitch,
-                               &c.mixer.heaveToPitch, &c.mixer.roadHarshnessToSurge,
-                               &c.mixer.roadHarshnessToPitch, &c.understeer.toYaw,
-                               &c.understeer.toRoll})
+    for (MixerPathConfig* p :
+         {&c.mixer.swayToRoll, &c.mixer.yawToRoll, &c.mixer.surgeToPitch, &c.mixer.heaveToPitch,
+          &c.mixer.roadHarshnessToSurge, &c.mixer.roadHarshnessToPitch, &c.understeer.toYaw,
+          &c.understeer.toRoll})
         p->enabled = true;
     c.enhancer.roadHarshness.enabled = true;
     c.enhancer.sideslipToYaw.enabled = c.enhancer.sideslipToRoll.enabled = true;
@@ -49,23 +50,27 @@ inline void enableAll(Config& c) {
     c.vertical.tiltCoordination.maximumRate = FloatPair::both(0.05f);
 }
 
+// The vehicle's signals, words 3-14 and the turning-curve inputs, in record order.
+inline std::array<double*, 14> signalsOf(VehicleInput& in) {
+    // clang-format off
+    return {&in.longitudinalAcceleration, &in.lateralAcceleration, &in.verticalAcceleration,
+            &in.verticalTiltAcceleration, &in.rollRate, &in.pitchRate, &in.yawRate, &in.pitchAngle,
+            &in.rollAngle, &in.roadLeft, &in.roadRight, &in.sideslipAngle, &in.speed,
+            &in.frontWheelAngle};
+    // clang-format on
+}
+
 // A lively drive touching every input: a weaving, braking, bumpy ride at speed.
 inline VehicleInput lively(double t) {
+    // clang-format off
+    constexpr double amplitude[] = {4, 6, 2, 1.5, 0.3, 0.2, 0.5, 0.05, 0.08, 0.02, 0.02, 0.1, 0, .08};
+    constexpr double frequency[] = {0.7, 1.3, 9, 0.4, 2.1, 1.7, 1.3, 0.7, 1.3, 40, 37, 1.3, 0, 1.3};
+    // clang-format on
     VehicleInput in;
-    in.longitudinalAcceleration = 4.0 * std::sin(0.7 * t) + 1.5 * std::sin(5.0 * t);
-    in.lateralAcceleration = 6.0 * std::sin(1.3 * t);
-    in.verticalAcceleration = 2.0 * std::sin(9.0 * t);
-    in.verticalTiltAcceleration = 1.5 * std::sin(0.4 * t);
-    in.rollRate = 0.3 * std::sin(2.1 * t);
-    in.pitchRate = 0.2 * std::sin(1.7 * t);
-    in.yawRate = 0.5 * std::sin(1.3 * t + 0.3);
-    in.pitchAngle = 0.05 * std::sin(0.7 * t);
-    in.rollAngle = 0.08 * std::sin(1.3 * t);
-    in.roadLeft = 0.02 * std::sin(40.0 * t);
-    in.roadRight = 0.02 * std::sin(37.0 * t + 1.0);
-    in.sideslipAngle = 0.1 * std::sin(1.3 * t - 0.5);
+    const std::array<double*, 14> inputs = signalsOf(in);
+    for (std::size_t i = 0; i < inputs.size(); ++i)
+        *inputs[i] = amplitude[i] * std::sin(frequency[i] * t + 0.3 * double(i));
     in.speed = 25.0;
-    in.frontWheelAngle = 0.08 * std::sin(1.3 * t);
     in.pointOfSense[0] = 0.3;
     in.pointOfSense[2] = 0.8;
     return in;

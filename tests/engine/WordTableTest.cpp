@@ -1,8 +1,7 @@
 #include "live/RoutingTable.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <regex>
 #include <set>
