@@ -134,7 +134,8 @@ public:
         : t_(t)
         , s_(s)
         , r_(r)
-        , dt_(dt) {}
+        , dt_(dt)
+        , first_(s.started == 0.0) {}
 
     void advance(const Inputs& in) {
         put(r_, words::stepTime, dt_);
@@ -180,6 +181,7 @@ public:
         put(r_, words::sideslipToSway, -t_.sideslipPivotOffset * std::sin(sideslipYaw));
         understeer(in);
         multiplex();
+        s_.started = 1.0;
     }
 
 private:
@@ -272,7 +274,12 @@ private:
     bool hold(bool fresh) const { return t_.options.highpassUseFreshDataOnly && !fresh; }
 
     // A high-pass on input data: with "use only fresh data" it holds while the source repeats.
+    // The first step after a reset starts it as if its input had always been there, so a drive
+    // that starts in motion, or an offset such as gravity the options do not expect, washes in
+    // without a jolt.
     double inputHighPass(const Biquad& c, BiquadState& s, double x, bool fresh) const {
+        if (first_)
+            s.x1 = s.x2 = x;
         return hold(fresh) ? s.y1 : run(c, s, x);
     }
 
@@ -505,6 +512,7 @@ private:
     State& s_;
     KEOOutputRecord& r_;
     const double dt_;
+    const bool first_;
 };
 
 // Every state member is a double; a state beyond this has run away (an integration bypassed on a

@@ -175,6 +175,8 @@ struct State {
     Rotation platform;
     // The platform's attitude after the last step (roll, pitch, yaw), rad.
     double attitude[3] = {0.0, 0.0, 0.0};
+    // 0 until the first step after a reset has run (a double, as the whole state is).
+    double started = 0.0;
 };
 
 static_assert(std::is_trivially_copyable_v<State>, "the state is a plain value");

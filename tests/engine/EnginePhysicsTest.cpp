@@ -16,9 +16,9 @@ namespace w = engine::words;
 
 namespace {
 
-VehicleInput braking(double) {
+VehicleInput accelerating(double t) {
     VehicleInput in;
-    in.longitudinalAcceleration = 1.0;
+    in.longitudinalAcceleration = t < 0.5 ? 0.0 : 1.0;
     return in;
 }
 
@@ -38,7 +38,7 @@ TEST(EnginePhysics, SustainedAccelerationWashesOutToNeutralAndTiltsToGravityAngl
     const double maxRate = config.longitudinal.tiltCoordination.maximumRate[0];
     double previousTilt = 0.0, peakTravel = 0.0;
     KEOOutputRecord last{};
-    drive(engine, 120.0, braking, [&](double, const KEOOutputRecord& r) {
+    drive(engine, 120.0, accelerating, [&](double, const KEOOutputRecord& r) {
         const double tilt = r.signal(w::longitudinalTilt.output);
         EXPECT_LE(std::fabs(tilt - previousTilt), maxRate * dt * (1.0 + 1e-4) + 1e-7);
         previousTilt = tilt;
