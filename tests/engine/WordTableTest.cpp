@@ -50,8 +50,7 @@ TEST(WordTable, EveryGraphReadsTheWordsTheDocumentationGivesForItsBlock) {
                     continue;
                 read.insert(word);
                 const std::string& unit = words.at(word).unit;
-                if (unit.rfind("rad", 0) == 0)
-                    EXPECT_TRUE(s.degrees) << "word " << word << " is in " << unit;
+                EXPECT_TRUE(s.degrees || unit.rfind("rad", 0) != 0) << word << " is in " << unit;
             }
         }
         for (const auto& [word, doc] : words) {
