@@ -141,34 +141,7 @@ public:
         put(r_, words::stepTime, dt_);
         writeInputs(in);
         updateRotation(s_.vehicle, rightHanded(in.rate[0], in.rate[1], in.rate[2]));
-
-        const AxisTuning* axes[3] = {&t_.lateral, &t_.longitudinal, &t_.vertical};
-        AxisState* states[3] = {&s_.lateral, &s_.longitudinal, &s_.vertical};
-        const words::Travel travelWords[3] = {words::lateralTravel, words::longitudinalTravel,
-                                              words::verticalTravel};
-        const words::Tilt tiltWords[3] = {words::lateralTilt, words::longitudinalTilt,
-                                          words::verticalTilt};
-        const words::Angular angularWords[3] = {words::lateralAngular, words::longitudinalAngular,
-                                                words::verticalAngular};
-
-        double limitedAcceleration[3], limitedRate[3];
-        for (int i = 0; i < 3; ++i) {
-            limitedAcceleration[i] = apply(axes[i]->accelerationInput, in.acceleration[i]);
-            limitedRate[i] = apply(axes[i]->angularRateInput, in.rate[i]);
-            put(r_, travelWords[i].limited, limitedAcceleration[i]);
-            put(r_, angularWords[i].limited, limitedRate[i]);
-        }
-        double corrected[3], transformed[3], rates[3];
-        correctGravity(limitedAcceleration, corrected);
-        transformAcceleration(corrected, in.pointOfSense, transformed);
-        transformRates(limitedRate, rates);
-        for (int i = 0; i < 3; ++i) {
-            put(r_, travelWords[i].corrected, corrected[i]);
-            travel(axes[i]->travel, states[i]->travel, travelWords[i], transformed[i], in.fresh);
-            tilt(*axes[i], states[i]->tilt, tiltWords[i], in.tiltAcceleration[i]);
-            angular(axes[i]->angular, states[i]->angular, angularWords[i], rates[i], in.fresh);
-        }
-
+        axes(in);
         absolute(t_.absolutePitch, s_.absolutePitch, words::absolutePitch, in.pitchAngle);
         absolute(t_.absoluteRoll, s_.absoluteRoll, words::absoluteRoll, in.rollAngle);
         roadHarshness(s_.roadLeft, words::roadHarshnessLeft, in.road[0], in.fresh);
@@ -185,6 +158,37 @@ public:
     }
 
 private:
+    // The three axis channels (lateral, longitudinal, vertical). Their inputs are limited first:
+    // the G correction and the transformations work on all three components together.
+    void axes(const Inputs& in) {
+        const AxisTuning* tunings[3] = {&t_.lateral, &t_.longitudinal, &t_.vertical};
+        AxisState* states[3] = {&s_.lateral, &s_.longitudinal, &s_.vertical};
+        constexpr words::Travel travelWords[3] = {words::lateralTravel, words::longitudinalTravel,
+                                                  words::verticalTravel};
+        constexpr words::Tilt tiltWords[3] = {words::lateralTilt, words::longitudinalTilt,
+                                              words::verticalTilt};
+        constexpr words::Angular angularWords[3] = {
+            words::lateralAngular, words::longitudinalAngular, words::verticalAngular};
+
+        double limitedAcceleration[3], limitedRate[3];
+        for (int i = 0; i < 3; ++i) {
+            limitedAcceleration[i] = apply(tunings[i]->accelerationInput, in.acceleration[i]);
+            limitedRate[i] = apply(tunings[i]->angularRateInput, in.rate[i]);
+            put(r_, travelWords[i].limited, limitedAcceleration[i]);
+            put(r_, angularWords[i].limited, limitedRate[i]);
+        }
+        double corrected[3], transformed[3], rates[3];
+        correctGravity(limitedAcceleration, corrected);
+        transformAcceleration(corrected, in.pointOfSense, transformed);
+        transformRates(limitedRate, rates);
+        for (int i = 0; i < 3; ++i) {
+            put(r_, travelWords[i].corrected, corrected[i]);
+            travel(tunings[i]->travel, states[i]->travel, travelWords[i], transformed[i], in.fresh);
+            tilt(*tunings[i], states[i]->tilt, tiltWords[i], in.tiltAcceleration[i]);
+            angular(tunings[i]->angular, states[i]->angular, angularWords[i], rates[i], in.fresh);
+        }
+    }
+
     double value(int word) const { return r_.signal(word); }
 
     void writeInputs(const Inputs& in) {
