@@ -10,7 +10,7 @@
 // vehicle does into the motion platform's six degrees of freedom and writes every intermediate
 // signal into the output record words 2-152, the words the editor's graphs read.
 //
-// Threads: configure() and tune() may allocate nothing either, but they compute every filter
+// Threads: configure() and tune() allocate nothing either, but they compute every filter
 // coefficient and belong off the real-time path; step(), reset() and setTuning() are real-time
 // safe (no allocation, no lock, no system call) and must not run concurrently with each other on
 // one instance. To change the configuration of a running engine from another thread, build a

@@ -2,7 +2,8 @@
 
 // What the vehicle does in one step: the signals the motion-cueing engine consumes, in SI units
 // and radians. The engine copies each one into its output record word (given per member) before
-// limiting it, so the graphs show exactly what came in.
+// limiting it, so the graphs show what came in; a value that is not finite, or beyond anything a
+// vehicle does, counts as 0 for its step.
 //
 // Axes are the vehicle's: x forward, y left, z up, at the vehicle's reference point. Angles and
 // angular rates: roll positive with the left side going down, pitch positive nose down, yaw
