@@ -34,6 +34,7 @@ bool& flagAt(Config& config, std::size_t offset) {
 TEST(EnginePhysics, SustainedAccelerationWashesOutToNeutralAndTiltsToGravityAngle) {
     Config config = exampleConfig();
     config.longitudinal.tiltCoordination.outputLimit.maxValueFactor = FloatPair::both(100.0f);
+    config.algorithm.removeVerticalComponent = true; // the drive comes without gravity
     Engine engine = engineFor(config);
     const double maxRate = config.longitudinal.tiltCoordination.maximumRate[0];
     double previousTilt = 0.0, peakTravel = 0.0;
@@ -50,6 +51,8 @@ TEST(EnginePhysics, SustainedAccelerationWashesOutToNeutralAndTiltsToGravityAngl
     // -asin(1 / g): 5.85 degrees, nose up for a forward acceleration.
     EXPECT_NEAR(last.signal(w::longitudinalTilt.output) * 180.0 / pi, -5.85, 0.01);
     EXPECT_NEAR(last.signal(w::platform.pitch), last.signal(w::longitudinalTilt.output), 1e-6);
+    // G1: what the tilt renders is taken off the travel path's input (up to the input curve).
+    EXPECT_NEAR(last.signal(w::longitudinalTravel.transformed), 0.0, 0.02);
 }
 
 // Every output limitation holds whatever comes in, with every integration of travel bypassed.
