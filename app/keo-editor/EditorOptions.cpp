@@ -64,8 +64,16 @@ std::optional<EditorOptions> parseEditorOptions(const QStringList& arguments, QS
                                       QStringLiteral("Start without live outputs."));
     const QCommandLineOption rate(
         QStringLiteral("rate"),
-        QStringLiteral("Records per second of the synthetic outputs (default 500)."),
-        QStringLiteral("records"));
+        QStringLiteral("Steps per second of the motion-cueing engine (default 500)."),
+        QStringLiteral("steps"));
+    const QCommandLineOption drive(
+        QStringLiteral("drive"),
+        QStringLiteral("What the vehicle does: a built-in manoeuvre (%1) or a telemetry CSV file "
+                       "(default mix).")
+            .arg(QStringLiteral("mix, braking, acceleration, lane-change, slalom, steady-turn, "
+                                "bumpy-road, sweep-surge, sweep-sway, sweep-heave, sweep-roll, "
+                                "sweep-pitch, sweep-yaw, idle")),
+        QStringLiteral("name|file.csv"));
     const QCommandLineOption envelopes[2] = {
         {QStringLiteral("envelope1"),
          QStringLiteral("Work envelope of cluster 1: roll,pitch,yaw in degrees, "
@@ -73,7 +81,8 @@ std::optional<EditorOptions> parseEditorOptions(const QStringList& arguments, QS
          QStringLiteral("r,p,y,h,sw,su")},
         {QStringLiteral("envelope2"), QStringLiteral("Work envelope of cluster 2, as --envelope1."),
          QStringLiteral("r,p,y,h,sw,su")}};
-    parser.addOptions({attached, scale, screenshot, noGraphs, rate, envelopes[0], envelopes[1]});
+    parser.addOptions(
+        {attached, scale, screenshot, noGraphs, rate, drive, envelopes[0], envelopes[1]});
     parser.addPositionalArgument(QStringLiteral("script"),
                                  QStringLiteral("The script to edit (default: a copy of the "
                                                 "bundled two-cluster example)."));
@@ -90,6 +99,8 @@ std::optional<EditorOptions> parseEditorOptions(const QStringList& arguments, QS
     options.attached = parser.isSet(attached);
     options.graphs = !parser.isSet(noGraphs);
     options.screenshotPath = parser.value(screenshot);
+    if (parser.isSet(drive))
+        options.drive = parser.value(drive);
     options.envelopes = defaultWorkEnvelopes();
     if (parser.positionalArguments().size() > 1) {
         error = QStringLiteral("Give at most one script.");
@@ -110,7 +121,7 @@ std::optional<EditorOptions> parseEditorOptions(const QStringList& arguments, QS
         bool ok = false;
         const int records = parser.value(rate).toInt(&ok);
         if (!ok || records < minOutputRate || records > maxOutputRate) {
-            error = QStringLiteral("--rate takes a number of records per second between %1 and %2.")
+            error = QStringLiteral("--rate takes a number of steps per second between %1 and %2.")
                         .arg(minOutputRate)
                         .arg(maxOutputRate);
             return std::nullopt;

@@ -13,7 +13,8 @@ struct EditorOptions {
     std::optional<double> scale;
     QString screenshotPath; // grab the window once it has rendered, then quit
     bool graphs = true;
-    int outputRate = 500; // records per second of the synthetic outputs
+    int outputRate = 500;                  // engine steps (records) per second
+    QString drive = QStringLiteral("mix"); // a built-in manoeuvre or a telemetry CSV file
     std::array<WorkEnvelopeLimits, 2> envelopes{};
 };
 

@@ -1,8 +1,10 @@
 // keo-editor: a host application for the editor library. It owns the window, publishes the
-// display scale, keeps the graphs repainted and hands the library its host objects.
+// display scale, keeps the graphs repainted, hands the library its host objects and runs the
+// motion-cueing engine on the configuration being edited along a drive of its small window.
+#include "DriveWindow.h"
 #include "EditorOptions.h"
+#include "EngineOutputSource.h"
 #include "RepaintScheduler.h"
-#include "SyntheticOutputSource.h"
 
 #include <KEOUI64/KEOUI64.h>
 #include <QApplication>
@@ -15,7 +17,9 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <engine/drive/Drive.h>
 #include <memory>
 #include <utility>
 
@@ -101,6 +105,17 @@ void grabOnceRendered(QQuickView& view, const QString& path) {
     });
 }
 
+// The drive window goes to the left of the editor's window where the screen has room, else over
+// its top-left corner.
+void placeBeside(QWidget& window, const QQuickView& view) {
+    window.adjustSize();
+    const QRect editor = view.frameGeometry();
+    const QRect screen = view.screen() ? view.screen()->availableGeometry() : editor;
+    const int gap = 8;
+    const int left = editor.left() - window.frameGeometry().width() - gap;
+    window.move(std::max(screen.left(), left), editor.top());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -131,15 +146,29 @@ int main(int argc, char** argv) {
     if (!options->screenshotPath.isEmpty())
         grabOnceRendered(view, options->screenshotPath);
 
-    // Create takes over the output source.
-    HostOutputSource* outputs =
-        options->graphs ? new SyntheticOutputSource(options->outputRate) : nullptr;
+    std::shared_ptr<const engine::drive::Drive> drive;
+    try {
+        drive = engine::drive::openDrive(options->drive.toStdString());
+    } catch (const engine::drive::DriveError& error) {
+        std::fprintf(stderr, "keo-editor: %s\n", error.what());
+        return 2;
+    }
+    // Create takes over the output source; the drive window goes before the view, which owns it.
+    auto* engines = options->graphs
+                        ? new EngineOutputSource(drive, options->outputRate, options->envelopes)
+                        : nullptr;
     const int code = Create(&view, script, options->attached, &destructionNotifier, &repainter,
-                            outputs, options->envelopes.data());
+                            engines, options->envelopes.data());
     if (code != 0 && code != 5) {
         std::fprintf(stderr, "keo-editor: cannot open %s (result %d)\n", qUtf8Printable(script),
                      code);
         return 1;
+    }
+    std::unique_ptr<DriveWindow> driveWindow;
+    if (engines) {
+        driveWindow = std::make_unique<DriveWindow>(*engines, options->drive);
+        placeBeside(*driveWindow, view);
+        driveWindow->show();
     }
     return app.exec();
 }
