@@ -28,16 +28,13 @@ inline Config exampleConfig() {
 }
 
 // roll, pitch, yaw (rad), heave, sway, surge (m)
-inline WorkEnvelopeLimits envelope() {
-    return WorkEnvelopeLimits{0.3f, 0.35f, 0.5f, 0.2f, 0.4f, 0.45f, 1};
-}
+constexpr WorkEnvelopeLimits envelope{0.3f, 0.35f, 0.5f, 0.2f, 0.4f, 0.45f, 1};
 
 // Every path of the record switched on.
 inline void enableAll(Config& c) {
-    for (AxisConfig* axis : {&c.lateral, &c.longitudinal, &c.vertical}) {
-        axis->travel.enabled = axis->tiltCoordination.enabled = true;
-        axis->angularVelocity.enabled = true;
-    }
+    for (AxisConfig* axis : {&c.lateral, &c.longitudinal, &c.vertical})
+        axis->travel.enabled = axis->tiltCoordination.enabled = axis->angularVelocity.enabled =
+            true;
     c.absolutePitch.enabled = c.absoluteRoll.enabled = true;
     for (MixerPathConfig* p :
          {&c.mixer.swayToRoll, &c.mixer.yawToRoll, &c.mixer.surgeToPitch, &c.mixer.heaveToPitch,
@@ -78,7 +75,7 @@ inline VehicleInput lively(double t) {
 
 inline Engine engineFor(const Config& config, KEOParamSet::Enum set = KEOParamSet::First) {
     Engine engine;
-    engine.configure(config, set, envelope(), stepRate);
+    engine.configure(config, set, envelope, stepRate);
     return engine;
 }
 

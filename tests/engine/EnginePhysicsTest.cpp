@@ -61,7 +61,7 @@ TEST(EnginePhysics, OutputLimitsHoldForHostileInputs) {
     enableAll(config);
     for (AxisConfig* a : {&config.lateral, &config.longitudinal, &config.vertical})
         a->travel.bypassAccIntegration = a->travel.bypassSpeedIntegration = true;
-    const WorkEnvelopeLimits e = envelope();
+    const WorkEnvelopeLimits e = envelope;
     Config& c = config;
     MixerConfig& m = c.mixer;
     // Each output limitation with its word and envelope value. Without a curve (type None) only

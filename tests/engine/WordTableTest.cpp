@@ -11,10 +11,8 @@
 // routing table must read exactly those words for each graph, radians shown in degrees.
 namespace {
 
-struct DocumentedWord {
-    std::string unit;
-    std::set<std::string> graphs;
-};
+// Per word: its unit and the graphs that show it.
+using DocumentedWord = std::pair<std::string, std::set<std::string>>;
 
 std::map<int, DocumentedWord> documentedWords() {
     std::ifstream file(std::string(KEO_DOCS_DIR) + "/engine.md");
@@ -26,11 +24,11 @@ std::map<int, DocumentedWord> documentedWords() {
         if (!std::regex_match(line, m, row))
             continue;
         DocumentedWord& word = words[std::stoi(m[1])];
-        word.unit = m[2];
+        word.first = m[2];
         const std::string graphs = m[3];
         for (auto g = std::sregex_iterator(graphs.begin(), graphs.end(), graph);
              g != std::sregex_iterator(); ++g)
-            word.graphs.insert((*g)[1]);
+            word.second.insert((*g)[1]);
     }
     return words;
 }
@@ -49,12 +47,12 @@ TEST(WordTable, EveryGraphReadsTheWordsTheDocumentationGivesForItsBlock) {
                 if (word < 0)
                     continue;
                 read.insert(word);
-                const std::string& unit = words.at(word).unit;
+                const std::string& unit = words.at(word).first;
                 EXPECT_TRUE(s.degrees || unit.rfind("rad", 0) != 0) << word << " is in " << unit;
             }
         }
         for (const auto& [word, doc] : words) {
-            if (doc.graphs.count(route.objectName))
+            if (doc.second.count(route.objectName))
                 documented.insert(word);
         }
         EXPECT_EQ(read, documented);
