@@ -172,7 +172,8 @@ private:
 
         double limitedAcceleration[3], limitedRate[3];
         for (int i = 0; i < 3; ++i) {
-            limitedAcceleration[i] = apply(tunings[i]->accelerationInput, in.acceleration[i]);
+            limitedAcceleration[i] =
+                limitAcceleration(tunings[i]->accelerationInput, in.acceleration[i], i == 2);
             limitedRate[i] = apply(tunings[i]->angularRateInput, in.rate[i]);
             put(r_, travelWords[i].limited, limitedAcceleration[i]);
             put(r_, angularWords[i].limited, limitedRate[i]);
@@ -224,6 +225,16 @@ private:
     static Vec3 rateOf(const Rotation& r) { return {r.rate[0], r.rate[1], r.rate[2]}; }
     static Vec3 accelerationOf(const Rotation& r) {
         return {r.filteredAcceleration[0], r.filteredAcceleration[1], r.filteredAcceleration[2]};
+    }
+
+    // An input that carries gravity (G1 without G2) is limited on its deviation from 1 g: the
+    // limitation's maximum is meant for motion, and squashing the constant 1 g would leave the
+    // travel path a permanent offset once G1 takes gravity out again.
+    double limitAcceleration(const LimitCurve& limit, double acceleration, bool vertical) const {
+        const AlgorithmOptions& o = t_.options;
+        if (!vertical || !o.enableCorrection || o.removeVerticalComponent)
+            return apply(limit, acceleration);
+        return gravity + apply(limit, acceleration - gravity);
     }
 
     // G1: remove the gravity the top frame's present attitude puts into the driver's seat; all of

@@ -13,9 +13,9 @@
 namespace engine {
 
 struct VehicleInput {
-    // Linear accelerations, m/s^2, without gravity (0 at rest), as the default option G2 ("inputs
-    // do NOT contain gravity component") declares; a source whose vertical acceleration reads
-    // +9.81 at rest, as an accelerometer does, goes with G2 off.
+    // Linear accelerations, m/s^2: without gravity (0 at rest) where option G2 ("inputs do NOT
+    // contain gravity component", the default) says so, else as an accelerometer reads them
+    // (+9.80665 vertical at rest).
     double longitudinalAcceleration = 0.0; // word 3
     double lateralAcceleration = 0.0;      // word 4
     double verticalAcceleration = 0.0;     // word 5

@@ -128,6 +128,27 @@ TEST(EnginePhysics, BadSampleCountsAsZeroAndTheNextGoodOneIsServed) {
     }
 }
 
+// A source whose vertical acceleration carries gravity, declared so (G2 off), moves the platform
+// exactly as a gravity-free one declared with G2: its input limitation acts on the motion alone.
+TEST(EnginePhysics, GravityInTheInputsIsTakenOutWhereTheOptionsSaySo) {
+    Config withGravity = exampleConfig(), withoutGravity = withGravity;
+    enableAll(withGravity);
+    withGravity.algorithm.enableCorrection = true;
+    withGravity.algorithm.removeVerticalComponent = false;
+    withoutGravity = withGravity;
+    withoutGravity.algorithm.removeVerticalComponent = true;
+    Engine a = engineFor(withGravity), b = engineFor(withoutGravity);
+    KEOOutputRecord ra{}, rb{};
+    for (int i = 0; i < 4000; ++i) {
+        VehicleInput in = lively(i * dt), accelerometer = in;
+        accelerometer.verticalAcceleration += 9.80665;
+        a.step(accelerometer, dt, ra);
+        b.step(in, dt, rb);
+        for (int word = w::summed.roll; word <= w::platform.surge; ++word)
+            ASSERT_NEAR(ra.signal(word), rb.signal(word), 1e-5) << word << " at step " << i;
+    }
+}
+
 // A path switched off outputs exactly zero while the same path switched on moves.
 TEST(EnginePhysics, DisabledPathOutputsZero) {
     const std::pair<std::size_t, int> cases[] = {
