@@ -27,6 +27,20 @@ bool& flagAt(Config& config, std::size_t offset) {
     return *reinterpret_cast<bool*>(reinterpret_cast<char*>(&config) + offset);
 }
 
+using Input = std::function<VehicleInput(double)>;
+
+// Steps two engines side by side and expects their records to agree from word `first` on.
+void expectSameRun(Engine a, const Input& inputA, Engine b, const Input& inputB, double tolerance,
+                   int first = w::stepTime) {
+    KEOOutputRecord ra{}, rb{};
+    for (int i = 0; i < 3000; ++i) {
+        a.step(inputA(i * dt), dt, ra);
+        b.step(inputB(i * dt), dt, rb);
+        for (int word = first; word < KEOOutputRecord::wordCount; ++word)
+            ASSERT_NEAR(ra.signal(word), rb.signal(word), tolerance) << word << " at step " << i;
+    }
+}
+
 } // namespace
 
 // A sustained acceleration is rendered by tilt alone: the travel washes out to neutral while the
@@ -113,40 +127,34 @@ TEST(EnginePhysics, OutputLimitsHoldForHostileInputs) {
 TEST(EnginePhysics, BadSampleCountsAsZeroAndTheNextGoodOneIsServed) {
     Config config = exampleConfig();
     enableAll(config);
-    Engine faulty = engineFor(config), reference = engineFor(config);
-    KEOOutputRecord a{}, b{};
-    for (int i = 0; i < 3000; ++i) {
-        VehicleInput in = lively(i * dt), clean = in;
-        if (i % 500 == 7) {
-            in.lateralAcceleration = std::numeric_limits<double>::quiet_NaN();
-            in.yawRate = std::numeric_limits<double>::infinity();
-            clean.lateralAcceleration = clean.yawRate = 0.0;
-        }
-        faulty.step(in, dt, a);
-        reference.step(clean, dt, b);
-        ASSERT_EQ(0, std::memcmp(&a.words[2], &b.words[2], 151 * sizeof(std::uint32_t))) << i;
-    }
+    auto withFaults = [](double bad) {
+        return [bad](double t) {
+            VehicleInput in = lively(t);
+            if (std::lround(t / dt) % 500 == 7)
+                in.lateralAcceleration = in.yawRate = bad;
+            return in;
+        };
+    };
+    expectSameRun(engineFor(config), withFaults(std::numeric_limits<double>::quiet_NaN()),
+                  engineFor(config), withFaults(0.0), 0.0);
 }
 
 // A source whose vertical acceleration carries gravity, declared so (G2 off), moves the platform
 // exactly as a gravity-free one declared with G2: its input limitation acts on the motion alone.
 TEST(EnginePhysics, GravityInTheInputsIsTakenOutWhereTheOptionsSaySo) {
-    Config withGravity = exampleConfig(), withoutGravity = withGravity;
+    Config withGravity = exampleConfig();
     enableAll(withGravity);
     withGravity.algorithm.enableCorrection = true;
     withGravity.algorithm.removeVerticalComponent = false;
-    withoutGravity = withGravity;
+    Config withoutGravity = withGravity;
     withoutGravity.algorithm.removeVerticalComponent = true;
-    Engine a = engineFor(withGravity), b = engineFor(withoutGravity);
-    KEOOutputRecord ra{}, rb{};
-    for (int i = 0; i < 4000; ++i) {
-        VehicleInput in = lively(i * dt), accelerometer = in;
-        accelerometer.verticalAcceleration += 9.80665;
-        a.step(accelerometer, dt, ra);
-        b.step(in, dt, rb);
-        for (int word = w::summed.roll; word <= w::platform.surge; ++word)
-            ASSERT_NEAR(ra.signal(word), rb.signal(word), 1e-5) << word << " at step " << i;
-    }
+    auto accelerometer = [](double t) {
+        VehicleInput in = lively(t);
+        in.verticalAcceleration += 9.80665;
+        return in;
+    };
+    expectSameRun(engineFor(withGravity), accelerometer, engineFor(withoutGravity), lively, 1e-5,
+                  w::summed.roll);
 }
 
 // A path switched off outputs exactly zero while the same path switched on moves.
@@ -218,14 +226,8 @@ TEST(EnginePhysics, SecondParameterSetRunsItsOwnMembers) {
     };
     ConfigFields::visit(secondAsFirst, takeSecond);
     ASSERT_NE(std::memcmp(&config, &secondAsFirst, sizeof config), 0) << "the sets must differ";
-    Engine second = engineFor(config, KEOParamSet::Second);
-    Engine reference = engineFor(secondAsFirst, KEOParamSet::First);
-    KEOOutputRecord a{}, b{};
-    for (int i = 0; i < 2000; ++i) {
-        second.step(lively(i * dt), dt, a);
-        reference.step(lively(i * dt), dt, b);
-        ASSERT_EQ(0, std::memcmp(&a.words[2], &b.words[2], 151 * sizeof(std::uint32_t))) << i;
-    }
+    expectSameRun(engineFor(config, KEOParamSet::Second), lively,
+                  engineFor(secondAsFirst, KEOParamSet::First), lively, 0.0);
 }
 
 // Each degree of freedom before its final limit is the sum of what its summation graph shows
