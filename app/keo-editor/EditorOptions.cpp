@@ -60,6 +60,12 @@ std::optional<EditorOptions> parseEditorOptions(const QStringList& arguments, QS
         QStringLiteral("screenshot"),
         QStringLiteral("Write a picture of the window to <file> once it has rendered, then quit."),
         QStringLiteral("file"));
+    const QCommandLineOption graph(
+        QStringLiteral("graph"),
+        QStringLiteral("Open the graph window of a block at start, by its name, e.g. "
+                       "__longitudinal.outputTravelLimit; with --screenshot the picture is of "
+                       "that window once it is full."),
+        QStringLiteral("name"));
     const QCommandLineOption noGraphs(QStringLiteral("no-graphs"),
                                       QStringLiteral("Start without live outputs."));
     const QCommandLineOption rate(
@@ -82,7 +88,7 @@ std::optional<EditorOptions> parseEditorOptions(const QStringList& arguments, QS
         {QStringLiteral("envelope2"), QStringLiteral("Work envelope of cluster 2, as --envelope1."),
          QStringLiteral("r,p,y,h,sw,su")}};
     parser.addOptions(
-        {attached, scale, screenshot, noGraphs, rate, drive, envelopes[0], envelopes[1]});
+        {attached, scale, screenshot, graph, noGraphs, rate, drive, envelopes[0], envelopes[1]});
     parser.addPositionalArgument(QStringLiteral("script"),
                                  QStringLiteral("The script to edit (default: a copy of the "
                                                 "bundled two-cluster example)."));
@@ -99,6 +105,7 @@ std::optional<EditorOptions> parseEditorOptions(const QStringList& arguments, QS
     options.attached = parser.isSet(attached);
     options.graphs = !parser.isSet(noGraphs);
     options.screenshotPath = parser.value(screenshot);
+    options.graph = parser.value(graph);
     if (parser.isSet(drive))
         options.drive = parser.value(drive);
     options.envelopes = defaultWorkEnvelopes();
