@@ -60,12 +60,26 @@ std::optional<EditorOptions> parseEditorOptions(const QStringList& arguments, QS
         QStringLiteral("screenshot"),
         QStringLiteral("Write a picture of the window to <file> once it has rendered, then quit."),
         QStringLiteral("file"));
+    const QCommandLineOption graph(
+        QStringLiteral("graph"),
+        QStringLiteral("Open the graph window of a block at start, by its name, e.g. "
+                       "__longitudinal.outputTravelLimit; with --screenshot the picture is of "
+                       "that window once it is full."),
+        QStringLiteral("name"));
     const QCommandLineOption noGraphs(QStringLiteral("no-graphs"),
                                       QStringLiteral("Start without live outputs."));
     const QCommandLineOption rate(
         QStringLiteral("rate"),
-        QStringLiteral("Records per second of the synthetic outputs (default 500)."),
-        QStringLiteral("records"));
+        QStringLiteral("Steps per second of the motion-cueing engine (default 500)."),
+        QStringLiteral("steps"));
+    const QCommandLineOption drive(
+        QStringLiteral("drive"),
+        QStringLiteral("What the vehicle does: a built-in manoeuvre (%1) or a telemetry CSV file "
+                       "(default mix).")
+            .arg(QStringLiteral("mix, braking, acceleration, lane-change, slalom, steady-turn, "
+                                "bumpy-road, sweep-surge, sweep-sway, sweep-heave, sweep-roll, "
+                                "sweep-pitch, sweep-yaw, idle")),
+        QStringLiteral("name|file.csv"));
     const QCommandLineOption envelopes[2] = {
         {QStringLiteral("envelope1"),
          QStringLiteral("Work envelope of cluster 1: roll,pitch,yaw in degrees, "
@@ -73,7 +87,8 @@ std::optional<EditorOptions> parseEditorOptions(const QStringList& arguments, QS
          QStringLiteral("r,p,y,h,sw,su")},
         {QStringLiteral("envelope2"), QStringLiteral("Work envelope of cluster 2, as --envelope1."),
          QStringLiteral("r,p,y,h,sw,su")}};
-    parser.addOptions({attached, scale, screenshot, noGraphs, rate, envelopes[0], envelopes[1]});
+    parser.addOptions(
+        {attached, scale, screenshot, graph, noGraphs, rate, drive, envelopes[0], envelopes[1]});
     parser.addPositionalArgument(QStringLiteral("script"),
                                  QStringLiteral("The script to edit (default: a copy of the "
                                                 "bundled two-cluster example)."));
@@ -90,6 +105,9 @@ std::optional<EditorOptions> parseEditorOptions(const QStringList& arguments, QS
     options.attached = parser.isSet(attached);
     options.graphs = !parser.isSet(noGraphs);
     options.screenshotPath = parser.value(screenshot);
+    options.graph = parser.value(graph);
+    if (parser.isSet(drive))
+        options.drive = parser.value(drive);
     options.envelopes = defaultWorkEnvelopes();
     if (parser.positionalArguments().size() > 1) {
         error = QStringLiteral("Give at most one script.");
@@ -110,7 +128,7 @@ std::optional<EditorOptions> parseEditorOptions(const QStringList& arguments, QS
         bool ok = false;
         const int records = parser.value(rate).toInt(&ok);
         if (!ok || records < minOutputRate || records > maxOutputRate) {
-            error = QStringLiteral("--rate takes a number of records per second between %1 and %2.")
+            error = QStringLiteral("--rate takes a number of steps per second between %1 and %2.")
                         .arg(minOutputRate)
                         .arg(maxOutputRate);
             return std::nullopt;

@@ -12,8 +12,10 @@ struct EditorOptions {
     bool attached = false; // the editor belongs to this one script: no Load button
     std::optional<double> scale;
     QString screenshotPath; // grab the window once it has rendered, then quit
+    QString graph;          // a block graph whose window opens at start
     bool graphs = true;
-    int outputRate = 500; // records per second of the synthetic outputs
+    int outputRate = 500;                  // engine steps (records) per second
+    QString drive = QStringLiteral("mix"); // a built-in manoeuvre or a telemetry CSV file
     std::array<WorkEnvelopeLimits, 2> envelopes{};
 };
 

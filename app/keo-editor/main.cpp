@@ -1,21 +1,29 @@
 // keo-editor: a host application for the editor library. It owns the window, publishes the
-// display scale, keeps the graphs repainted and hands the library its host objects.
+// display scale, keeps the graphs repainted, hands the library its host objects and runs the
+// motion-cueing engine on the configuration being edited along a drive of its small window.
+#include "DriveWindow.h"
 #include "EditorOptions.h"
+#include "EngineOutputSource.h"
 #include "RepaintScheduler.h"
-#include "SyntheticOutputSource.h"
 
 #include <KEOUI64/KEOUI64.h>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QPixmap>
 #include <QQmlContext>
+#include <QQuickItem>
 #include <QQuickView>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <engine/drive/Drive.h>
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -84,21 +92,63 @@ private:
     JVX::GraphWidgetRepainter& m_repainter;
 };
 
-// Saves a picture of the window once it has shown its first frames, then quits. Frames are
-// announced from the render thread, so several may be queued before the first is seen here.
-void grabOnceRendered(QQuickView& view, const QString& path) {
+// Saves a picture once the window has shown its first frames, 700 ms have passed and `ready`
+// holds (looked at every 20 ms), then quits. Frames are announced from the render thread, so
+// several may be queued before the first is seen here.
+void grabOnceRendered(QQuickView& view, const QString& path, std::function<QPixmap()> picture,
+                      std::function<bool()> ready) {
     auto scheduled = std::make_shared<bool>(false);
-    QObject::connect(&view, &QQuickWindow::frameSwapped, &view, [&view, path, scheduled] {
+    QObject::connect(&view, &QQuickWindow::frameSwapped, &view, [=, &view] {
         if (std::exchange(*scheduled, true))
             return;
-        QTimer::singleShot(700, &view, [&view, path] {
-            const bool saved = view.grabWindow().save(path);
+        auto* poll = new QTimer(&view);
+        const auto shown = std::make_shared<QElapsedTimer>();
+        shown->start();
+        QObject::connect(poll, &QTimer::timeout, &view, [=] {
+            if (shown->elapsed() < 700 || !ready())
+                return;
+            poll->stop();
+            const bool saved = picture().save(path);
             std::fprintf(saved ? stdout : stderr, "%s %s\n",
                          saved ? "Screenshot written to" : "Could not write",
                          qUtf8Printable(QFileInfo(path).absoluteFilePath()));
             QCoreApplication::exit(saved ? 0 : 1);
         });
+        poll->start(20);
     });
+}
+
+// The graph window of the block graph `name`, opened the way its "Graph" link opens it and showing
+// as many steps as it can; null when the editor has no such graph.
+QWidget* openGraphWindow(const QQuickView& view, const QString& name) {
+    QObject* graph = view.rootObject() ? view.rootObject()->findChild<QObject*>(name) : nullptr;
+    if (!graph || !QMetaObject::invokeMethod(graph, "showBiggerView"))
+        return nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || !window->inherits("JVX::GraphWindow"))
+            continue;
+        // The window's own keys: each "8" shows 400 steps more, up to its 4000.
+        for (QWidget* plot : window->findChildren<QWidget*>())
+            if (plot->inherits("JVX::GraphWidget"))
+                for (int press = 0; press < 10; ++press) {
+                    QKeyEvent key(QEvent::KeyPress, Qt::Key_8, Qt::NoModifier, QStringLiteral("8"));
+                    QCoreApplication::sendEvent(plot, &key);
+                }
+        window->resize(window->size().expandedTo(QSize(960, 420)));
+        return window;
+    }
+    return nullptr;
+}
+
+// The drive window goes to the left of the editor's window where the screen has room, else over
+// its top-left corner.
+void placeBeside(QWidget& window, const QQuickView& view) {
+    window.adjustSize();
+    const QRect editor = view.frameGeometry();
+    const QRect screen = view.screen() ? view.screen()->availableGeometry() : editor;
+    const int gap = 8;
+    const int left = editor.left() - window.frameGeometry().width() - gap;
+    window.move(std::max(screen.left(), left), editor.top());
 }
 
 } // namespace
@@ -128,18 +178,52 @@ int main(int argc, char** argv) {
     view.installEventFilter(&freezeShortcut);
     view.rootContext()->setContextProperty(
         QStringLiteral("qt_scale"), options->scale.value_or(screenScale(app.primaryScreen())));
-    if (!options->screenshotPath.isEmpty())
-        grabOnceRendered(view, options->screenshotPath);
 
-    // Create takes over the output source.
-    HostOutputSource* outputs =
-        options->graphs ? new SyntheticOutputSource(options->outputRate) : nullptr;
+    std::shared_ptr<const engine::drive::Drive> drive;
+    try {
+        drive = engine::drive::openDrive(options->drive.toStdString());
+    } catch (const engine::drive::DriveError& error) {
+        std::fprintf(stderr, "keo-editor: %s\n", error.what());
+        return 2;
+    }
+    // Create takes over the output source; the drive window goes before the view, which owns it.
+    auto* engines = options->graphs
+                        ? new EngineOutputSource(drive, options->outputRate, options->envelopes)
+                        : nullptr;
     const int code = Create(&view, script, options->attached, &destructionNotifier, &repainter,
-                            outputs, options->envelopes.data());
+                            engines, options->envelopes.data());
     if (code != 0 && code != 5) {
         std::fprintf(stderr, "keo-editor: cannot open %s (result %d)\n", qUtf8Printable(script),
                      code);
         return 1;
+    }
+    std::unique_ptr<DriveWindow> driveWindow;
+    if (engines) {
+        driveWindow = std::make_unique<DriveWindow>(*engines, options->drive);
+        placeBeside(*driveWindow, view);
+        driveWindow->show();
+    }
+    QWidget* graphWindow = nullptr;
+    if (!options->graph.isEmpty()) {
+        graphWindow = openGraphWindow(view, options->graph);
+        if (!graphWindow)
+            std::fprintf(stderr, "keo-editor: no graph named %s\n", qUtf8Printable(options->graph));
+        else if (engines)
+            engines->restart(); // the window shows the drive from its start
+    }
+    if (!options->screenshotPath.isEmpty()) {
+        if (graphWindow && engines) {
+            // Once the window's 4000 steps are all the drive's (or the drive is over).
+            const double fullSeconds =
+                std::min(4000.0 / engines->stepsPerSecond(), engines->drive().duration()) - 0.05;
+            grabOnceRendered(
+                view, options->screenshotPath, [graphWindow] { return graphWindow->grab(); },
+                [engines, fullSeconds] { return engines->driveSeconds() >= fullSeconds; });
+        } else {
+            grabOnceRendered(
+                view, options->screenshotPath,
+                [&view] { return QPixmap::fromImage(view.grabWindow()); }, [] { return true; });
+        }
     }
     return app.exec();
 }

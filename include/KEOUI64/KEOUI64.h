@@ -6,6 +6,7 @@
 #include "GraphWidgetRepainter.h"
 #include "HostOutputSource.h"
 #include "IAboutToBeDestroyedNotificationReceiver.h"
+#include "IKEOConfigurationListener.h"
 #include "IKEOOutputDataRetriever.h"
 #include "IRepaintable.h"
 #include "OutputRecord.h"

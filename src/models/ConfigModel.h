@@ -77,6 +77,8 @@ public:
     void setHighpassUseFreshDataOnly(bool value);
 
     bool isModified() const override;
+    // The configuration being edited, for whoever must follow it live.
+    const Config& current() const { return *m_current; }
     // Retargets the whole tree; the configuration manager calls it after every load, cluster
     // selection and save. saved must stay alive as long as the binding.
     void rebind(Config* current, const Config* saved);

@@ -1,7 +1,9 @@
 #include "Editor.h"
 
+#include "ConfigurationTeller.h"
 #include "KEOUI64/DestructionNotifier.h"
 #include "KEOUI64/HostOutputSource.h"
+#include "KEOUI64/IKEOConfigurationListener.h"
 #include "KEOUI64/WorkEnvelopeLimits.h"
 #include "KeoQmlResources.h"
 #include "QmlTypes.h"
@@ -83,12 +85,13 @@ void connectObjects(QQuickView* view, const EditorObjects& objects,
 // The host tells the retriever before its output source goes. The notifier outlives the view, so
 // the retriever leaves it again when the view destroys it. Without a notifier there is nobody to
 // tell, and the retriever still detaches itself when it goes.
-void registerWithNotifier(DestructionNotifier* notifier, DataRetriever* retriever) {
+template <class Receiver>
+void registerWithNotifier(DestructionNotifier* notifier, Receiver* object) {
     if (!notifier)
         return;
-    JVX::IAboutToBeDestroyedNotificationReceiver* receiver = retriever;
+    JVX::IAboutToBeDestroyedNotificationReceiver* receiver = object;
     notifier->addReceiver(receiver);
-    QObject::connect(retriever, &QObject::destroyed,
+    QObject::connect(object, &QObject::destroyed,
                      [notifier, receiver] { notifier->removeReceiver(receiver); });
 }
 
@@ -159,6 +162,10 @@ std::int32_t createEditor(EditorArguments arguments) {
 
     const bool graphsEnabled = arguments.outputSource != nullptr;
     const WorkEnvelopes envelopes = copyOf(arguments.workEnvelopes);
+    // A host that runs the algorithm itself hears every edit. Created before the retriever, which
+    // owns the listener, so that the view destroys it first.
+    auto* listener = dynamic_cast<IKEOConfigurationListener*>(arguments.outputSource.get());
+    auto* teller = listener ? new ConfigurationTeller(listener, view) : nullptr;
     const EditorObjects objects = createObjects(arguments);
     connectObjects(view, objects, envelopes);
 
@@ -168,6 +175,10 @@ std::int32_t createEditor(EditorArguments arguments) {
     updateWindowTitle(view, objects.manager);
 
     registerWithNotifier(arguments.destructionNotifier, objects.retriever);
+    if (teller) {
+        registerWithNotifier(arguments.destructionNotifier, teller);
+        teller->watch(objects.manager);
+    }
     view->setIcon(multiSizeIcon(QStringLiteral(":/KeoIcon")));
     publishContextProperties(view, objects, graphsEnabled);
     // The root follows the window before it exists, so the host's window size is kept.

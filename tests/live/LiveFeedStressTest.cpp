@@ -1,10 +1,11 @@
 // The host delivers at 5000 records per second on its own thread while the GUI thread does what a
 // user does with the graphs, then destroys the view in the middle of the deliveries. Meant to run
 // under ThreadSanitizer and AddressSanitizer: a report there is the failure this test looks for.
+#include "EditorOptions.h"
+#include "EngineOutputSource.h"
 #include "GraphScene.h"
 #include "KEOUI64/GraphWidgetRepainter.h"
 #include "RepaintScheduler.h"
-#include "SyntheticOutputSource.h"
 #include "graph/GraphSource.h"
 #include "graph/GraphWindow.h"
 #include "graph/QuickGraphView.h"
@@ -93,7 +94,9 @@ TEST(LiveFeedStress, UserActionsAndTeardownDuringDeliveries) {
         RepaintScheduler scheduler(repainter);
         GraphScene scene;
         auto* retriever = new DataRetriever(
-            std::make_unique<SyntheticOutputSource>(recordsPerSecond), scene.view());
+            std::make_unique<EngineOutputSource>(engine::drive::makeManoeuvre("mix"),
+                                                 recordsPerSecond, defaultWorkEnvelopes()),
+            scene.view());
         auto* provider = new GraphsDataProvider(&repainter, scene.view());
         provider->attachGraphs(scene.view());
         retriever->addListener(provider);

@@ -2,9 +2,10 @@
 // on its own thread while the GUI thread switches clusters, opens and closes bigger views,
 // freezes and repaints, and finally destroys the view in the middle of the deliveries. Meant to
 // run under AddressSanitizer (and ThreadSanitizer): a report there is the failure it looks for.
+#include "EditorOptions.h"
+#include "EngineOutputSource.h"
 #include "KEOUI64/KEOUI64.h"
 #include "RepaintScheduler.h"
-#include "SyntheticOutputSource.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -54,7 +55,8 @@ private:
 
     std::atomic<long>& m_deliveries;
     Counter m_counter{m_deliveries};
-    SyntheticOutputSource m_source{recordsPerSecond};
+    EngineOutputSource m_source{engine::drive::makeManoeuvre("mix"), recordsPerSecond,
+                                defaultWorkEnvelopes()};
 };
 
 QList<QObject*> graphItems(const QQuickView& view) {

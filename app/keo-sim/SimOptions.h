@@ -1,0 +1,29 @@
+#pragma once
+
+#include "KEOUI64/WorkEnvelopeLimits.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What keo-sim was asked to do on its command line.
+struct SimOptions {
+    std::string scriptPath;
+    int cluster = 0;  // 0 or 1 ("--cluster 1" or 2)
+    int paramSet = 0; // 0 or 1 ("--param-set 1" or 2)
+    std::string drive = "mix";
+    std::optional<WorkEnvelopeLimits> envelope; // none: the default of the cluster
+    std::string outPath;                        // empty: no CSV
+    bool allWords = false;
+    double stepRate = 1000.0; // steps per second
+};
+
+// Parses argv without the program name. On error returns nothing and sets `error`; `--help`
+// returns nothing with the usage in `error` and `help` set.
+std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& arguments,
+                                          std::string& error, bool& help);
+
+// The work envelope keo-editor assumes for a cluster (0 or 1) when none is given.
+WorkEnvelopeLimits defaultEnvelope(int cluster);
+
+extern const char* const simUsage;

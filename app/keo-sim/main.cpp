@@ -1,0 +1,119 @@
+// keo-sim: runs the motion-cueing engine headless on a cluster's configuration along a drive,
+// reports how much of the platform's work envelope it used and exits with 0 when the drive stayed
+// within it, 1 when it did not and 2 for bad input.
+#include "SimOptions.h"
+#include "Simulation.h"
+#include "script/ScriptFile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+constexpr int badInput = 2;
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "keo-sim: %s\n", message.c_str());
+    return badInput;
+}
+
+std::string loadFailure(const ScriptResult& result) {
+    switch (result.code) {
+    case FileNotAccessible:
+        return "cannot read the file";
+    case SectionNotFound:
+    case NoFirstCluster:
+        return "no configuration section in the file";
+    case SyntaxError:
+        return std::string("the configuration is malformed: ") + result.message;
+    default:
+        return std::string("cannot load the file: ") + result.message;
+    }
+}
+
+// A bar on the terminal for drives that take a while; nothing when stderr is a file or a pipe.
+class ProgressBar {
+public:
+    explicit ProgressBar(std::uint64_t steps)
+        : m_shown(isatty(STDERR_FILENO) && steps >= minimumSteps) {}
+    ~ProgressBar() {
+        if (m_shown)
+            std::fprintf(stderr, "\r%*s\r", width + 10, "");
+    }
+    void operator()(double fraction) {
+        const int filled = int(fraction * width);
+        if (!m_shown || filled == m_filled)
+            return;
+        m_filled = filled;
+        std::fprintf(stderr, "\r[%.*s%*s] %3d %%", filled, bar, width - filled, "",
+                     int(fraction * 100));
+        std::fflush(stderr);
+    }
+
+private:
+    static constexpr std::uint64_t minimumSteps = 200000;
+    static constexpr int width = 50;
+    static constexpr const char* bar = "##################################################";
+    bool m_shown;
+    int m_filled = -1;
+};
+
+int run(const SimOptions& options) {
+    ConfigMap configs;
+    const ScriptResult load =
+        loadScript(std::filesystem::path(options.scriptPath).u16string(), configs);
+    if (!load.ok())
+        return fail(options.scriptPath + ": " + loadFailure(load));
+    const auto config = configs.find(options.cluster);
+    if (config == configs.end())
+        return fail(options.scriptPath + ": the script has no cluster " +
+                    std::to_string(options.cluster + 1));
+
+    std::shared_ptr<const engine::drive::Drive> drive;
+    try {
+        drive = engine::drive::openDrive(options.drive);
+    } catch (const engine::drive::DriveError& error) {
+        return fail(error.what());
+    }
+    const WorkEnvelopeLimits envelope = options.envelope.value_or(defaultEnvelope(options.cluster));
+    std::printf("%s, cluster %d, parameter set %d, drive %s: %.3f s at %g steps/s\n",
+                options.scriptPath.c_str(), options.cluster + 1, options.paramSet + 1,
+                options.drive.c_str(), drive->duration(), options.stepRate);
+    try {
+        std::unique_ptr<RecordCsvWriter> writer;
+        if (!options.outPath.empty())
+            writer = std::make_unique<RecordCsvWriter>(options.outPath, options.allWords);
+        EnvelopeReport report;
+        {
+            ProgressBar bar(std::uint64_t(drive->duration() * options.stepRate));
+            report = simulate(config->second, KEOParamSet::Enum(options.paramSet), envelope,
+                              options.stepRate, drive, writer.get(),
+                              [&bar](double fraction) { bar(fraction); });
+        }
+        if (writer)
+            writer->finish();
+        printReport(stdout, report);
+        return report.withinEnvelope() ? 0 : 1;
+    } catch (const std::runtime_error& error) {
+        return fail(error.what());
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string message;
+    bool help = false;
+    const auto options =
+        parseSimOptions(std::vector<std::string>(argv + 1, argv + argc), message, help);
+    if (help) {
+        std::fputs(message.c_str(), stdout);
+        return 0;
+    }
+    if (!options) {
+        std::fprintf(stderr, "keo-sim: %s\n%s", message.c_str(), simUsage);
+        return badInput;
+    }
+    return run(*options);
+}

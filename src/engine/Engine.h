@@ -1,0 +1,56 @@
+#pragma once
+
+#include "KEOUI64/OutputRecord.h"
+#include "KEOUI64/WorkEnvelopeLimits.h"
+#include "config/Config.h"
+#include "engine/Tuning.h"
+#include "engine/VehicleInput.h"
+
+// The motion-cueing algorithm the editor's pages draw, for one cluster. Each step turns what the
+// vehicle does into the motion platform's six degrees of freedom and writes every intermediate
+// signal into the output record words 2-152, the words the editor's graphs read.
+//
+// Threads: configure() and tune() allocate nothing either, but they compute every filter
+// coefficient and belong off the real-time path; step(), reset() and setTuning() are real-time
+// safe (no allocation, no lock, no system call) and must not run concurrently with each other on
+// one instance. To change the configuration of a running engine from another thread, build a
+// Tuning there with tune(), hand it over (e.g. by a pointer swap) and call setTuning() on the
+// stepping thread.
+namespace engine {
+
+class Engine {
+public:
+    // Runs the zero configuration (every path off, all outputs 0) at 1000 steps per second.
+    Engine();
+
+    // Every coefficient of one configuration: the given parameter set of `config`, the output
+    // limits scaled by the cluster's work envelope, filters discretised for `stepRateHz`.
+    // Computed once per configuration, never per step. A non-finite or non-positive rate counts
+    // as 1000 steps per second.
+    static Tuning tune(const Config& config, KEOParamSet::Enum paramSet,
+                       const WorkEnvelopeLimits& envelope, double stepRateHz);
+
+    // tune() and setTuning() in one; keeps the signal state, so an edit takes effect smoothly.
+    void configure(const Config& config, KEOParamSet::Enum paramSet,
+                   const WorkEnvelopeLimits& envelope, double stepRateHz);
+
+    // Switches to a tuning built beforehand (a plain copy); keeps the signal state.
+    void setTuning(const Tuning& tuning) noexcept;
+    const Tuning& tuning() const noexcept { return tuning_; }
+
+    // Back to rest: every filter, integrator, rate limiter and output at zero.
+    void reset() noexcept;
+
+    // One step of `dt` seconds: fills words 2-152 of `record` (word 2 is dt itself; words 0-1, the
+    // time stamp, are the caller's). Filters run with the coefficients of the configured rate;
+    // integrations and rate limits use dt. A dt that is not finite or not positive counts as one
+    // configured step. Non-finite or absurd inputs are treated as 0 for that step; every output
+    // stays finite and within its limits.
+    void step(const VehicleInput& input, double dt, KEOOutputRecord& record) noexcept;
+
+private:
+    Tuning tuning_;
+    State state_;
+};
+
+} // namespace engine

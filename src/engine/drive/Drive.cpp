@@ -1,0 +1,51 @@
+#include "Drive.h"
+
+#include "Telemetry.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace engine::drive {
+namespace {
+
+bool endsWithCsv(const std::string& text) {
+    if (text.size() < 4)
+        return false;
+    std::string tail = text.substr(text.size() - 4);
+    std::transform(tail.begin(), tail.end(), tail.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return tail == ".csv";
+}
+
+} // namespace
+
+std::unique_ptr<Drive> openDrive(const std::string& nameOrCsvPath) {
+    if (endsWithCsv(nameOrCsvPath))
+        return loadTelemetry(nameOrCsvPath);
+    return makeManoeuvre(nameOrCsvPath);
+}
+
+VehicleInput withoutGravity(VehicleInput input) {
+    input.verticalAcceleration -= standardGravity;
+    return input;
+}
+
+DrivePlayer::DrivePlayer(std::shared_ptr<const Drive> drive, double stepRateHz, bool loop)
+    : m_drive(std::move(drive))
+    , m_rate(std::isfinite(stepRateHz) && stepRateHz > 0.0 ? stepRateHz : 1000.0)
+    , m_loop(loop)
+    // Steps at 0, 1/rate, ... up to the duration; a tiny allowance keeps a duration that is a
+    // whole number of steps from losing its last one to rounding.
+    , m_stepsPerPass(std::uint64_t(std::floor(m_drive->duration() * m_rate + 1e-6)) + 1) {}
+
+bool DrivePlayer::next(VehicleInput& input) {
+    if (!m_loop && m_step >= m_stepsPerPass)
+        return false;
+    const std::uint64_t inPass = m_step % m_stepsPerPass;
+    input = m_drive->at(double(inPass) / m_rate);
+    ++m_step;
+    return true;
+}
+
+} // namespace engine::drive

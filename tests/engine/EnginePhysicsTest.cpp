@@ -1,0 +1,259 @@
+#include "EngineFixture.h"
+#include "config/ConfigFields.h"
+#include "engine/Words.h"
+#include "live/RoutingTable.h"
+
+#include <cfloat>
+#include <cstddef>
+#include <gtest/gtest.h>
+#include <limits>
+#include <tuple>
+#include <vector>
+
+using namespace enginetest;
+using engine::VehicleInput;
+namespace w = engine::words;
+
+namespace {
+
+VehicleInput accelerating(double t) {
+    VehicleInput in;
+    in.longitudinalAcceleration = t < 0.5 ? 0.0 : 1.0;
+    return in;
+}
+
+// A switch of the record by its place in it.
+bool& flagAt(Config& config, std::size_t offset) {
+    return *reinterpret_cast<bool*>(reinterpret_cast<char*>(&config) + offset);
+}
+
+using Input = std::function<VehicleInput(double)>;
+
+// Steps two engines side by side and expects their records to agree from word `first` on.
+void expectSameRun(Engine a, const Input& inputA, Engine b, const Input& inputB, double tolerance,
+                   int first = w::stepTime) {
+    KEOOutputRecord ra{}, rb{};
+    for (int i = 0; i < 3000; ++i) {
+        a.step(inputA(i * dt), dt, ra);
+        b.step(inputB(i * dt), dt, rb);
+        for (int word = first; word < KEOOutputRecord::wordCount; ++word)
+            ASSERT_NEAR(ra.signal(word), rb.signal(word), tolerance) << word << " at step " << i;
+    }
+}
+
+} // namespace
+
+// A sustained acceleration is rendered by tilt alone: the travel washes out to neutral while the
+// platform pitches to the angle at which gravity pushes as hard, never faster than allowed.
+TEST(EnginePhysics, SustainedAccelerationWashesOutToNeutralAndTiltsToGravityAngle) {
+    Config config = exampleConfig();
+    config.longitudinal.tiltCoordination.outputLimit.maxValueFactor = FloatPair::both(100.0f);
+    config.algorithm.removeVerticalComponent = true; // the drive comes without gravity
+    Engine engine = engineFor(config);
+    const double maxRate = config.longitudinal.tiltCoordination.maximumRate[0];
+    double previousTilt = 0.0, peakTravel = 0.0;
+    KEOOutputRecord last{};
+    drive(engine, 120.0, accelerating, [&](double, const KEOOutputRecord& r) {
+        const double tilt = r.signal(w::longitudinalTilt.output);
+        EXPECT_LE(std::fabs(tilt - previousTilt), maxRate * dt * (1.0 + 1e-4) + 1e-7);
+        previousTilt = tilt;
+        peakTravel = std::max(peakTravel, std::fabs(double(r.signal(w::platform.surge))));
+        last = r;
+    });
+    EXPECT_GT(peakTravel, 0.01) << "the onset must move the platform";
+    EXPECT_NEAR(last.signal(w::platform.surge), 0.0, 1e-4);
+    // -asin(1 / g): 5.85 degrees, nose up for a forward acceleration.
+    EXPECT_NEAR(last.signal(w::longitudinalTilt.output) * 180.0 / pi, -5.85, 0.01);
+    EXPECT_NEAR(last.signal(w::platform.pitch), last.signal(w::longitudinalTilt.output), 1e-6);
+    // G1: what the tilt renders is taken off the travel path's input (up to the input curve).
+    EXPECT_NEAR(last.signal(w::longitudinalTravel.transformed), 0.0, 0.02);
+}
+
+// Every output limitation holds whatever comes in, with every integration of travel bypassed.
+TEST(EnginePhysics, OutputLimitsHoldForHostileInputs) {
+    Config config = exampleConfig();
+    enableAll(config);
+    for (AxisConfig* a : {&config.lateral, &config.longitudinal, &config.vertical})
+        a->travel.bypassAccIntegration = a->travel.bypassSpeedIntegration = true;
+    const WorkEnvelopeLimits e = envelope;
+    Config& c = config;
+    MixerConfig& m = c.mixer;
+    // Each output limitation with its word and envelope value. Without a curve (type None) only
+    // the bound holds it: 150 % of the envelope, the final limits the envelope itself.
+    const std::tuple<int, Limitation*, double> limits[] = {
+        {w::lateralTravel.output, &c.lateral.travel.outputLimit, e.sway},
+        {w::lateralTilt.output, &c.lateral.tiltCoordination.outputLimit, e.roll},
+        {w::verticalTilt.output, &c.vertical.tiltCoordination.outputLimit, e.pitch},
+        {w::verticalAngular.output, &c.vertical.angularVelocity.outputLimit, e.yaw},
+        {w::absoluteRoll.output, &c.absoluteRoll.outputLimit, e.roll},
+        {w::swayToRoll.output, &m.swayToRoll.outputLimit, e.roll},
+        {w::roadToSurgeLeft.output, &m.roadHarshnessToSurge.outputLimit, e.surge},
+        {w::roadHarshnessRight.output, &c.enhancer.roadHarshness.outputLimit, e.heave},
+        {w::sideslipToYaw.output, &c.enhancer.sideslipToYaw.outputLimit, e.yaw},
+        {w::understeerToRoll.output, &c.understeer.toRoll.outputLimit, e.roll},
+        {w::platform.roll, &c.multiplexer.roll, e.roll / 1.5},
+        {w::platform.pitch, &c.multiplexer.pitch, e.pitch / 1.5},
+        {w::platform.yaw, &c.multiplexer.yaw, e.yaw / 1.5},
+        {w::platform.sway, &c.multiplexer.sway, e.sway / 1.5},
+        {w::platform.heave, &c.multiplexer.heave, e.heave / 1.5},
+        {w::platform.surge, &c.multiplexer.surge, e.surge / 1.5}};
+    for (auto [word, limit, envelopeValue] : limits)
+        *limit =
+            Limitation{FloatPair::both(3.0f), KEOLimitationType::None, FloatPair::both(150.0f)};
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double hostile : {nan, inf, -inf, 1e300, -5e3, DBL_MIN / 4, 900.0}) {
+        SCOPED_TRACE(hostile);
+        Engine engine = engineFor(config);
+        auto input = [&](double t) {
+            VehicleInput in = lively(t);
+            const int phase = int(t * 10.0) % 3; // hostile, then wild, then ordinary
+            for (double* f : signalsOf(in))
+                *f = phase == 0 ? hostile : phase == 1 ? *f * 40.0 * std::sin(97.0 * t) : *f;
+            if (phase == 0)
+                in.wheelbase = in.pointOfSense[1] = hostile;
+            return in;
+        };
+        drive(engine, 3.0, input, [&](double, const KEOOutputRecord& r) {
+            for (int word = 2; word < KEOOutputRecord::wordCount; ++word)
+                ASSERT_TRUE(std::isfinite(r.signal(word))) << "word " << word;
+            for (auto [word, limit, envelopeValue] : limits)
+                ASSERT_LE(std::fabs(r.signal(word)), 1.5 * envelopeValue * (1 + 1e-6)) << word;
+        });
+    }
+}
+
+// A bad sample is as harmless as a zero one, and the next good one is served as usual.
+TEST(EnginePhysics, BadSampleCountsAsZeroAndTheNextGoodOneIsServed) {
+    Config config = exampleConfig();
+    enableAll(config);
+    auto withFaults = [](double bad) {
+        return [bad](double t) {
+            VehicleInput in = lively(t);
+            if (std::lround(t / dt) % 500 == 7)
+                in.lateralAcceleration = in.yawRate = bad;
+            return in;
+        };
+    };
+    expectSameRun(engineFor(config), withFaults(std::numeric_limits<double>::quiet_NaN()),
+                  engineFor(config), withFaults(0.0), 0.0);
+}
+
+// A source whose vertical acceleration carries gravity, declared so (G2 off), moves the platform
+// exactly as a gravity-free one declared with G2: its input limitation acts on the motion alone.
+TEST(EnginePhysics, GravityInTheInputsIsTakenOutWhereTheOptionsSaySo) {
+    Config withGravity = exampleConfig();
+    enableAll(withGravity);
+    withGravity.algorithm.enableCorrection = true;
+    withGravity.algorithm.removeVerticalComponent = false;
+    Config withoutGravity = withGravity;
+    withoutGravity.algorithm.removeVerticalComponent = true;
+    auto accelerometer = [](double t) {
+        VehicleInput in = lively(t);
+        in.verticalAcceleration += 9.80665;
+        return in;
+    };
+    expectSameRun(engineFor(withGravity), accelerometer, engineFor(withoutGravity), lively, 1e-5,
+                  w::summed.roll);
+}
+
+// A path switched off outputs exactly zero while the same path switched on moves.
+TEST(EnginePhysics, DisabledPathOutputsZero) {
+    const std::pair<std::size_t, int> cases[] = {
+        {offsetof(Config, lateral.travel.enabled), w::lateralTravel.output},
+        {offsetof(Config, longitudinal.tiltCoordination.enabled), w::longitudinalTilt.output},
+        {offsetof(Config, vertical.angularVelocity.enabled), w::verticalAngular.output},
+        {offsetof(Config, absoluteRoll.enabled), w::absoluteRoll.output},
+        {offsetof(Config, mixer.yawToRoll.enabled), w::yawToRoll.output},
+        {offsetof(Config, enhancer.roadHarshness.enabled), w::roadHarshnessRight.output},
+        {offsetof(Config, enhancer.sideslipToYaw.enabled), w::sideslipToSway},
+        {offsetof(Config, understeer.toRoll.enabled), w::understeerToRoll.output},
+    };
+    for (auto [flag, output] : cases) {
+        SCOPED_TRACE(output);
+        for (bool enabled : {true, false}) {
+            Config config = exampleConfig();
+            enableAll(config);
+            flagAt(config, flag) = enabled;
+            Engine engine = engineFor(config);
+            double peak = 0.0;
+            drive(engine, 5.0, lively, [&](double, const KEOOutputRecord& r) {
+                peak = std::max(peak, std::fabs(double(r.signal(output))));
+            });
+            if (enabled)
+                EXPECT_GT(peak, 1e-5);
+            else
+                EXPECT_EQ(peak, 0.0);
+        }
+    }
+}
+
+// A bypassed integration hands its input on unchanged; an active one hands on increments.
+TEST(EnginePhysics, BypassedIntegrationPassesItsInputOn) {
+    const std::tuple<std::size_t, int, int> cases[] = {
+        {offsetof(Config, lateral.travel.bypassAccIntegration),
+         w::lateralTravel.accelerationFiltered, w::lateralTravel.accelerationIntegrated},
+        {offsetof(Config, longitudinal.travel.bypassSpeedIntegration),
+         w::longitudinalTravel.velocityFiltered, w::longitudinalTravel.velocityIntegrated},
+        {offsetof(Config, vertical.angularVelocity.bypassIntegration),
+         w::verticalAngular.velocityFiltered, w::verticalAngular.integrated},
+    };
+    for (auto [flag, input, output] : cases) {
+        for (bool bypass : {true, false}) {
+            Config config = exampleConfig();
+            enableAll(config);
+            flagAt(config, flag) = bypass;
+            Engine engine = engineFor(config);
+            double previousInput = 0.0;
+            drive(engine, 2.0, lively, [&](double, const KEOOutputRecord& r) {
+                const double in = r.signal(input), out = r.signal(output);
+                const double expected = bypass ? in : 0.5 * (in + previousInput) * dt;
+                ASSERT_NEAR(out, expected, 1e-6 * std::max(1.0, std::fabs(in)));
+                previousInput = in;
+            });
+        }
+    }
+}
+
+// Parameter set 2 runs on the second member of every number, switches and types shared.
+TEST(EnginePhysics, SecondParameterSetRunsItsOwnMembers) {
+    Config config = exampleConfig();
+    enableAll(config);
+    Config secondAsFirst = config;
+    auto takeSecond = [](auto& value) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, FloatPair>)
+            value[0] = value[1];
+    };
+    ConfigFields::visit(secondAsFirst, takeSecond);
+    ASSERT_NE(std::memcmp(&config, &secondAsFirst, sizeof config), 0) << "the sets must differ";
+    expectSameRun(engineFor(config, KEOParamSet::Second), lively,
+                  engineFor(secondAsFirst, KEOParamSet::First), lively, 0.0);
+}
+
+// Each degree of freedom before its final limit is the sum of what its summation graph shows
+// (the road-harshness pairs as their mean), plus the understeer outputs the graphs leave out.
+TEST(EnginePhysics, MultiplexerSumsWhatTheSummationGraphsShow) {
+    Config config = exampleConfig();
+    enableAll(config);
+    Engine engine = engineFor(config);
+    const std::pair<std::size_t, std::vector<int>> sums[] = {
+        {routing::rollSumRoute, {w::summed.roll, w::understeerToRoll.output}},
+        {routing::pitchSumRoute, {w::summed.pitch}},
+        {routing::yawSumRoute, {w::summed.yaw, w::understeerToYaw.output}},
+        {routing::swaySumRoute, {w::summed.sway, w::understeerToSway}},
+        {routing::heaveSumRoute, {w::summed.heave}},
+        {routing::surgeSumRoute, {w::summed.surge}}};
+    drive(engine, 4.0, lively, [&](double, const KEOOutputRecord& r) {
+        for (const auto& [route, words] : sums) {
+            double total = 0.0;
+            for (int i = 0; i < routing::graphRoutes[route].seriesCount; ++i) {
+                const routing::SeriesSource& s = routing::graphRoutes[route].series[i];
+                total += s.otherWord < 0 ? r.signal(s.word)
+                                         : 0.5 * (r.signal(s.word) + r.signal(s.otherWord));
+            }
+            for (std::size_t i = 1; i < words.size(); ++i)
+                total += r.signal(words[i]);
+            ASSERT_NEAR(r.signal(words[0]), total, 1e-5) << routing::graphRoutes[route].objectName;
+        }
+    });
+}

@@ -1,0 +1,121 @@
+// The editor with the motion-cueing engine behind its output source, as keo-editor runs it: the
+// engine follows the configuration the editor tells it, a braking manoeuvre shows in the
+// longitudinal graphs with the travel washing out to neutral once the vehicle stands, and an edit
+// of a cutoff changes what the next steps deliver, without a save.
+#include "EditorOptions.h"
+#include "EngineOutputSource.h"
+#include "KEOUI64/KEOUI64.h"
+#include "graph/GraphSource.h"
+#include "graph/QuickGraphView.h"
+#include "support/TempDir.h"
+
+#include <QElapsedTimer>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QTest>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+// What one series of a graph showed while the drive played once.
+struct Seen {
+    float peak = 0.0f;
+    float last = 0.0f;
+};
+
+constexpr int rate = 1000;
+
+// Runs the event loop until `done` holds, for a minute at most.
+template <class Condition> bool waitUntil(Condition done) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!done() && elapsed.elapsed() < 60000)
+        QTest::qWait(10);
+    return done();
+}
+// Room for a whole pass of the braking drive in every graph.
+constexpr std::uint32_t graphCapacity = 20000;
+
+// Plays the drive once from its start with both engines at rest, then reads what the graphs hold.
+std::vector<Seen> playOnce(EngineOutputSource& engines,
+                           const std::vector<std::pair<JVX::QuickGraphView*, int>>& series) {
+    engines.restart();
+    engines.setPlaying(true);
+    EXPECT_TRUE(waitUntil([&] { return !engines.isPlaying(); }));
+    const auto steps = std::uint32_t(std::floor(engines.drive().duration() * rate)) + 1;
+    std::vector<Seen> seen(series.size());
+    for (std::size_t i = 0; i < series.size(); ++i) {
+        const JVX::GraphSource& source = *series[i].first->source();
+        const std::uint32_t count = source.sampleCount();
+        EXPECT_GE(count, steps);
+        for (std::uint32_t k = count - std::min(count, steps); k < count; ++k) {
+            const float value = source.sample(std::uint32_t(series[i].second), k).value;
+            seen[i].peak = std::max(seen[i].peak, std::fabs(value));
+            seen[i].last = value;
+        }
+    }
+    return seen;
+}
+
+TEST(EngineEndToEnd, BrakingWashesOutAndACutoffEditTakesEffectWithoutASave) {
+    TempDir temp;
+    const auto script = temp.file("one_cluster.cpp");
+    std::filesystem::copy_file(examplePath("one_cluster.cpp"), script);
+    const std::string original = readBytes(script);
+
+    const auto envelopes = defaultWorkEnvelopes();
+    auto* engines =
+        new EngineOutputSource(engine::drive::makeManoeuvre("braking"), rate, envelopes);
+    engines->setPlaying(false);
+    engines->setLooping(false);
+    engines->setSpeed(EngineOutputSource::fastest);
+    DestructionNotifier notifier;
+    JVX::GraphWidgetRepainter repainter;
+    QQuickView view;
+    view.rootContext()->setContextProperty(QStringLiteral("qt_scale"), 1.0);
+    ASSERT_EQ(Create(&view, QString::fromStdString(script.string()), false, &notifier, &repainter,
+                     engines, envelopes.data()),
+              0);
+    ASSERT_TRUE(waitUntil([&] { return engines->configurationsTold() == 1; }));
+
+    QQuickItem* root = view.rootObject();
+    auto* filterGraph =
+        root->findChild<JVX::QuickGraphView*>(QStringLiteral("__longitudinal.outputTravelFilter"));
+    auto* limitGraph =
+        root->findChild<JVX::QuickGraphView*>(QStringLiteral("__longitudinal.outputTravelLimit"));
+    ASSERT_TRUE(filterGraph && limitGraph);
+    filterGraph->source()->setMaxOnScreen(graphCapacity);
+    limitGraph->source()->setMaxOnScreen(graphCapacity);
+    // The output filter's output (word 23) and the path's output travel after its limit (24).
+    const std::vector<std::pair<JVX::QuickGraphView*, int>> series = {{filterGraph, 1},
+                                                                      {limitGraph, 1}};
+
+    const std::vector<Seen> before = playOnce(*engines, series);
+    EXPECT_GT(before[1].peak, 0.02f) << "braking moves the platform back and forth";
+    EXPECT_LT(std::fabs(before[1].last), 0.15f * before[1].peak)
+        << "standing still, the travel has washed out to neutral";
+
+    // The travel path's output filter (a 2 Hz low-pass) down to 0.02 Hz, in the parameter set
+    // shown: it now lets hardly any of the braking through.
+    QObject* manager =
+        view.rootContext()->contextProperty(QStringLiteral("cpp_configManager")).value<QObject*>();
+    QObject* configModel = manager->property("configModel").value<QObject*>();
+    QObject* filter = configModel->property("longitudinalConfigModel")
+                          .value<QObject*>()
+                          ->property("travelConfigModel")
+                          .value<QObject*>()
+                          ->property("outputTravelFilterModel")
+                          .value<QObject*>();
+    ASSERT_TRUE(filter->setProperty("cutoffFrequency", 0.02f));
+    ASSERT_TRUE(waitUntil([&] { return engines->configurationsTold() == 2; }));
+    EXPECT_TRUE(view.title().endsWith('*'));
+
+    const std::vector<Seen> after = playOnce(*engines, series);
+    EXPECT_LT(after[0].peak, 0.3f * before[0].peak);
+    EXPECT_GT(after[0].peak, 0.0f);
+    EXPECT_EQ(readBytes(script), original) << "nothing was saved";
+}
+
+} // namespace
