@@ -11,3 +11,6 @@ endif()
 set_target_properties(KEOUI64 PROPERTIES PREFIX "" IMPORT_PREFIX "" LINK_DEPENDS "")
 # No automatic export of every symbol, and the runtime libraries keep their own exports.
 target_link_options(KEOUI64 PRIVATE -Wl,--exclude-all-symbols -Wl,--exclude-libs,ALL)
+
+# mingw's <cmath> defines M_PI and its kin only on request in standard C++ mode.
+target_compile_definitions(keo_graph PUBLIC _USE_MATH_DEFINES)
