@@ -6,7 +6,9 @@
 #include <fcntl.h>
 #include <io.h>
 #include <memory>
+#include <new>
 #include <share.h>
+#include <stdexcept>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
