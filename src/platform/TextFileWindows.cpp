@@ -116,10 +116,29 @@ bool refusedByFolder(DWORD error) {
            error == ERROR_LOCK_VIOLATION || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
 }
 
+// Whether the target may be renamed away, which replacing it does: not while another program holds
+// it open without sharing deletion, nor where the folder's permissions forbid it. Asked first, as
+// a refused replacement may leave the system's own scratch file behind.
+DWORD replaceabilityOf(const std::wstring& target) {
+    const HANDLE handle = ::CreateFileW(target.c_str(), DELETE,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return ::GetLastError();
+    ::CloseHandle(handle);
+    return ERROR_SUCCESS;
+}
+
 // Writes the text into a new file beside the target and moves it over the target. ReplaceFileW
 // keeps the original's attributes, security and creation time.
 Replacement replaceThroughSibling(const std::wstring& target, bool exists,
                                   const std::string& text) {
+    if (exists) {
+        const DWORD replaceability = replaceabilityOf(target);
+        if (replaceability != ERROR_SUCCESS)
+            return refusedByFolder(replaceability) ? Replacement::FolderRefused
+                                                   : Replacement::Failed;
+    }
     const std::wstring temporary = siblingName(target);
     const HANDLE handle = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                         FILE_ATTRIBUTE_NORMAL, nullptr);

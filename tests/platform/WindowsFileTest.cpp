@@ -20,6 +20,14 @@ std::wstring native(const fs::path& path) {
     return path.wstring();
 }
 
+// The names in a folder, for the messages of failed checks.
+std::string namesIn(const fs::path& folder) {
+    std::string names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        names += entry.path().filename().u8string() + " ";
+    return names;
+}
+
 TEST(WindowsPaths, NonAsciiFolderAndNameAreUsedAsTheyAre) {
     TempDir temp;
     const fs::path folder = temp.path() / u"\u00DCn\u00EFc\u00F8d\u00E9";
@@ -141,7 +149,7 @@ TEST_P(SaveWhileHeld, SucceedsWhereTheHolderAllowsWriting) {
     }
     EXPECT_EQ(readBytes(script), GetParam().saved ? "new\r\n" : "old\r\nline\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 1)
-        << "nothing may be left beside the script";
+        << "nothing may be left beside the script: " << namesIn(temp.path());
 }
 
 INSTANTIATE_TEST_SUITE_P(Sharing, SaveWhileHeld,
