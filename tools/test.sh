@@ -3,7 +3,9 @@
 # the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer, which catch a model
 # reading a freed record or undefined behaviour on hostile input, and last the tests of the parts
 # that run on two threads (graphs, live feed) built with ThreadSanitizer. KEO_SANITIZERS=0 skips
-# the sanitizer rounds.
+# the sanitizer rounds. Last, when the Qt cross-built for Windows is at hand (unpacked, or its
+# archive beside the repository), the Windows build's whole suite runs under Wine
+# (tools/build-windows.sh --test); KEO_WINDOWS=0 skips it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
@@ -40,4 +42,12 @@ if [ "${KEO_SANITIZERS:-1}" != 0 ]; then
     # Only the programs built above have registered their tests; skip the placeholders of the
     # others and the script-driven tests.
     (cd "$threaded" && ctest --output-on-failure -j"$jobs" -E '(_NOT_BUILT$|^qml_tests$|^plugin_)')
+fi
+
+qt_mingw=${KEO_QT_MINGW:-/opt/qt5-mingw}
+if [ "${KEO_WINDOWS:-1}" != 0 ] && { [ -f "$qt_mingw/lib/cmake/Qt5/Qt5Config.cmake" ] ||
+    [ -f "${KEO_QT_MINGW_ARCHIVE:-$root/../shared/qt5-mingw.tar.xz}" ]; }; then
+    windows_start=$SECONDS
+    KEO_WINDOWS_BUILD_DIR="$build-windows" "$root/tools/build-windows.sh" --test
+    echo "Windows round: $((SECONDS - windows_start)) s"
 fi

@@ -1,6 +1,7 @@
 #include "GraphWindow.h"
 
 #include "GraphWidget.h"
+#include "platform/WindowGestures.h"
 
 #include <QCursor>
 #include <QHBoxLayout>
@@ -69,7 +70,26 @@ void GraphWindow::userMoveOrResizeFinished() {
     }
 }
 
+bool GraphWindow::nativeEvent(const QByteArray& eventType, void* message, long* result) {
+    const bool handled = QWidget::nativeEvent(eventType, message, result);
+    switch (windowGestureOf(eventType.constData(), message)) {
+    case WindowGesture::MoveOrResizeStarted:
+        m_systemReportsGestures = true;
+        m_settleTimer.stop();
+        userMoveOrResizeStarted();
+        break;
+    case WindowGesture::MoveOrResizeFinished:
+        userMoveOrResizeFinished();
+        break;
+    case WindowGesture::None:
+        break;
+    }
+    return handled;
+}
+
 void GraphWindow::noteGeometryEvent() {
+    if (m_systemReportsGestures)
+        return;
     if (!m_settleTimer.isActive())
         userMoveOrResizeStarted();
     m_settleTimer.start();

@@ -54,6 +54,9 @@ signals:
     void sizeChanged(QWidget* caller, QSize size);
 
 protected:
+    // Where the system reports the end of the user's move or resize (Windows), that replaces the
+    // inference from a pause.
+    bool nativeEvent(const QByteArray& eventType, void* message, long* result) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -66,6 +69,7 @@ private:
     int m_moveState = Idle;
     int m_resizeState = Idle;
     QTimer m_settleTimer;
+    bool m_systemReportsGestures = false;
     QPointer<GraphWidget> m_graphWidget;
 };
 

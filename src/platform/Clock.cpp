@@ -2,20 +2,23 @@
 
 namespace {
 
-using Milliseconds = std::chrono::duration<std::int64_t, std::milli>;
+// counts * 1000 / frequency without overflowing for counts near the top of the range.
+std::int64_t countsToMs(std::int64_t counts, std::int64_t countsPerSecond) {
+    const std::int64_t whole = counts / countsPerSecond;
+    const std::int64_t rest = counts % countsPerSecond;
+    return whole * 1000 + rest * 1000 / countsPerSecond;
+}
 
 } // namespace
 
-std::uint64_t millisecondClock() {
-    const auto sinceOrigin = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<std::uint64_t>(
-        std::chrono::duration_cast<Milliseconds>(sinceOrigin).count());
+ElapsedClock::ElapsedClock() {
+    m_counterAvailable = highResolutionCounter::frequency(m_countsPerSecond) &&
+                         m_countsPerSecond > 0 && highResolutionCounter::read(m_start);
 }
 
-ElapsedClock::ElapsedClock()
-    : m_start(std::chrono::steady_clock::now()) {}
-
 std::int64_t ElapsedClock::elapsedMs() const {
-    const auto elapsed = std::chrono::steady_clock::now() - m_start;
-    return std::chrono::duration_cast<Milliseconds>(elapsed).count();
+    std::int64_t now = 0;
+    if (!m_counterAvailable || !highResolutionCounter::read(now) || now < m_start)
+        return 0;
+    return countsToMs(now - m_start, m_countsPerSecond);
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 
-// Time stamps for the graphs. Both clocks run on the monotonic system clock, so neither jumps when
-// the wall clock is set.
+// Time stamps for the graphs, read from the system's high-resolution monotonic counter, so neither
+// clock jumps when the wall clock is set.
 
 // Milliseconds since an arbitrary origin fixed for the life of the process; never runs backwards.
 std::uint64_t millisecondClock();
@@ -14,9 +13,20 @@ class ElapsedClock {
 public:
     ElapsedClock();
 
-    // Whole milliseconds since construction, truncated; never negative.
+    // Whole milliseconds since construction, truncated; never negative, and 0 when the counter
+    // cannot be read.
     std::int64_t elapsedMs() const;
 
 private:
-    std::chrono::steady_clock::time_point m_start;
+    bool m_counterAvailable = false;
+    std::int64_t m_countsPerSecond = 1;
+    std::int64_t m_start = 0;
 };
+
+// The counter behind both clocks; each system provides these.
+namespace highResolutionCounter {
+// Counts per second; false when the system has no such counter.
+bool frequency(std::int64_t& countsPerSecond);
+// The current count; false when it cannot be read.
+bool read(std::int64_t& count);
+} // namespace highResolutionCounter

@@ -16,18 +16,6 @@ void acquire(SpinFlag& flag) {
 
 } // namespace
 
-void CriticalSectionLock::lock() {
-    m_section.lock();
-}
-
-void CriticalSectionLock::unlock() {
-    m_section.unlock();
-}
-
-bool CriticalSectionLock::tryLock() {
-    return m_section.try_lock();
-}
-
 ScopedLock::ScopedLock(CriticalSectionLock& section)
     : m_section(&section) {
     m_section->lock();

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 
 // The locks the graphs take around their sample data and their painting.
@@ -10,7 +11,8 @@
 // matched by an unlock().
 class CriticalSectionLock {
 public:
-    CriticalSectionLock() = default;
+    CriticalSectionLock();
+    ~CriticalSectionLock();
     CriticalSectionLock(const CriticalSectionLock&) = delete;
     CriticalSectionLock& operator=(const CriticalSectionLock&) = delete;
 
@@ -20,7 +22,9 @@ public:
     bool tryLock();
 
 private:
-    std::recursive_mutex m_section;
+    // The system's own re-entrant lock: a critical section on Windows, a recursive mutex elsewhere.
+    struct Section;
+    std::unique_ptr<Section> m_section;
 };
 
 // One byte, 0 when free and 1 when taken; waiters spin without sleeping, so hold it only for a few

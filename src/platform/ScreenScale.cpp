@@ -21,7 +21,7 @@ constexpr ScaleSetting scaleSettings[] = {
     {300, 3.0f},  {350, 3.5f},  {400, 4.0f}, {450, 4.5f},  {500, 5.0f},
 };
 
-std::atomic<ScalePercentageProvider> installedProvider{&environmentScalePercentage};
+std::atomic<ScalePercentageProvider> installedProvider{&systemScalePercentage};
 
 bool parseWholeNumber(const char* text, int& value) {
     char* end = nullptr;
@@ -36,7 +36,7 @@ bool parseWholeNumber(const char* text, int& value) {
 } // namespace
 
 ScalePercentageProvider setScalePercentageProvider(ScalePercentageProvider provider) {
-    return installedProvider.exchange(provider ? provider : &environmentScalePercentage);
+    return installedProvider.exchange(provider ? provider : &systemScalePercentage);
 }
 
 int environmentScalePercentage() {

@@ -1,13 +1,14 @@
 #pragma once
 
 // The display scale factor of the primary screen, which the graphs multiply their pen widths and
-// fonts by. This layer cannot ask the windowing system itself, so the scale percentage comes from
-// a replaceable provider:
+// fonts by. The scale percentage comes from a replaceable provider:
 //
-//   - By default the percentage is read from the environment variable KEO_SCALE_PERCENT (a whole
-//     number such as 150) on every call, and is 100 when the variable is unset or not a number.
-//   - The plug-in layer, which has a GUI application, installs its own provider once at start-up,
-//     e.g. a free function that derives the percentage from the primary screen:
+//   - By default it is the system's own setting (systemScalePercentage): on Windows the shell's
+//     scale factor of the monitor of the desktop window; elsewhere, where this layer cannot ask the
+//     windowing system, the environment variable KEO_SCALE_PERCENT (a whole number such as 150),
+//     100 when it is unset or not a number.
+//   - The plug-in layer, which has a GUI application, may install its own provider once at
+//     start-up, e.g. a free function that derives the percentage from the primary screen:
 //
 //         setScalePercentageProvider(&primaryScreenScalePercentage);
 //
@@ -21,7 +22,10 @@ using ScalePercentageProvider = int (*)();
 // from any thread.
 ScalePercentageProvider setScalePercentageProvider(ScalePercentageProvider provider);
 
-// The default provider: KEO_SCALE_PERCENT if it holds a whole number, else 100.
+// The default provider: the system's scale setting in percent, 100 when it cannot be read.
+int systemScalePercentage();
+
+// KEO_SCALE_PERCENT if it holds a whole number, else 100.
 int environmentScalePercentage();
 
 // The factor of one of the system's scale settings: 120 -> 1.2, 125 -> 1.25, ... 500 -> 5.0. A

@@ -19,8 +19,12 @@ bool readTextFile(const WidePath& path, std::string& text);
 // True when a regular file exists at the path and can be opened for reading.
 bool canOpenForReading(const WidePath& path);
 
-// Replaces the file's content with `text` in text mode. The new content is written completely
-// beside the file and then moved over it, so a failure leaves the original untouched.
+// Replaces the file's content with `text` in text mode, or creates the file. The new content is
+// written completely beside the file and then moved over it, so a failure leaves the original
+// untouched; the file keeps its permissions, and its owner and group where the process may set
+// them. Where the folder refuses new files or the replacement (a shared folder in which only the
+// file is writable, a file another program holds open), a file that is writable itself is
+// rewritten in place instead. A file that is read-only, or not a regular file, is not written.
 bool writeTextFileAtomically(const WidePath& path, const std::string& text);
 
 // Text mode conversions, exposed for the writers of whole documents and for tests.

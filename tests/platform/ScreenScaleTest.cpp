@@ -21,33 +21,37 @@ TEST(ScaleFactorForPercentage, UnscaledAndUnlistedPercentagesGiveOne) {
         EXPECT_EQ(scaleFactorForPercentage(percent), 1.0f) << percent << " %";
 }
 
+// putenv is the one way to set a variable on every system; the strings must outlive their use.
+void setVariable(const char* assignment) {
+    ::putenv(const_cast<char*>(assignment));
+}
+
 class ScreenScaleFactor : public ::testing::Test {
 protected:
-    void SetUp() override { unsetenv(variable); }
+    void SetUp() override { setVariable("KEO_SCALE_PERCENT="); }
     void TearDown() override {
         setScalePercentageProvider(nullptr);
-        unsetenv(variable);
+        setVariable("KEO_SCALE_PERCENT=");
     }
-
-    static constexpr const char* variable = "KEO_SCALE_PERCENT";
 };
 
-TEST_F(ScreenScaleFactor, DefaultsToUnscaledWithoutTheVariable) {
+TEST_F(ScreenScaleFactor, EnvironmentIsUnscaledWithoutTheVariable) {
     EXPECT_EQ(environmentScalePercentage(), 100);
-    EXPECT_EQ(screenScaleFactor(), 1.0f);
 }
 
 TEST_F(ScreenScaleFactor, ReadsTheVariableOnEveryCall) {
-    setenv(variable, "175", 1);
-    EXPECT_EQ(screenScaleFactor(), 1.75f);
-    setenv(variable, "250", 1);
-    EXPECT_EQ(screenScaleFactor(), 2.5f);
+    setVariable("KEO_SCALE_PERCENT=175");
+    EXPECT_EQ(environmentScalePercentage(), 175);
+    setVariable("KEO_SCALE_PERCENT=250");
+    EXPECT_EQ(environmentScalePercentage(), 250);
 }
 
 TEST_F(ScreenScaleFactor, IgnoresAVariableThatIsNotAWholeNumber) {
-    for (const char* text : {"", "abc", "150%", "1.5", "99999999999999999999"}) {
-        setenv(variable, text, 1);
-        EXPECT_EQ(environmentScalePercentage(), 100) << '"' << text << '"';
+    for (const char* assignment :
+         {"KEO_SCALE_PERCENT=abc", "KEO_SCALE_PERCENT=150%", "KEO_SCALE_PERCENT=1.5",
+          "KEO_SCALE_PERCENT=99999999999999999999"}) {
+        setVariable(assignment);
+        EXPECT_EQ(environmentScalePercentage(), 100) << assignment;
     }
 }
 
@@ -58,20 +62,19 @@ int oneHundredTwentyFivePercent() {
     return 125;
 }
 
-TEST_F(ScreenScaleFactor, UsesTheInstalledProviderInsteadOfTheVariable) {
-    setenv(variable, "150", 1);
+TEST_F(ScreenScaleFactor, UsesTheInstalledProviderInsteadOfTheSystem) {
+    setVariable("KEO_SCALE_PERCENT=150");
     setScalePercentageProvider(&twoHundredPercent);
     EXPECT_EQ(screenScaleFactor(), 2.0f);
 }
 
-TEST_F(ScreenScaleFactor, InstallingReturnsThePreviousProviderAndNullRestoresTheDefault) {
-    EXPECT_EQ(setScalePercentageProvider(&twoHundredPercent), &environmentScalePercentage);
+TEST_F(ScreenScaleFactor, InstallingReturnsThePreviousProviderAndNullRestoresTheSystem) {
+    EXPECT_EQ(setScalePercentageProvider(&twoHundredPercent), &systemScalePercentage);
     EXPECT_EQ(setScalePercentageProvider(&oneHundredTwentyFivePercent), &twoHundredPercent);
     EXPECT_EQ(screenScaleFactor(), 1.25f);
 
-    setenv(variable, "300", 1);
     setScalePercentageProvider(nullptr);
-    EXPECT_EQ(screenScaleFactor(), 3.0f);
+    EXPECT_EQ(screenScaleFactor(), scaleFactorForPercentage(systemScalePercentage()));
 }
 
 } // namespace

@@ -6,11 +6,9 @@
 #include "support/TempDir.h"
 
 #include <cmath>
-#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <limits>
-#include <sys/resource.h>
 
 namespace {
 
@@ -162,30 +160,6 @@ TEST_F(ScriptFileTest, RefusedSavesLeaveTheFileAlone) {
     std::filesystem::create_directory(temp.file("dir.json"));
     EXPECT_EQ(save(temp.file("dir.json")).code, FileNotAccessible);
     EXPECT_TRUE(std::filesystem::is_directory(temp.file("dir.json")));
-}
-
-// The file size limit makes the write fail part-way, as a full disk would.
-TEST_F(ScriptFileTest, WriteFailingPartWayKeepsTheOriginal) {
-    const auto copy = copyOfExample("two_clusters.cpp");
-    const std::string before = readBytes(copy);
-    ASSERT_EQ(load(copy).code, Success);
-    configs[0].vertical.travel.outputFilter.cutoff[0] = 7.5f;
-
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const ScriptResult result = save(copy);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
-    EXPECT_EQ(result.code, FileNotAccessible);
-    EXPECT_EQ(readBytes(copy), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()),
-                            std::filesystem::directory_iterator()),
-              1);
 }
 
 TEST_F(ScriptFileTest, SavingThroughALinkUpdatesTheLinkedFile) {

@@ -3,9 +3,8 @@
 #include "script/ScriptDetection.h"
 #include "support/TempDir.h"
 
-#include <fcntl.h>
+#include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace {
 
@@ -61,15 +60,17 @@ TEST(ContainsScriptSectionTest, FirstClusterDelimitersInAnyOrder) {
 TEST(ContainsScriptSectionTest, FilesBeyondFourGibibytesAreReadWhole) {
     TempDir temp;
     const auto path = temp.file("huge.cpp");
-    const off_t fourGiB = off_t(1) << 32;
+    const std::uintmax_t fourGiB = std::uintmax_t(1) << 32;
+    writeBytes(path, std::string(16, ' ') + "KEO(");
+    std::error_code error;
+    std::filesystem::resize_file(path, fourGiB + 8, error);
+    if (error)
+        GTEST_SKIP() << "this file system cannot hold a sparse 4 GiB file";
     {
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        ASSERT_GE(fd, 0);
-        const bool written =
-            ::pwrite(fd, "KEO(", 4, 16) == 4 && ::pwrite(fd, ")KEO", 4, fourGiB + 8) == 4;
-        ::close(fd);
-        if (!written)
-            GTEST_SKIP() << "this file system cannot hold a sparse 4 GiB file";
+        std::fstream out(path, std::ios::binary | std::ios::in | std::ios::out);
+        out.seekp(std::streamoff(fourGiB + 8));
+        out << ")KEO";
+        ASSERT_TRUE(out.flush());
     }
     EXPECT_TRUE(containsScriptSection(path.u16string()));
 }

@@ -4,9 +4,10 @@
 #include "GuiTestMessages.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -29,9 +30,8 @@ GuiTestMessages& GuiTestMessages::instance() {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_QUICK_BACKEND", "software");
-    const QByteArray runtime = QByteArray("/tmp/keo-test-runtime-") + QByteArray::number(getuid());
-    ::mkdir(runtime.constData(), 0700);
-    qputenv("XDG_RUNTIME_DIR", runtime);
+    const QTemporaryDir runtime; // private to the user, as the runtime folder must be
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     previousHandler = qInstallMessageHandler(recordMessage);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -11,10 +12,19 @@
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "keo-test-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create a temporary folder");
-        m_path = pattern;
+        namespace fs = std::filesystem;
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const fs::path candidate =
+                fs::temp_directory_path() / ("keo-test-" + std::to_string(random()));
+            std::error_code error;
+            if (fs::create_directory(candidate, error)) {
+                fs::permissions(candidate, fs::perms::owner_all, error);
+                m_path = candidate;
+                return;
+            }
+        }
+        throw std::runtime_error("cannot create a temporary folder");
     }
     ~TempDir() {
         std::error_code ignored;

@@ -1,0 +1,5 @@
+#include "ScreenScale.h"
+
+int systemScalePercentage() {
+    return environmentScalePercentage();
+}

@@ -1,0 +1,5 @@
+#include "WindowGestures.h"
+
+WindowGesture windowGestureOf(const char*, const void*) {
+    return WindowGesture::None;
+}
