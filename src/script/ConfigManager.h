@@ -8,7 +8,10 @@
 #include <functional>
 #include <memory>
 
+class ChangesListModel;
+class CompareSetsModel;
 class ConfigModel;
+class EditHistory;
 class ParamSetModel;
 
 // The one object through which the editor loads and saves script files. It owns the loaded
@@ -30,6 +33,9 @@ class ConfigManager : public QObject {
     Q_PROPERTY(int      errorCounter       READ errorCounter        NOTIFY errorCounterChanged)
     Q_PROPERTY(QString  errorMessage       READ errorMessage        NOTIFY errorMessageChanged)
     Q_PROPERTY(int      configModelId      READ configModelId       NOTIFY configIdChanged)
+    Q_PROPERTY(QObject* editHistory        READ editHistoryObject   CONSTANT)
+    Q_PROPERTY(QObject* configChanges      READ changesObject       CONSTANT)
+    Q_PROPERTY(QObject* paramSetComparison READ comparisonObject    CONSTANT)
     // clang-format on
 
 public:
@@ -43,6 +49,12 @@ public:
     ConfigModel* configModel() const { return m_configModel.get(); }
     QObject* paramSetModelObject() const;
     QObject* configModelObject() const;
+    EditHistory* editHistory() const { return m_editHistory.get(); }
+    ChangesListModel* configChanges() const { return m_changes.get(); }
+    CompareSetsModel* paramSetComparison() const { return m_comparison.get(); }
+    QObject* editHistoryObject() const;
+    QObject* changesObject() const;
+    QObject* comparisonObject() const;
     bool attachedToScript() const { return m_attachedToScript; }
     bool isConfigLoaded() const { return m_isConfigLoaded; }
     int multiConfigTrigger() const { return m_multiConfigTrigger; }
@@ -91,6 +103,10 @@ private:
     // Without Qt parents: the config model goes first, then the parameter set it listens to.
     std::unique_ptr<ParamSetModel> m_paramSetModel;
     std::unique_ptr<ConfigModel> m_configModel;
+    // Listen to the config model, so they go before it.
+    std::unique_ptr<EditHistory> m_editHistory;
+    std::unique_ptr<ChangesListModel> m_changes;
+    std::unique_ptr<CompareSetsModel> m_comparison;
     WidePath m_scriptPath;
     WidePath m_loadedPath;
     const bool m_attachedToScript;
