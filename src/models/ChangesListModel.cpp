@@ -15,7 +15,7 @@ std::vector<ConfigDiffListModel::Row> ChangesListModel::collectRows() const {
     std::vector<Row> rows;
     for (const Item& item : allItems()) {
         if (!sameValue(saved, current, item))
-            rows.push_back({item, display(saved, item), display(current, item), QString()});
+            rows.push_back({item, read(saved, item), read(current, item)});
     }
     return rows;
 }

@@ -2,8 +2,6 @@
 
 #include "EditHistory.h"
 
-#include <QLocale>
-
 using namespace ConfigFieldTable;
 
 namespace {
@@ -30,12 +28,8 @@ std::vector<ConfigDiffListModel::Row> CompareSetsModel::collectRows() const {
             continue;
         const Item first{field, 0};
         const Item second{field, 1};
-        if (qFuzzyCompare(static_cast<float>(shownNumber(config, first)),
-                          static_cast<float>(shownNumber(config, second))))
-            continue;
-        const double difference = shownNumber(config, second) - shownNumber(config, first);
-        rows.push_back({first, display(config, first), display(config, second),
-                        QLocale().toString(difference, 'f', 4)});
+        if (!sameValue(first, read(config, first), read(config, second)))
+            rows.push_back({first, read(config, first), read(config, second)});
     }
     return rows;
 }

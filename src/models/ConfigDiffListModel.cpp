@@ -3,12 +3,14 @@
 #include "ConfigModel.h"
 #include "EditHistory.h"
 
+#include <QLocale>
+
 ConfigDiffListModel::ConfigDiffListModel(EditHistory* history, QObject* parent)
     : QAbstractListModel(parent)
     , m_history(history) {
     // Both come from the history, after it recorded a step, so the lists never run ahead of it.
     connect(history, &EditHistory::historyChanged, this, &ConfigDiffListModel::refresh);
-    connect(history, &EditHistory::modelsAnnounced, this, &ConfigDiffListModel::refresh);
+    connect(history, &EditHistory::recordChanged, this, &ConfigDiffListModel::refresh);
 }
 
 int ConfigDiffListModel::rowCount(const QModelIndex& parent) const {
@@ -34,11 +36,15 @@ QVariant ConfigDiffListModel::data(const QModelIndex& index, int role) const {
     case ParamSetRole:
         return row.item.set < 0 ? tr("both") : QStringLiteral("#%1").arg(row.item.set + 1);
     case FirstValueRole:
-        return row.first;
+        return ConfigFieldTable::display(row.item, row.first);
     case SecondValueRole:
-        return row.second;
+        return ConfigFieldTable::display(row.item, row.second);
     case DifferenceRole:
-        return row.difference;
+        return field.kind == ConfigFieldTable::Kind::Float
+                   ? QLocale().toString(ConfigFieldTable::shownNumber(row.item, row.second) -
+                                            ConfigFieldTable::shownNumber(row.item, row.first),
+                                        'f', 4)
+                   : QString();
     case ModelRole:
         return QVariant::fromValue<QObject*>(m_history->modelOf(row.item.field));
     case PropertyRole:

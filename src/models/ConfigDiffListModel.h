@@ -49,14 +49,13 @@ signals:
 protected:
     ConfigDiffListModel(EditHistory* history, QObject* parent);
 
+    // Raw values, formatted only when the view asks: the lists re-read on every announcement.
     struct Row {
         ConfigFieldTable::Item item;
-        QString first;  // the saved value, or set #1
-        QString second; // the current value, or set #2
-        QString difference;
+        std::uint32_t first;  // the saved value, or set #1
+        std::uint32_t second; // the current value, or set #2
         bool operator==(const Row& other) const {
-            return item == other.item && first == other.first && second == other.second &&
-                   difference == other.difference;
+            return item == other.item && first == other.first && second == other.second;
         }
     };
 

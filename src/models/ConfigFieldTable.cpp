@@ -341,12 +341,6 @@ std::size_t byteSize(const Field& field) {
     return field.kind == Kind::Switch ? sizeof(bool) : sizeof(std::uint32_t);
 }
 
-float floatOf(const Config& config, const Item& item) {
-    float value;
-    std::memcpy(&value, reinterpret_cast<const char*>(&config) + byteOffset(item), sizeof value);
-    return value;
-}
-
 QString filterTypeName(std::int32_t type) {
     switch (type) {
     case KEOFilterType::None:
@@ -424,34 +418,50 @@ void write(Config& config, const Item& item, std::uint32_t raw) {
                 byteSize(fields()[item.field]));
 }
 
-double shownNumber(const Config& config, const Item& item) {
+double shownNumber(const Item& item, std::uint32_t raw) {
     const Field& field = fields()[item.field];
     if (field.kind != Kind::Float)
         return 0.0;
-    const float stored = floatOf(config, item);
+    float stored;
+    std::memcpy(&stored, &raw, sizeof stored);
     return field.shownInDegrees ? RadToDegConverter().toDisplay(stored) : stored;
 }
 
-QString display(const Config& config, const Item& item) {
-    const Field& field = fields()[item.field];
-    const auto raw = static_cast<std::int32_t>(read(config, item));
-    switch (field.kind) {
+double shownNumber(const Config& config, const Item& item) {
+    return shownNumber(item, read(config, item));
+}
+
+QString display(const Item& item, std::uint32_t raw) {
+    const auto value = static_cast<std::int32_t>(raw);
+    switch (fields()[item.field].kind) {
     case Kind::Float:
-        return QLocale().toString(shownNumber(config, item), 'f', 4);
+        return QLocale().toString(shownNumber(item, raw), 'f', 4);
     case Kind::Switch:
-        return raw ? tr("On") : tr("Off");
+        return value ? tr("On") : tr("Off");
     case Kind::FilterType:
-        return filterTypeName(raw);
+        return filterTypeName(value);
     case Kind::LimitationType:
-        return limitationTypeName(raw);
+        return limitationTypeName(value);
     }
     return QString();
 }
 
+QString display(const Config& config, const Item& item) {
+    return display(item, read(config, item));
+}
+
+bool sameValue(const Item& item, std::uint32_t a, std::uint32_t b) {
+    if (fields()[item.field].kind != Kind::Float)
+        return a == b;
+    float first;
+    float second;
+    std::memcpy(&first, &a, sizeof first);
+    std::memcpy(&second, &b, sizeof second);
+    return qFuzzyCompare(first, second);
+}
+
 bool sameValue(const Config& a, const Config& b, const Item& item) {
-    if (fields()[item.field].kind == Kind::Float)
-        return qFuzzyCompare(floatOf(a, item), floatOf(b, item));
-    return read(a, item) == read(b, item);
+    return sameValue(item, read(a, item), read(b, item));
 }
 
 std::vector<Item> changedItems(const Config& before, const Config& after) {

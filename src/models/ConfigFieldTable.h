@@ -57,12 +57,15 @@ QString pageTitle(Page page);
 std::uint32_t read(const Config& config, const Item& item);
 void write(Config& config, const Item& item, std::uint32_t raw);
 
-// The value as its page shows it: number in the page's unit, type name, or on/off.
+// A value as its page shows it: number in the page's unit, type name, or on/off.
+QString display(const Item& item, std::uint32_t raw);
 QString display(const Config& config, const Item& item);
 // The number as shown (degrees for angles); 0 for non-numbers.
+double shownNumber(const Item& item, std::uint32_t raw);
 double shownNumber(const Config& config, const Item& item);
 
 // Equal as the models judge modification: floats fuzzily, everything else exactly.
+bool sameValue(const Item& item, std::uint32_t a, std::uint32_t b);
 bool sameValue(const Config& a, const Config& b, const Item& item);
 
 // Every item of the table: both sets of each float field, once each shared value.

@@ -78,6 +78,7 @@ EditHistory::EditHistory(ConfigModel* configModel, ParamSetModel* paramSetModel,
     , m_current(current)
     , m_saved(saved)
     , m_known(*current)
+    , m_knownSaved(*saved)
     , m_fieldModels(resolveFieldModels(configModel)) {
     connect(configModel, &BaseModel::modifiedStateChanged, this, &EditHistory::recordEdits);
     connect(&m_stack, &QUndoStack::indexChanged, this, &EditHistory::historyChanged);
@@ -101,6 +102,7 @@ std::vector<BaseModel*> EditHistory::resolveFieldModels(ConfigModel* root) const
 void EditHistory::restart(Config* current) {
     m_current = current;
     m_known = *current;
+    m_knownSaved = *m_saved;
     m_stack.clear();
     emit historyChanged();
 }
@@ -108,9 +110,16 @@ void EditHistory::restart(Config* current) {
 void EditHistory::recordEdits() {
     if (m_applying)
         return;
-    if (std::memcmp(&m_known, m_current, sizeof(Config)) != 0)
+    // Most announcements change nothing (a parameter-set switch re-announces every model); the
+    // byte comparisons keep those cheap.
+    const bool edited = std::memcmp(&m_known, m_current, sizeof(Config)) != 0;
+    if (edited)
         recordStep();
-    emit modelsAnnounced();
+    const bool saved = std::memcmp(&m_knownSaved, m_saved, sizeof(Config)) != 0;
+    if (saved)
+        m_knownSaved = *m_saved;
+    if (edited || saved)
+        emit recordChanged();
 }
 
 void EditHistory::recordStep() {

@@ -67,9 +67,9 @@ signals:
     // After an undo or redo: the page, model and property of the value that changed, so that the
     // view can bring it into view.
     void revealed(int page, QObject* model, const QString& property);
-    // The models announced something that was not an undo or redo: an edit (already recorded),
-    // a rebind after saving, a parameter-set switch.
-    void modelsAnnounced();
+    // The current record (by an edit, already recorded) or the saved copy (by a save) changed
+    // other than through undo or redo.
+    void recordChanged();
 
 private:
     void recordEdits();
@@ -81,7 +81,8 @@ private:
     ParamSetModel* m_paramSetModel;
     Config* m_current;
     const Config* m_saved;
-    Config m_known; // the record as the history last knew it
+    Config m_known;      // the record as the history last knew it
+    Config m_knownSaved; // and the saved copy
     std::vector<BaseModel*> m_fieldModels;
     bool m_applying = false;
 };
