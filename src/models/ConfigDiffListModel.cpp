@@ -73,22 +73,50 @@ int ConfigDiffListModel::pageOf(int row) const {
                          : -1;
 }
 
+QObject* ConfigDiffListModel::fieldModelOf(int row) const {
+    return validRow(row) ? m_history->modelOf(itemAt(row).field) : nullptr;
+}
+
+namespace {
+
+// Rows are kept in the order of the field table.
+bool listedBefore(const ConfigFieldTable::Item& a, const ConfigFieldTable::Item& b) {
+    return a.field != b.field ? a.field < b.field : a.set < b.set;
+}
+
+} // namespace
+
 void ConfigDiffListModel::refresh() {
-    std::vector<Row> rows = collectRows();
+    const std::vector<Row> rows = collectRows();
     if (rows == m_rows)
         return;
-    const bool sameItems = std::equal(rows.begin(), rows.end(), m_rows.begin(), m_rows.end(),
-                                      [](const Row& a, const Row& b) { return a.item == b.item; });
-    if (sameItems) {
-        // Same values listed, other numbers: update in place so the view keeps its position.
-        m_rows = std::move(rows);
-        emit dataChanged(index(0), index(count() - 1));
-        return;
-    }
+    // Row by row rather than a reset, so the view keeps its position and its chosen row.
     const int before = count();
-    beginResetModel();
-    m_rows = std::move(rows);
-    endResetModel();
+    std::size_t at = 0;
+    for (const Row& row : rows) {
+        while (at < m_rows.size() && listedBefore(m_rows[at].item, row.item)) {
+            beginRemoveRows(QModelIndex(), static_cast<int>(at), static_cast<int>(at));
+            m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(at));
+            endRemoveRows();
+        }
+        const int position = static_cast<int>(at);
+        if (at < m_rows.size() && m_rows[at].item == row.item) {
+            if (!(m_rows[at] == row)) {
+                m_rows[at] = row;
+                emit dataChanged(index(position), index(position));
+            }
+        } else {
+            beginInsertRows(QModelIndex(), position, position);
+            m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(at), row);
+            endInsertRows();
+        }
+        ++at;
+    }
+    if (at < m_rows.size()) {
+        beginRemoveRows(QModelIndex(), static_cast<int>(at), count() - 1);
+        m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(at), m_rows.end());
+        endRemoveRows();
+    }
     if (count() != before)
         emit countChanged();
 }

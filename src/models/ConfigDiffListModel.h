@@ -42,6 +42,8 @@ public:
 
     // The page of a row, as the main view numbers its tabs; -1 for no such row.
     Q_INVOKABLE int pageOf(int row) const;
+    // The model that shows a row's value; null for no such row.
+    Q_INVOKABLE QObject* fieldModelOf(int row) const;
 
 signals:
     void countChanged();
