@@ -3,6 +3,9 @@
 // Run under a real display (xvfb-run -a) to include rendering; each should fit one 60 Hz frame.
 #include "BenchSupport.h"
 #include "KEOUI64/KEOUI64.h"
+#include "models/ConfigModel.h"
+#include "models/EditHistory.h"
+#include "script/ConfigManager.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -121,6 +124,26 @@ BENCHMARK_CAPTURE(BM_OpenPanel, CompareParameterSets, "compareSetsButton")
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(40);
+
+// The history's own share without any view: writing one step back and re-announcing its model.
+void BM_UndoRedoWithoutView(benchmark::State& state) {
+    const auto script = scratchCopyOfExample("two_clusters.cpp");
+    ConfigManager manager(script.u16string(), true);
+    manager.load();
+    manager.setConfigFromUi(0);
+    QObject* filter = manager.configModel()
+                          ->lateralConfigModel()
+                          ->travelConfigModel()
+                          ->outputTravelFilterModel();
+    filter->setProperty("cutoffFrequency", 3.5);
+    EditHistory& history = *manager.editHistory();
+    for (auto _ : state) {
+        history.undo();
+        history.redo();
+    }
+    std::filesystem::remove_all(script.parent_path());
+}
+BENCHMARK(BM_UndoRedoWithoutView)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
