@@ -22,7 +22,7 @@ KEO_DiffPanel {
     headings: [qsTr("Page"), qsTr("Block"), qsTr("Value"), qsTr("Set"), qsTr("Saved"),
         qsTr("Current")]
     widths: [140 * unit, 170 * unit, 150 * unit, 40 * unit, 90 * unit, 90 * unit]
-    width: 760 * unit
+    width: 800 * unit
     model: changes
 
     onActivated: panel.showRequested(changes.pageOf(row), changes.fieldModelOf(row))

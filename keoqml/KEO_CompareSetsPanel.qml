@@ -23,7 +23,7 @@ KEO_DiffPanel {
     headings: [qsTr("Page"), qsTr("Block"), qsTr("Value"), qsTr("Set #1"), qsTr("Set #2"),
         qsTr("Difference")]
     widths: [140 * unit, 170 * unit, 150 * unit, 80 * unit, 80 * unit, 80 * unit]
-    width: 860 * unit
+    width: 900 * unit
     model: comparison
 
     onActivated: panel.showRequested(comparison.pageOf(row), comparison.fieldModelOf(row))

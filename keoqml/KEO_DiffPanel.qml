@@ -28,6 +28,7 @@ Rectangle {
         list.forceActiveFocus();
     }
 
+    implicitHeight: top.height + Math.max(list.contentHeight, 40 * qt_scale) + 28 * qt_scale
     visible: false
     color: "white"
     border.color: Style.borderColor

@@ -81,20 +81,18 @@ Item {
     KEO_ChangesPanel {
         id: changesPanel
         anchors.right: parent.right
-        anchors.top: parent.top
-        anchors.bottom: parent.bottom
-        anchors.topMargin: tools.topMargin + 8 * qt_scale
-        anchors.margins: 16 * qt_scale
+        anchors.rightMargin: 16 * qt_scale
+        y: tools.topMargin + 8 * qt_scale
+        height: Math.min(implicitHeight, tools.height - y - 16 * qt_scale)
         onShowRequested: tools.show(page, fieldModel)
     }
 
     KEO_CompareSetsPanel {
         id: comparePanel
         anchors.right: parent.right
-        anchors.top: parent.top
-        anchors.bottom: parent.bottom
-        anchors.topMargin: tools.topMargin + 8 * qt_scale
-        anchors.margins: 16 * qt_scale
+        anchors.rightMargin: 16 * qt_scale
+        y: tools.topMargin + 8 * qt_scale
+        height: Math.min(implicitHeight, tools.height - y - 16 * qt_scale)
         onShowRequested: tools.show(page, fieldModel)
     }
 }

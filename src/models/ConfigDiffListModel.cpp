@@ -3,8 +3,6 @@
 #include "ConfigModel.h"
 #include "EditHistory.h"
 
-#include <QLocale>
-
 ConfigDiffListModel::ConfigDiffListModel(EditHistory* history, QObject* parent)
     : QAbstractListModel(parent)
     , m_history(history) {
@@ -41,9 +39,9 @@ QVariant ConfigDiffListModel::data(const QModelIndex& index, int role) const {
         return ConfigFieldTable::display(row.item, row.second);
     case DifferenceRole:
         return field.kind == ConfigFieldTable::Kind::Float
-                   ? QLocale().toString(ConfigFieldTable::shownNumber(row.item, row.second) -
-                                            ConfigFieldTable::shownNumber(row.item, row.first),
-                                        'f', 4)
+                   ? ConfigFieldTable::numberText(
+                         ConfigFieldTable::shownNumber(row.item, row.second) -
+                         ConfigFieldTable::shownNumber(row.item, row.first))
                    : QString();
     case ModelRole:
         return QVariant::fromValue<QObject*>(m_history->modelOf(row.item.field));

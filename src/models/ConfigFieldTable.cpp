@@ -1,9 +1,9 @@
 #include "ConfigFieldTable.h"
 
 #include "RadToDegConverter.h"
+#include "ui/DecimalSeparators.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <cstring>
 
 namespace ConfigFieldTable {
@@ -431,11 +431,18 @@ double shownNumber(const Config& config, const Item& item) {
     return shownNumber(item, read(config, item));
 }
 
+QString numberText(double value) {
+    static const DecimalSeparators separators = DecimalSeparators::detect();
+    QString text = QString::number(value, 'f', 4);
+    text.replace(separators.machine, separators.display);
+    return text;
+}
+
 QString display(const Item& item, std::uint32_t raw) {
     const auto value = static_cast<std::int32_t>(raw);
     switch (fields()[item.field].kind) {
     case Kind::Float:
-        return QLocale().toString(shownNumber(item, raw), 'f', 4);
+        return numberText(shownNumber(item, raw));
     case Kind::Switch:
         return value ? tr("On") : tr("Off");
     case Kind::FilterType:

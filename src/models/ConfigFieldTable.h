@@ -62,6 +62,8 @@ QString display(const Item& item, std::uint32_t raw);
 QString display(const Config& config, const Item& item);
 // The number as shown (degrees for angles); 0 for non-numbers.
 double shownNumber(const Item& item, std::uint32_t raw);
+// A shown number as text, with the pages' precision and decimal separator.
+QString numberText(double value);
 double shownNumber(const Config& config, const Item& item);
 
 // Equal as the models judge modification: floats fuzzily, everything else exactly.

@@ -2,14 +2,13 @@
 #include "models/ChangesListModel.h"
 #include "models/CompareSetsModel.h"
 
-#include <QLocale>
-
 using namespace ConfigFieldTable;
 
 namespace {
 
+// As the pages write numbers: four decimals, with their decimal separator.
 QString shown(double value) {
-    return QLocale().toString(value, 'f', 4);
+    return ConfigFieldTable::numberText(value);
 }
 
 QVariant cell(const QAbstractListModel& list, int row, int role) {
