@@ -39,6 +39,9 @@ public:
             .value<QObject*>();
     }
     QObject* managed(const char* name) const { return manager()->property(name).value<QObject*>(); }
+    QObject* published(const char* name) const {
+        return m_view.rootContext()->contextProperty(QLatin1String(name)).value<QObject*>();
+    }
     QObject* item(const char* name) const {
         return m_view.rootObject()->findChild<QObject*>(QString::fromLatin1(name));
     }
@@ -90,7 +93,7 @@ void timeToFrame(benchmark::State& state, Editor& editor, Prepare prepare, Actio
 void BM_UndoOneStep(benchmark::State& state) {
     Editor editor;
     editor.makeEdits(12);
-    QObject* history = editor.managed("editHistory");
+    QObject* history = editor.published("cpp_editHistory");
     timeToFrame(
         state, editor, [&] { QMetaObject::invokeMethod(history, "redo"); },
         [&] { QMetaObject::invokeMethod(history, "undo"); });
@@ -100,7 +103,7 @@ BENCHMARK(BM_UndoOneStep)->UseManualTime()->Unit(benchmark::kMillisecond)->Itera
 void BM_RedoOneStep(benchmark::State& state) {
     Editor editor;
     editor.makeEdits(12);
-    QObject* history = editor.managed("editHistory");
+    QObject* history = editor.published("cpp_editHistory");
     timeToFrame(
         state, editor, [&] { QMetaObject::invokeMethod(history, "undo"); },
         [&] { QMetaObject::invokeMethod(history, "redo"); });
@@ -131,10 +134,8 @@ void BM_UndoRedoWithoutView(benchmark::State& state) {
     ConfigManager manager(script.u16string(), true);
     manager.load();
     manager.setConfigFromUi(0);
-    QObject* filter = manager.configModel()
-                          ->lateralConfigModel()
-                          ->travelConfigModel()
-                          ->outputTravelFilterModel();
+    QObject* filter =
+        manager.configModel()->lateralConfigModel()->travelConfigModel()->outputTravelFilterModel();
     filter->setProperty("cutoffFrequency", 3.5);
     EditHistory& history = *manager.editHistory();
     for (auto _ : state) {

@@ -6,7 +6,7 @@ import "."
 KEO_DiffPanel {
     id: panel
 
-    property var changes: cpp_configManager.configChanges
+    property var changes: cpp_configChanges
     readonly property real unit: qt_scale
 
     signal showRequested(int page, var fieldModel)

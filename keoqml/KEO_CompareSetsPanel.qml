@@ -7,7 +7,7 @@ import "."
 KEO_DiffPanel {
     id: panel
 
-    property var comparison: cpp_configManager.paramSetComparison
+    property var comparison: cpp_paramSetComparison
     readonly property real unit: qt_scale
 
     signal showRequested(int page, var fieldModel)

@@ -8,7 +8,7 @@ Column {
 
     property var tools: null
 
-    readonly property var changes: cpp_configManager.configChanges
+    readonly property var changes: cpp_configChanges
 
     spacing: 4 * qt_scale
 

@@ -9,7 +9,7 @@ Item {
 
     property var view: null
     property real topMargin: 0
-    readonly property var history: cpp_configManager.editHistory
+    readonly property var history: cpp_editHistory
     readonly property bool changesOpen: changesPanel.visible
     readonly property bool compareOpen: comparePanel.visible
 

@@ -116,8 +116,10 @@ void EditHistory::recordEdits() {
     if (edited)
         recordStep();
     const bool saved = std::memcmp(&m_knownSaved, m_saved, sizeof(Config)) != 0;
-    if (saved)
+    if (saved) {
         m_knownSaved = *m_saved;
+        m_stack.setClean(); // an edit after saving never merges into one made before
+    }
     if (edited || saved)
         emit recordChanged();
 }
@@ -156,9 +158,10 @@ void EditHistory::apply(const std::vector<Change>& changes, bool forward) {
         if (std::find(touched.begin(), touched.end(), model) == touched.end())
             touched.push_back(model);
     }
-    m_known = *m_current;
     for (BaseModel* model : touched)
         model->notifyAll();
+    // Whatever the views wrote back while re-reading is part of this step, not a new one.
+    m_known = *m_current;
 }
 
 bool EditHistory::isSaved(const Item& item) const {
@@ -171,6 +174,7 @@ void EditHistory::undo() {
     const auto* step = static_cast<const ConfigEditStep*>(m_stack.command(m_stack.index() - 1));
     m_stack.undo();
     reveal(step->changes().front());
+    m_known = *m_current;
 }
 
 void EditHistory::redo() {
@@ -179,9 +183,11 @@ void EditHistory::redo() {
     const auto* step = static_cast<const ConfigEditStep*>(m_stack.command(m_stack.index()));
     m_stack.redo();
     reveal(step->changes().front());
+    m_known = *m_current;
 }
 
 void EditHistory::reveal(const Change& change) {
+    const QScopedValueRollback<bool> applying(m_applying, true);
     const ConfigFieldTable::Field& field = ConfigFieldTable::fields()[change.item.field];
     // A number of the other parameter set is shown in its own set; switching the shown set is a
     // view change, not an edit.

@@ -52,18 +52,6 @@ QObject* ConfigManager::configModelObject() const {
     return m_configModel.get();
 }
 
-QObject* ConfigManager::editHistoryObject() const {
-    return m_editHistory.get();
-}
-
-QObject* ConfigManager::changesObject() const {
-    return m_changes.get();
-}
-
-QObject* ConfigManager::comparisonObject() const {
-    return m_comparison.get();
-}
-
 void ConfigManager::setOpenFileChooser(OpenFileChooser chooser) {
     m_openFileChooser = chooser ? std::move(chooser) : OpenFileChooser(openWithFileDialog);
 }

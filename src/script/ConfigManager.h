@@ -33,9 +33,6 @@ class ConfigManager : public QObject {
     Q_PROPERTY(int      errorCounter       READ errorCounter        NOTIFY errorCounterChanged)
     Q_PROPERTY(QString  errorMessage       READ errorMessage        NOTIFY errorMessageChanged)
     Q_PROPERTY(int      configModelId      READ configModelId       NOTIFY configIdChanged)
-    Q_PROPERTY(QObject* editHistory        READ editHistoryObject   CONSTANT)
-    Q_PROPERTY(QObject* configChanges      READ changesObject       CONSTANT)
-    Q_PROPERTY(QObject* paramSetComparison READ comparisonObject    CONSTANT)
     // clang-format on
 
 public:
@@ -49,12 +46,11 @@ public:
     ConfigModel* configModel() const { return m_configModel.get(); }
     QObject* paramSetModelObject() const;
     QObject* configModelObject() const;
+    // The undo history of the edited cluster and the lists built on it; the views reach them
+    // through context properties of their own (script/EditingContext.h).
     EditHistory* editHistory() const { return m_editHistory.get(); }
     ChangesListModel* configChanges() const { return m_changes.get(); }
     CompareSetsModel* paramSetComparison() const { return m_comparison.get(); }
-    QObject* editHistoryObject() const;
-    QObject* changesObject() const;
-    QObject* comparisonObject() const;
     bool attachedToScript() const { return m_attachedToScript; }
     bool isConfigLoaded() const { return m_isConfigLoaded; }
     int multiConfigTrigger() const { return m_multiConfigTrigger; }

@@ -128,6 +128,18 @@ TEST_F(EditHistoryTest, TypingIntoOneFieldIsOneStepAndARestoreAfterItAnother) {
     EXPECT_TRUE(root().isModified());
 }
 
+TEST_F(EditHistoryTest, AnEditAfterSavingIsAStepOfItsOwn) {
+    const int cutoff = fieldIndex("lateralConfigModel/travelConfigModel/outputTravelFilterModel",
+                                  "cutoffFrequency");
+    edit(cutoff, 12.0);
+    ASSERT_EQ(m_manager->save().code, Success);
+    edit(cutoff, 13.0);
+    EXPECT_EQ(history().steps(), 2);
+    history().undo();
+    EXPECT_FLOAT_EQ(stored(cutoff, 0), 12.0f);
+    EXPECT_FALSE(root().isModified());
+}
+
 TEST_F(EditHistoryTest, WritesThatChangeNothingAndViewChangesAreNoSteps) {
     const int cutoff = fieldIndex("lateralConfigModel/travelConfigModel/outputTravelFilterModel",
                                   "cutoffFrequency");

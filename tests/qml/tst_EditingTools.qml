@@ -20,7 +20,7 @@ Item {
         when: windowShown
 
         property var view: null
-        readonly property var history: cpp_configManager.editHistory
+        readonly property var history: cpp_editHistory
 
         function init() {
             testSupport.resetManager(testSupport.copyExample("one_cluster.cpp"), true);
@@ -91,7 +91,7 @@ Item {
         function test_changesPanelShowsRevertsAndUndoesByKeysAndClicks() {
             var model = cutoffModel();
             var original = model.cutoffFrequency;
-            var changes = cpp_configManager.configChanges;
+            var changes = cpp_configChanges;
             var listed = changes.count;
             model.cutoffFrequency = original + 3;
             compare(changes.count, listed + 1);
@@ -124,7 +124,7 @@ Item {
 
         function test_comparePanelCopiesARowAndAllRows() {
             var model = cutoffModel();
-            var comparison = cpp_configManager.paramSetComparison;
+            var comparison = cpp_paramSetComparison;
             var first = model.cutoffFrequency;
             cpp_configManager.paramSetModel.paramSetIndex = KEOParamSet.Second;
             model.cutoffFrequency = first + 1.5;
