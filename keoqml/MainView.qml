@@ -245,6 +245,13 @@ Rectangle {
                 onToggled: root.paramSetModel.paramSetIndex = KEOParamSet.Second
             }
         }
+
+        KEO_EditingHeader {
+            anchors.right: parent.right
+            anchors.rightMargin: 8 * qt_scale
+            anchors.verticalCenter: parent.verticalCenter
+            tools: editingTools
+        }
     }
 
     Rectangle {
@@ -413,6 +420,13 @@ Rectangle {
         font.pixelSize: Style.textButtonFontSize
         color: Style.textColor
         text: qsTr("Cluster #") + (cpp_configManager.configModelId + 1)
+    }
+
+    KEO_EditingTools {
+        id: editingTools
+        objectName: "editingTools"
+        view: root
+        topMargin: tabRow.height
     }
 
     DialogView {

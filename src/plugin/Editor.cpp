@@ -14,6 +14,7 @@
 #include "models/WorkEnvelopeModel.h"
 #include "platform/ScreenScale.h"
 #include "script/ConfigManager.h"
+#include "script/EditingContext.h"
 #include "ui/QmlUtils.h"
 
 #include <QGuiApplication>
@@ -98,6 +99,7 @@ void registerWithNotifier(DestructionNotifier* notifier, Receiver* object) {
 void publishContextProperties(QQuickView* view, const EditorObjects& objects, bool graphsEnabled) {
     QQmlContext* context = view->rootContext();
     context->setContextProperty(QStringLiteral("cpp_configManager"), objects.manager);
+    publishEditing(*context, *objects.manager);
     context->setContextProperty(QStringLiteral("cpp_workEnvelope"), objects.workEnvelope);
     context->setContextProperty(QStringLiteral("cpp_qmlUtils"), new QmlUtils(view));
     context->setContextProperty(QStringLiteral("cpp_graphsEnabled"), graphsEnabled);

@@ -1,6 +1,9 @@
 #include "ConfigManager.h"
 
+#include "models/ChangesListModel.h"
+#include "models/CompareSetsModel.h"
 #include "models/ConfigModel.h"
+#include "models/EditHistory.h"
 #include "models/ParamSetModel.h"
 
 #include <QFileDialog>
@@ -33,6 +36,10 @@ ConfigManager::ConfigManager(const WidePath& scriptPath, bool attachedToScript, 
     m_configs[m_currentId] = zeroConfig();
     m_configModel =
         std::make_unique<ConfigModel>(&m_configs[m_currentId], &m_saved, m_paramSetModel.get());
+    m_editHistory = std::make_unique<EditHistory>(m_configModel.get(), m_paramSetModel.get(),
+                                                  &m_configs[m_currentId], &m_saved);
+    m_changes = std::make_unique<ChangesListModel>(m_editHistory.get());
+    m_comparison = std::make_unique<CompareSetsModel>(m_editHistory.get());
 }
 
 ConfigManager::~ConfigManager() = default;
@@ -152,6 +159,8 @@ void ConfigManager::bindCluster(std::int32_t id) {
     clampTiltInputLimit(current.lateral);
     clampTiltInputLimit(current.longitudinal);
     clampTiltInputLimit(current.vertical);
+    // A new cluster or file starts a new history, including the clamping above.
+    m_editHistory->restart(&current);
     m_configModel->rebind(&current, &m_saved);
 }
 

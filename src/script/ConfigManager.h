@@ -8,7 +8,10 @@
 #include <functional>
 #include <memory>
 
+class ChangesListModel;
+class CompareSetsModel;
 class ConfigModel;
+class EditHistory;
 class ParamSetModel;
 
 // The one object through which the editor loads and saves script files. It owns the loaded
@@ -43,6 +46,11 @@ public:
     ConfigModel* configModel() const { return m_configModel.get(); }
     QObject* paramSetModelObject() const;
     QObject* configModelObject() const;
+    // The undo history of the edited cluster and the lists built on it; the views reach them
+    // through context properties of their own (script/EditingContext.h).
+    EditHistory* editHistory() const { return m_editHistory.get(); }
+    ChangesListModel* configChanges() const { return m_changes.get(); }
+    CompareSetsModel* paramSetComparison() const { return m_comparison.get(); }
     bool attachedToScript() const { return m_attachedToScript; }
     bool isConfigLoaded() const { return m_isConfigLoaded; }
     int multiConfigTrigger() const { return m_multiConfigTrigger; }
@@ -91,6 +99,10 @@ private:
     // Without Qt parents: the config model goes first, then the parameter set it listens to.
     std::unique_ptr<ParamSetModel> m_paramSetModel;
     std::unique_ptr<ConfigModel> m_configModel;
+    // Listen to the config model, so they go before it.
+    std::unique_ptr<EditHistory> m_editHistory;
+    std::unique_ptr<ChangesListModel> m_changes;
+    std::unique_ptr<CompareSetsModel> m_comparison;
     WidePath m_scriptPath;
     WidePath m_loadedPath;
     const bool m_attachedToScript;

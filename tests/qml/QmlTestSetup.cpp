@@ -4,6 +4,7 @@
 #include "models/WorkEnvelopeModel.h"
 #include "plugin/QmlTypes.h"
 #include "script/ConfigManager.h"
+#include "script/EditingContext.h"
 #include "ui/QmlUtils.h"
 
 #include <QFile>
@@ -77,6 +78,7 @@ QObject* QmlTestSetup::resetManager(const QString& path, bool attachedToScript) 
         return m_nextOpenFile;
     });
     m_engine->rootContext()->setContextProperty(QStringLiteral("cpp_configManager"), manager);
+    publishEditing(*m_engine->rootContext(), *manager);
     return manager;
 }
 

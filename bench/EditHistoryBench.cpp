@@ -1,0 +1,158 @@
+// Undoing and redoing one step, and opening the Changes and Compare parameter sets panels, each
+// from the call to the frame that shows the result, in the editor with the two-cluster example.
+// Run under a real display (xvfb-run -a) to include rendering; each should fit one 60 Hz frame.
+#include "BenchSupport.h"
+#include "KEOUI64/KEOUI64.h"
+#include "models/ConfigModel.h"
+#include "models/EditHistory.h"
+#include "script/ConfigManager.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QStandardPaths>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <filesystem>
+
+namespace {
+
+class Editor {
+public:
+    Editor()
+        : m_script(scratchCopyOfExample("two_clusters.cpp")) {
+        m_view.rootContext()->setContextProperty(QStringLiteral("qt_scale"), 1.0);
+        m_view.resize(1700, 950);
+        Create(&m_view, QString::fromStdString(m_script.string()), false, &m_notifier, &m_repainter,
+               nullptr, m_envelopes);
+        QMetaObject::invokeMethod(manager(), "setConfigFromUi", Q_ARG(int, 0));
+        waitForFrame();
+    }
+    ~Editor() { std::filesystem::remove_all(m_script.parent_path()); }
+
+    QObject* manager() const {
+        return m_view.rootContext()
+            ->contextProperty(QStringLiteral("cpp_configManager"))
+            .value<QObject*>();
+    }
+    QObject* managed(const char* name) const { return manager()->property(name).value<QObject*>(); }
+    QObject* published(const char* name) const {
+        return m_view.rootContext()->contextProperty(QLatin1String(name)).value<QObject*>();
+    }
+    QObject* item(const char* name) const {
+        return m_view.rootObject()->findChild<QObject*>(QString::fromLatin1(name));
+    }
+    // Edits values on several pages in both parameter sets, as a user tuning would.
+    void makeEdits(int count) {
+        QObject* root = managed("configModel");
+        const char* sections[] = {"lateralConfigModel", "longitudinalConfigModel",
+                                  "verticalConfigModel"};
+        for (int i = 0; i < count; ++i) {
+            QObject* axis = root->property(sections[i % 3]).value<QObject*>();
+            QObject* travel = axis->property("travelConfigModel").value<QObject*>();
+            QObject* filter = travel->property("outputTravelFilterModel").value<QObject*>();
+            filter->setProperty("cutoffFrequency", 1.0 + 0.25 * i);
+            QMetaObject::invokeMethod(managed("paramSetModel"), "switchParamSet");
+        }
+        waitForFrame();
+    }
+    void waitForFrame() {
+        QEventLoop frame;
+        QObject::connect(&m_view, &QQuickWindow::frameSwapped, &frame, &QEventLoop::quit);
+        QTimer::singleShot(5000, &frame, &QEventLoop::quit);
+        m_view.update();
+        frame.exec();
+    }
+
+private:
+    std::filesystem::path m_script;
+    const WorkEnvelopeLimits m_envelopes[2] = {{0.4f, 0.4f, 0.45f, 0.2f, 0.25f, 0.25f, 1},
+                                               {0.5f, 0.5f, 0.55f, 0.25f, 0.3f, 0.3f, 1}};
+    DestructionNotifier m_notifier;
+    JVX::GraphWidgetRepainter m_repainter;
+    QQuickView m_view;
+};
+
+// Time of `action` up to the frame that shows it; `prepare` runs untimed before each.
+template <class Prepare, class Action>
+void timeToFrame(benchmark::State& state, Editor& editor, Prepare prepare, Action action) {
+    for (auto _ : state) {
+        prepare();
+        editor.waitForFrame();
+        QElapsedTimer clock;
+        clock.start();
+        action();
+        editor.waitForFrame();
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+    }
+}
+
+void BM_UndoOneStep(benchmark::State& state) {
+    Editor editor;
+    editor.makeEdits(12);
+    QObject* history = editor.published("cpp_editHistory");
+    timeToFrame(
+        state, editor, [&] { QMetaObject::invokeMethod(history, "redo"); },
+        [&] { QMetaObject::invokeMethod(history, "undo"); });
+}
+BENCHMARK(BM_UndoOneStep)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+
+void BM_RedoOneStep(benchmark::State& state) {
+    Editor editor;
+    editor.makeEdits(12);
+    QObject* history = editor.published("cpp_editHistory");
+    timeToFrame(
+        state, editor, [&] { QMetaObject::invokeMethod(history, "undo"); },
+        [&] { QMetaObject::invokeMethod(history, "redo"); });
+}
+BENCHMARK(BM_RedoOneStep)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+
+void BM_OpenPanel(benchmark::State& state, const char* button) {
+    Editor editor;
+    editor.makeEdits(12);
+    QObject* opener = editor.item(button);
+    timeToFrame(
+        state, editor, [&] { QMetaObject::invokeMethod(opener, "clicked"); },
+        [&] { QMetaObject::invokeMethod(opener, "clicked"); });
+}
+// Each iteration closes the panel untimed, then times opening it again.
+BENCHMARK_CAPTURE(BM_OpenPanel, Changes, "changesButton")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(40);
+BENCHMARK_CAPTURE(BM_OpenPanel, CompareParameterSets, "compareSetsButton")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(40);
+
+// The history's own share without any view: writing one step back and re-announcing its model.
+void BM_UndoRedoWithoutView(benchmark::State& state) {
+    const auto script = scratchCopyOfExample("two_clusters.cpp");
+    ConfigManager manager(script.u16string(), true);
+    manager.load();
+    manager.setConfigFromUi(0);
+    QObject* filter =
+        manager.configModel()->lateralConfigModel()->travelConfigModel()->outputTravelFilterModel();
+    filter->setProperty("cutoffFrequency", 3.5);
+    EditHistory& history = *manager.editHistory();
+    for (auto _ : state) {
+        history.undo();
+        history.redo();
+    }
+    std::filesystem::remove_all(script.parent_path());
+}
+BENCHMARK(BM_UndoRedoWithoutView)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,34 @@
+import QtQuick 2.15
+import "."
+
+// The header's way to the list of unsaved changes (with their number) and to the comparison of
+// the two parameter sets.
+Column {
+    id: header
+
+    property var tools: null
+
+    readonly property var changes: cpp_configChanges
+
+    spacing: 4 * qt_scale
+
+    TextButton {
+        objectName: "changesButton"
+        width: 130 * qt_scale
+        height: 30 * qt_scale
+        enabled: cpp_configManager.isConfigLoaded
+        checked: header.tools ? header.tools.changesOpen : false
+        text: qsTr("Changes (%1)").arg(header.changes ? header.changes.count : 0)
+        onClicked: header.tools.toggleChanges()
+    }
+
+    TextButton {
+        objectName: "compareSetsButton"
+        width: 130 * qt_scale
+        height: 30 * qt_scale
+        enabled: cpp_configManager.isConfigLoaded
+        checked: header.tools ? header.tools.compareOpen : false
+        text: qsTr("Compare sets")
+        onClicked: header.tools.toggleCompare()
+    }
+}

@@ -1,0 +1,98 @@
+import QtQuick 2.15
+import "."
+
+// Undo and redo from any page, and the panels of unsaved changes and of the parameter-set
+// comparison, laid over the main view. Undoing, redoing or choosing a listed value shows its
+// page and briefly marks its block.
+Item {
+    id: tools
+
+    property var view: null
+    property real topMargin: 0
+    readonly property var history: cpp_editHistory
+    readonly property bool changesOpen: changesPanel.visible
+    readonly property bool compareOpen: comparePanel.visible
+
+    function toggleChanges() {
+        comparePanel.visible = false;
+        if (changesPanel.visible)
+            changesPanel.visible = false;
+        else
+            changesPanel.open();
+    }
+
+    function toggleCompare() {
+        changesPanel.visible = false;
+        if (comparePanel.visible)
+            comparePanel.visible = false;
+        else
+            comparePanel.open();
+    }
+
+    // The block of a page bound to a model, searched depth first.
+    function blockOf(item, fieldModel) {
+        for (var i = 0; i < item.children.length; ++i) {
+            var child = item.children[i];
+            if (child.model === fieldModel || child.valueModel === fieldModel)
+                return child;
+            var found = blockOf(child, fieldModel);
+            if (found)
+                return found;
+        }
+        return null;
+    }
+
+    function show(page, fieldModel) {
+        if (!view || page < 0 || page >= view.tabHeaders.length)
+            return;
+        view.setTab(view.tabs[page], view.tabHeaders[page]);
+        var block = fieldModel ? blockOf(view.tabs[page], fieldModel) : null;
+        if (block)
+            highlight.flash(block);
+    }
+
+    anchors.fill: parent
+
+    Shortcut {
+        objectName: "undoShortcut"
+        sequences: [StandardKey.Undo]
+        enabled: cpp_configManager.isConfigLoaded && tools.history.canUndo
+        onActivated: tools.history.undo()
+    }
+
+    Shortcut {
+        objectName: "redoShortcut"
+        sequences: ["Ctrl+Shift+Z", "Ctrl+Y"]
+        enabled: cpp_configManager.isConfigLoaded && tools.history.canRedo
+        onActivated: tools.history.redo()
+    }
+
+    Connections {
+        target: tools.history
+        function onRevealed(page, model, property) {
+            tools.show(page, model);
+        }
+    }
+
+    KEO_FieldHighlight {
+        id: highlight
+    }
+
+    KEO_ChangesPanel {
+        id: changesPanel
+        anchors.right: parent.right
+        anchors.rightMargin: 16 * qt_scale
+        y: tools.topMargin + 8 * qt_scale
+        height: Math.min(implicitHeight, tools.height - y - 16 * qt_scale)
+        onShowRequested: tools.show(page, fieldModel)
+    }
+
+    KEO_CompareSetsPanel {
+        id: comparePanel
+        anchors.right: parent.right
+        anchors.rightMargin: 16 * qt_scale
+        y: tools.topMargin + 8 * qt_scale
+        height: Math.min(implicitHeight, tools.height - y - 16 * qt_scale)
+        onShowRequested: tools.show(page, fieldModel)
+    }
+}
