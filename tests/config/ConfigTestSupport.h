@@ -2,18 +2,10 @@
 
 #include "config/Config.h"
 #include "config/Json.h"
+#include "support/RecordValues.h"
 
 #include <exception>
 #include <string>
-#include <vector>
-
-// Every value of a record as text, in record order with its ordinal, so that two records compare
-// with a readable difference. Floats are shown in hexadecimal to compare them bit for bit.
-std::vector<std::string> describe(Config config);
-
-// A record in which every float of both parameter sets differs from every other one, no
-// maxValueFactor is near 100, and switches and types vary; `phase` flips every switch.
-Config distinctConfig(int phase);
 
 // A smallest version-0 document: only the three axes with their required keys.
 Json minimalV0Document();

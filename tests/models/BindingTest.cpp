@@ -210,7 +210,7 @@ INSTANTIATE_TEST_SUITE_P(ConstructedAndRebound, ModelBinding,
 
 TEST_P(ModelBinding, EveryLeafModelEditsItsOwnBlock) {
     const SpanTable blocks = leafBlocks();
-    modeltest::BoundTree tree(modeltest::distinctConfig(1.0f, 1.0f), GetParam());
+    modeltest::BoundTree tree(distinctConfig(0), GetParam());
     std::set<QString> checked;
     for (const modeltest::PropertyNode& node : modeltest::writablePropertiesOf(tree.root.get())) {
         const QString model = modelPathOf(node.path);
@@ -229,7 +229,7 @@ TEST_P(ModelBinding, EveryLeafModelEditsItsOwnBlock) {
 
 TEST_P(ModelBinding, EverySwitchPropertyEditsItsOwnSwitch) {
     const SpanTable fields = switchFields();
-    modeltest::BoundTree tree(modeltest::distinctConfig(1.0f, 1.0f), GetParam());
+    modeltest::BoundTree tree(distinctConfig(0), GetParam());
     std::size_t checked = 0;
     for (const modeltest::PropertyNode& node : modeltest::writablePropertiesOf(tree.root.get())) {
         if (!modeltest::isBool(node)) {
@@ -248,7 +248,7 @@ TEST_P(ModelBinding, EverySwitchPropertyEditsItsOwnSwitch) {
 // Writing 90 through each float property stores pi/2 exactly where an angle is shown in degrees
 // and 90 everywhere else, in the shown parameter set only.
 TEST_P(ModelBinding, RadiansAreShownInDegreesExactlyForAnglesAndRates) {
-    modeltest::BoundTree tree(modeltest::distinctConfig(1.0f, 1.0f), GetParam());
+    modeltest::BoundTree tree(distinctConfig(0), GetParam());
     tree.paramSets->setParamSetIndex(KEOParamSet::Second);
     std::size_t converted = 0;
     for (const modeltest::PropertyNode& node : modeltest::writablePropertiesOf(tree.root.get())) {
@@ -258,9 +258,9 @@ TEST_P(ModelBinding, RadiansAreShownInDegreesExactlyForAnglesAndRates) {
         SCOPED_TRACE(node.path.toStdString());
         const bool isAngle = kConvertedValues.count(node.path) == 1;
         converted += isAngle ? 1 : 0;
-        const std::vector<float> before = modeltest::floatValues(*tree.current);
+        const std::vector<float> before = floatValues(*tree.current);
         node.property.write(node.model, QVariant::fromValue(90.0f));
-        const std::vector<float> after = modeltest::floatValues(*tree.current);
+        const std::vector<float> after = floatValues(*tree.current);
 
         std::vector<std::size_t> changed;
         for (std::size_t i = 0; i < after.size(); ++i) {

@@ -4,6 +4,7 @@
 #include "config/ConfigFields.h"
 #include "models/ConfigModel.h"
 #include "models/ParamSetModel.h"
+#include "support/RecordValues.h"
 
 #include <QByteArray>
 #include <QMetaProperty>
@@ -14,65 +15,10 @@
 #include <ostream>
 #include <vector>
 
-// Shared helpers of the model tests: records with a distinct value in every field, a model tree
-// bound to them, walks over that tree and a log of the signals it emits, in emission order.
+// Shared helpers of the model tests: a model tree bound to records, walks over that tree and a log
+// of the signals it emits, in emission order.
 
 namespace modeltest {
-
-// Every float gets its own value (counting from start by step, the Second member differing from
-// the First), switches alternate starting with on, and types cycle through their valid values.
-inline Config distinctConfig(float start, float step) {
-    struct Filler {
-        float next;
-        float step;
-        int flags = 0;
-        int types = 0;
-        void operator()(FloatPair& pair) {
-            pair[0] = next;
-            pair[1] = next + step / 2;
-            next += step;
-        }
-        void operator()(bool& flag) { flag = flags++ % 2 == 0; }
-        void operator()(KEOFilterType::Enum& type) {
-            type = static_cast<KEOFilterType::Enum>(types++ % 3 - 1);
-        }
-        void operator()(KEOLimitationType::Enum& type) {
-            type = static_cast<KEOLimitationType::Enum>(types++ % 4);
-        }
-    };
-    Config config = zeroConfig();
-    Filler filler{start, step};
-    ConfigFields::visit(config, filler);
-    return config;
-}
-
-// Every value of the record in record order, switches and types widened (or the floats alone,
-// each pair as First then Second), so two records can be compared and differences located
-// without looking at padding.
-template <class T = double> std::vector<T> recordValues(Config config, bool floatsOnly = false) {
-    struct Collector {
-        bool floatsOnly;
-        std::vector<T> values;
-        void operator()(FloatPair& pair) { values.insert(values.end(), {pair[0], pair[1]}); }
-        void operator()(bool& flag) { add(flag ? 1 : 0); }
-        void operator()(KEOFilterType::Enum& type) { add(type); }
-        void operator()(KEOLimitationType::Enum& type) { add(type); }
-        void add(int value) {
-            if (!floatsOnly)
-                values.push_back(T(value));
-        }
-    };
-    Collector collector{floatsOnly, {}};
-    ConfigFields::visit(config, collector);
-    return collector.values;
-}
-
-inline std::vector<double> fieldValues(const Config& config) {
-    return recordValues(config);
-}
-inline std::vector<float> floatValues(const Config& config) {
-    return recordValues<float>(config, true);
-}
 
 inline QByteArray bytesOf(const Config& config) {
     return QByteArray(reinterpret_cast<const char*>(&config), sizeof config);

@@ -17,7 +17,7 @@ TEST(ParamSetModel, SwitchTogglesAndEmitsOnlyOnChange) {
     EXPECT_EQ(spy.count(), 2);
 
     // Models show the member of the chosen set.
-    modeltest::BoundTree tree(modeltest::distinctConfig(1.0f, 1.0f));
+    modeltest::BoundTree tree(distinctConfig(0));
     FilterConfigModel* filter =
         tree.root->mixerConfigModel()->yawToRollModel()->outputFilterModel();
     tree.paramSets->setParamSetIndex(KEOParamSet::Second);
@@ -26,7 +26,7 @@ TEST(ParamSetModel, SwitchTogglesAndEmitsOnlyOnChange) {
 
 // The switch must make every view re-read, yet it is not an edit: the record stays byte for byte.
 TEST(ParamSetModel, SwitchReannouncesEveryModelWithoutWritingTheRecord) {
-    modeltest::BoundTree tree(modeltest::distinctConfig(1.0f, 1.0f));
+    modeltest::BoundTree tree(distinctConfig(0));
     modeltest::SignalLog log;
     log.watchTree(tree.root.get());
     const QByteArray before = modeltest::bytesOf(*tree.current);

@@ -76,7 +76,7 @@ TEST(SetterProtocol, TypesAndSwitchesCompareExactly) {
 // model and of each ancestor up to the root, and nothing else. A listener of a model is called
 // after the chained parent, so the chain is compared without its order.
 TEST(SetterProtocol, EveryEffectiveWriteAnnouncesItselfThenChainsModifiedToTheRoot) {
-    modeltest::BoundTree tree(modeltest::distinctConfig(1.0f, 1.0f));
+    modeltest::BoundTree tree(distinctConfig(0));
     SignalLog log;
     log.watchTree(tree.root.get());
     for (const modeltest::PropertyNode& node : modeltest::writablePropertiesOf(tree.root.get())) {

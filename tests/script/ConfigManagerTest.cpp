@@ -3,7 +3,6 @@
 // left pointing at a freed or stale record is caught.
 #include "script/ConfigManager.h"
 
-#include "config/ConfigWriter.h"
 #include "models/AxisConfigModel.h"
 #include "models/ConfigModel.h"
 #include "models/FilterConfigModel.h"
@@ -274,33 +273,6 @@ TEST_F(ConfigManagerTest, TiltInputLimitIsClampedToGravityOnEveryAxis) {
         manager->paramSetModel()->setParamSetIndex(KEOParamSet::First);
     }
     EXPECT_FALSE(root->isModified());
-}
-
-TEST_F(ConfigManagerTest, SaveRewritesEveryClusterAndClearsModified) {
-    const auto copy = copyOfExample("two_clusters.cpp");
-    auto manager = makeManager(copy);
-    ASSERT_EQ(manager->load().code, Success);
-    ASSERT_TRUE(manager->setConfigFromUi(0));
-    manager->paramSetModel()->switchParamSet();
-    lateralOutputFilter(*manager)->setCutoffFrequency(1.25f);
-    EXPECT_TRUE(manager->configModel()->isModified());
-
-    QSignalSpy modified(manager->configModel(), &BaseModel::modifiedStateChanged);
-    manager->saveFromUi();
-    EXPECT_EQ(manager->errorCounter(), 0);
-    EXPECT_FALSE(manager->configModel()->isModified());
-    EXPECT_GE(modified.count(), 1);
-
-    ConfigMap reloaded, original;
-    ASSERT_EQ(loadScript(copy.u16string(), reloaded).code, Success);
-    ASSERT_EQ(loadScript(examplePath("two_clusters.cpp").u16string(), original).code, Success);
-    original[0].lateral.travel.outputFilter.cutoff[1] = 1.25f;
-    for (int cluster : {0, 1}) {
-        Json written, expected;
-        writeConfig(reloaded[cluster], written);
-        writeConfig(original[cluster], expected);
-        EXPECT_EQ(written, expected) << "cluster " << cluster;
-    }
 }
 
 TEST_F(ConfigManagerTest, FailedSaveKeepsTheModifiedState) {
