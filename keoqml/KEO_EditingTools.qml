@@ -12,6 +12,8 @@ Item {
     readonly property var history: cpp_editHistory
     readonly property bool changesOpen: changesPanel.visible
     readonly property bool compareOpen: comparePanel.visible
+    // Blocks found so far, by model: pages and models live as long as the view.
+    property var blocks: new Map()
 
     function toggleChanges() {
         comparePanel.visible = false;
@@ -46,7 +48,9 @@ Item {
         if (!view || page < 0 || page >= view.tabHeaders.length)
             return;
         view.setTab(view.tabs[page], view.tabHeaders[page]);
-        var block = fieldModel ? blockOf(view.tabs[page], fieldModel) : null;
+        if (fieldModel && !blocks.has(fieldModel))
+            blocks.set(fieldModel, blockOf(view.tabs[page], fieldModel));
+        var block = fieldModel ? blocks.get(fieldModel) : null;
         if (block)
             highlight.flash(block);
     }
