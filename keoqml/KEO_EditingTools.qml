@@ -44,15 +44,42 @@ Item {
         return null;
     }
 
-    function show(page, fieldModel) {
+    // The control of a block that edits a model property, by the names the blocks give them.
+    readonly property var controlNames: ({
+        "cutoffFrequency": "cutoffEdit",
+        "cutoffFrequencyStart": "cutoffStartEdit",
+        "cutoffFrequencyEnd": "cutoffEndEdit",
+        "filterType": "filterTypeSelector",
+        "limitationType": "limitationTypeSelector",
+        "limitationFactor": "factorEdit",
+        "maxValue": "maxValueEdit",
+        "maxValueFactor": "percentageEdit",
+        "value": "value1Edit"
+    })
+
+    function controlOf(item, name) {
+        for (var i = 0; i < item.children.length; ++i) {
+            var child = item.children[i];
+            if (child.objectName === name)
+                return child;
+            var found = controlOf(child, name);
+            if (found)
+                return found;
+        }
+        return null;
+    }
+
+    function show(page, fieldModel, property) {
         if (!view || page < 0 || page >= view.tabHeaders.length)
             return;
         view.setTab(view.tabs[page], view.tabHeaders[page]);
         if (fieldModel && !blocks.has(fieldModel))
             blocks.set(fieldModel, blockOf(view.tabs[page], fieldModel));
         var block = fieldModel ? blocks.get(fieldModel) : null;
-        if (block)
-            highlight.flash(block);
+        if (!block)
+            return;
+        var control = property in controlNames ? controlOf(block, controlNames[property]) : null;
+        highlight.flash(control && control.visible ? control : block);
     }
 
     anchors.fill: parent
@@ -74,7 +101,7 @@ Item {
     Connections {
         target: tools.history
         function onRevealed(page, model, property) {
-            tools.show(page, model);
+            tools.show(page, model, property);
         }
     }
 
@@ -88,7 +115,7 @@ Item {
         anchors.rightMargin: 16 * qt_scale
         y: tools.topMargin + 8 * qt_scale
         height: Math.min(implicitHeight, tools.height - y - 16 * qt_scale)
-        onShowRequested: tools.show(page, fieldModel)
+        onShowRequested: tools.show(page, fieldModel, fieldProperty)
     }
 
     KEO_CompareSetsPanel {
@@ -97,6 +124,6 @@ Item {
         anchors.rightMargin: 16 * qt_scale
         y: tools.topMargin + 8 * qt_scale
         height: Math.min(implicitHeight, tools.height - y - 16 * qt_scale)
-        onShowRequested: tools.show(page, fieldModel)
+        onShowRequested: tools.show(page, fieldModel, fieldProperty)
     }
 }
