@@ -10,6 +10,8 @@ Item {
     property var view: null
     property real topMargin: 0
     readonly property var history: cpp_editHistory
+    // Not while nothing is loaded or a dialog holds the view.
+    readonly property bool usable: cpp_configManager.isConfigLoaded && view !== null && view.enabled
     readonly property bool changesOpen: changesPanel.visible
     readonly property bool compareOpen: comparePanel.visible
     // Blocks found so far, by model: pages and models live as long as the view.
@@ -87,14 +89,14 @@ Item {
     Shortcut {
         objectName: "undoShortcut"
         sequences: [StandardKey.Undo]
-        enabled: cpp_configManager.isConfigLoaded && tools.history.canUndo
+        enabled: tools.usable && tools.history.canUndo
         onActivated: tools.history.undo()
     }
 
     Shortcut {
         objectName: "redoShortcut"
         sequences: ["Ctrl+Shift+Z", "Ctrl+Y"]
-        enabled: cpp_configManager.isConfigLoaded && tools.history.canRedo
+        enabled: tools.usable && tools.history.canRedo
         onActivated: tools.history.redo()
     }
 
