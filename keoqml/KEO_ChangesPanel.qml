@@ -9,7 +9,7 @@ KEO_DiffPanel {
     property var changes: cpp_configChanges
     readonly property real unit: qt_scale
 
-    signal showRequested(int page, var fieldModel)
+    signal showRequested(int page, var fieldModel, string fieldProperty)
 
     function revert(row) {
         if (row >= 0)
@@ -25,7 +25,7 @@ KEO_DiffPanel {
     width: 800 * unit
     model: changes
 
-    onActivated: panel.showRequested(changes.pageOf(row), changes.fieldModelOf(row))
+    onActivated: panel.showRequested(changes.pageOf(row), changes.fieldModelOf(row), changes.fieldPropertyOf(row))
 
     onRowKeyPressed: {
         if (event.key === Qt.Key_Delete) {
@@ -43,7 +43,7 @@ KEO_DiffPanel {
         current: ListView.isCurrentItem
         onActivated: {
             panel.currentIndex = index;
-            panel.showRequested(model.page, model.fieldModel);
+            panel.showRequested(model.page, model.fieldModel, model.fieldProperty);
         }
 
         TextLink {

@@ -10,7 +10,7 @@ KEO_DiffPanel {
     property var comparison: cpp_paramSetComparison
     readonly property real unit: qt_scale
 
-    signal showRequested(int page, var fieldModel)
+    signal showRequested(int page, var fieldModel, string fieldProperty)
 
     function copy(row, fromSet) {
         if (row >= 0)
@@ -26,7 +26,7 @@ KEO_DiffPanel {
     width: 900 * unit
     model: comparison
 
-    onActivated: panel.showRequested(comparison.pageOf(row), comparison.fieldModelOf(row))
+    onActivated: panel.showRequested(comparison.pageOf(row), comparison.fieldModelOf(row), comparison.fieldPropertyOf(row))
 
     onRowKeyPressed: {
         if (event.key === Qt.Key_1 || event.key === Qt.Key_2) {
@@ -62,7 +62,7 @@ KEO_DiffPanel {
         current: ListView.isCurrentItem
         onActivated: {
             panel.currentIndex = index;
-            panel.showRequested(model.page, model.fieldModel);
+            panel.showRequested(model.page, model.fieldModel, model.fieldProperty);
         }
 
         TextLink {

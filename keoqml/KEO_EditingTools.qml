@@ -10,8 +10,12 @@ Item {
     property var view: null
     property real topMargin: 0
     readonly property var history: cpp_editHistory
+    // Not while nothing is loaded or a dialog holds the view.
+    readonly property bool usable: cpp_configManager.isConfigLoaded && view !== null && view.enabled
     readonly property bool changesOpen: changesPanel.visible
     readonly property bool compareOpen: comparePanel.visible
+    // Blocks found so far, by model: pages and models live as long as the view.
+    property var blocks: new Map()
 
     function toggleChanges() {
         comparePanel.visible = false;
@@ -42,13 +46,42 @@ Item {
         return null;
     }
 
-    function show(page, fieldModel) {
+    // The control of a block that edits a model property, by the names the blocks give them.
+    readonly property var controlNames: ({
+        "cutoffFrequency": "cutoffEdit",
+        "cutoffFrequencyStart": "cutoffStartEdit",
+        "cutoffFrequencyEnd": "cutoffEndEdit",
+        "filterType": "filterTypeSelector",
+        "limitationType": "limitationTypeSelector",
+        "limitationFactor": "factorEdit",
+        "maxValue": "maxValueEdit",
+        "maxValueFactor": "percentageEdit",
+        "value": "value1Edit"
+    })
+
+    function controlOf(item, name) {
+        for (var i = 0; i < item.children.length; ++i) {
+            var child = item.children[i];
+            if (child.objectName === name)
+                return child;
+            var found = controlOf(child, name);
+            if (found)
+                return found;
+        }
+        return null;
+    }
+
+    function show(page, fieldModel, property) {
         if (!view || page < 0 || page >= view.tabHeaders.length)
             return;
         view.setTab(view.tabs[page], view.tabHeaders[page]);
-        var block = fieldModel ? blockOf(view.tabs[page], fieldModel) : null;
-        if (block)
-            highlight.flash(block);
+        if (fieldModel && !blocks.has(fieldModel))
+            blocks.set(fieldModel, blockOf(view.tabs[page], fieldModel));
+        var block = fieldModel ? blocks.get(fieldModel) : null;
+        if (!block)
+            return;
+        var control = property in controlNames ? controlOf(block, controlNames[property]) : null;
+        highlight.flash(control && control.visible ? control : block);
     }
 
     anchors.fill: parent
@@ -56,21 +89,21 @@ Item {
     Shortcut {
         objectName: "undoShortcut"
         sequences: [StandardKey.Undo]
-        enabled: cpp_configManager.isConfigLoaded && tools.history.canUndo
+        enabled: tools.usable && tools.history.canUndo
         onActivated: tools.history.undo()
     }
 
     Shortcut {
         objectName: "redoShortcut"
         sequences: ["Ctrl+Shift+Z", "Ctrl+Y"]
-        enabled: cpp_configManager.isConfigLoaded && tools.history.canRedo
+        enabled: tools.usable && tools.history.canRedo
         onActivated: tools.history.redo()
     }
 
     Connections {
         target: tools.history
         function onRevealed(page, model, property) {
-            tools.show(page, model);
+            tools.show(page, model, property);
         }
     }
 
@@ -84,7 +117,7 @@ Item {
         anchors.rightMargin: 16 * qt_scale
         y: tools.topMargin + 8 * qt_scale
         height: Math.min(implicitHeight, tools.height - y - 16 * qt_scale)
-        onShowRequested: tools.show(page, fieldModel)
+        onShowRequested: tools.show(page, fieldModel, fieldProperty)
     }
 
     KEO_CompareSetsPanel {
@@ -93,6 +126,6 @@ Item {
         anchors.rightMargin: 16 * qt_scale
         y: tools.topMargin + 8 * qt_scale
         height: Math.min(implicitHeight, tools.height - y - 16 * qt_scale)
-        onShowRequested: tools.show(page, fieldModel)
+        onShowRequested: tools.show(page, fieldModel, fieldProperty)
     }
 }

@@ -75,6 +75,12 @@ QObject* ConfigDiffListModel::fieldModelOf(int row) const {
     return validRow(row) ? m_history->modelOf(itemAt(row).field) : nullptr;
 }
 
+QString ConfigDiffListModel::fieldPropertyOf(int row) const {
+    return validRow(row)
+               ? QString::fromLatin1(ConfigFieldTable::fields()[itemAt(row).field].property)
+               : QString();
+}
+
 namespace {
 
 // Rows are kept in the order of the field table.

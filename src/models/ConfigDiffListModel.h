@@ -44,6 +44,8 @@ public:
     Q_INVOKABLE int pageOf(int row) const;
     // The model that shows a row's value; null for no such row.
     Q_INVOKABLE QObject* fieldModelOf(int row) const;
+    // The property of that model which edits the value; empty for no such row.
+    Q_INVOKABLE QString fieldPropertyOf(int row) const;
 
 signals:
     void countChanged();

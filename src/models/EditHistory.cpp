@@ -77,9 +77,9 @@ EditHistory::EditHistory(ConfigModel* configModel, ParamSetModel* paramSetModel,
     , m_paramSetModel(paramSetModel)
     , m_current(current)
     , m_saved(saved)
-    , m_known(*current)
-    , m_knownSaved(*saved)
     , m_fieldModels(resolveFieldModels(configModel)) {
+    remember();
+    std::memcpy(&m_knownSaved, saved, sizeof(Config));
     connect(configModel, &BaseModel::modifiedStateChanged, this, &EditHistory::recordEdits);
     connect(&m_stack, &QUndoStack::indexChanged, this, &EditHistory::historyChanged);
 }
@@ -99,10 +99,15 @@ std::vector<BaseModel*> EditHistory::resolveFieldModels(ConfigModel* root) const
     return models;
 }
 
+// A byte copy, padding included, so that the byte comparison sees only real edits.
+void EditHistory::remember() {
+    std::memcpy(&m_known, m_current, sizeof(Config));
+}
+
 void EditHistory::restart(Config* current) {
     m_current = current;
-    m_known = *current;
-    m_knownSaved = *m_saved;
+    remember();
+    std::memcpy(&m_knownSaved, m_saved, sizeof(Config));
     m_stack.clear();
     emit historyChanged();
 }
@@ -117,7 +122,7 @@ void EditHistory::recordEdits() {
         recordStep();
     const bool saved = std::memcmp(&m_knownSaved, m_saved, sizeof(Config)) != 0;
     if (saved) {
-        m_knownSaved = *m_saved;
+        std::memcpy(&m_knownSaved, m_saved, sizeof(Config));
         m_stack.setClean(); // an edit after saving never merges into one made before
     }
     if (edited || saved)
@@ -129,7 +134,7 @@ void EditHistory::recordStep() {
     for (const Item& item : ConfigFieldTable::changedItems(m_known, *m_current))
         changes.push_back({item, ConfigFieldTable::read(m_known, item),
                            ConfigFieldTable::read(*m_current, item)});
-    m_known = *m_current;
+    remember();
     if (changes.empty())
         return; // only padding bytes differed
     const QString text = stepText(changes);
@@ -161,7 +166,7 @@ void EditHistory::apply(const std::vector<Change>& changes, bool forward) {
     for (BaseModel* model : touched)
         model->notifyAll();
     // Whatever the views wrote back while re-reading is part of this step, not a new one.
-    m_known = *m_current;
+    remember();
 }
 
 bool EditHistory::isSaved(const Item& item) const {
@@ -174,7 +179,7 @@ void EditHistory::undo() {
     const auto* step = static_cast<const ConfigEditStep*>(m_stack.command(m_stack.index() - 1));
     m_stack.undo();
     reveal(step->changes().front());
-    m_known = *m_current;
+    remember();
 }
 
 void EditHistory::redo() {
@@ -183,7 +188,7 @@ void EditHistory::redo() {
     const auto* step = static_cast<const ConfigEditStep*>(m_stack.command(m_stack.index()));
     m_stack.redo();
     reveal(step->changes().front());
-    m_known = *m_current;
+    remember();
 }
 
 void EditHistory::reveal(const Change& change) {

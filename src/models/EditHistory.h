@@ -74,6 +74,7 @@ signals:
 private:
     void recordEdits();
     void recordStep();
+    void remember();
     void reveal(const Change& change);
     std::vector<BaseModel*> resolveFieldModels(ConfigModel* root) const;
 

@@ -108,6 +108,30 @@ TEST_F(EditHistoryTest, UndoingEveryEditRestoresTheLoadedRecordAndRedoingRestore
     }
 }
 
+// Each field's model and property edit exactly that value of the record, and the table shows it
+// in the unit the model shows it in.
+TEST_F(EditHistoryTest, EveryFieldIsEditedThroughItsModelAndShownInItsUnit) {
+    const auto& table = fields();
+    for (int field = 0; field < static_cast<int>(table.size()); ++field) {
+        SCOPED_TRACE(table[field].modelPath.toStdString() + " " + table[field].property.data());
+        QObject* model = history().modelOf(field);
+        const QVariant before = model->property(table[field].property);
+        ASSERT_TRUE(before.isValid());
+        const Config was = history().current();
+        const bool isFloat = table[field].kind == Kind::Float;
+        const QVariant value = isFloat ? QVariant(before.toDouble() + 10.0)
+                               : table[field].kind == Kind::Switch
+                                   ? QVariant(!before.toBool())
+                                   : QVariant(before.toInt() == 1 ? 2 : 1);
+        edit(field, value);
+        const std::vector<Item> changed = changedItems(was, history().current());
+        ASSERT_EQ(changed.size(), 1u);
+        EXPECT_EQ(changed.front(), (Item{field, isFloat ? 0 : -1}));
+        if (isFloat)
+            EXPECT_NEAR(shownNumber(history().current(), changed.front()), value.toDouble(), 1e-3);
+    }
+}
+
 TEST_F(EditHistoryTest, TypingIntoOneFieldIsOneStepAndARestoreAfterItAnother) {
     const int cutoff = fieldIndex("lateralConfigModel/travelConfigModel/outputTravelFilterModel",
                                   "cutoffFrequency");

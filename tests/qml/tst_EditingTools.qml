@@ -79,7 +79,11 @@ Item {
             keySequence(StandardKey.Undo);
             verify(item(view, "lateralPage").visible);
             fuzzyCompare(model.cutoffFrequency, original, 1e-4);
-            compare(item(view, "fieldHighlight").x > 0, true);
+            // The edited control is framed.
+            var frame = item(view, "fieldHighlight");
+            var corner = edit.mapToItem(frame.parent, 0, 0);
+            fuzzyCompare(frame.x, corner.x - 3, 1);
+            fuzzyCompare(frame.width, edit.width + 6, 1);
             keySequence("Ctrl+Shift+Z");
             fuzzyCompare(model.cutoffFrequency, 12.5, 1e-4);
             keySequence(StandardKey.Undo);
@@ -145,10 +149,15 @@ Item {
             keySequence(StandardKey.Undo);
             compare(comparison.count, listed - 1);
 
-            panel.open();
+            var opener = item(view, "compareSetsButton");
+            mouseClick(opener);
+            verify(!panel.visible);
+            opener.forceActiveFocus();
+            keyClick(Qt.Key_Space);
+            verify(panel.visible);
             keyClick(Qt.Key_2);
             compare(comparison.count, listed - 2);
-            mouseClick(item(view, "compareSetsButton"));
+            keyClick(Qt.Key_Escape);
             verify(!panel.visible);
         }
     }
