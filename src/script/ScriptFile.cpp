@@ -59,6 +59,8 @@ ScriptResult readClusters(const ClusterDocuments& clusters, ConfigMap& configs) 
         try {
             readConfig(clusters[cluster].document, config);
         } catch (const std::exception& error) {
+            // A file is taken whole or not at all: no cluster of a rejected file stays behind.
+            configs.clear();
             return ScriptResult(SyntaxError, error.what());
         }
         configs[cluster] = config;
@@ -152,8 +154,10 @@ ScriptResult loadScriptText(const std::string& text, ScriptKind kind, ConfigMap&
 
 ScriptResult saveScript(const WidePath& path, const ConfigMap& configs) {
     const ScriptKind kind = scriptKindOf(path);
+    // Only the two script kinds have a place for the configuration; claiming success for any
+    // other file would tell the user their edits were saved when nothing was written.
     if (kind == ScriptKind::Other)
-        return ScriptResult(Success);
+        return ScriptResult(FileNotAccessible, "Only .cpp and .json scripts can be saved");
     if (!allSavable(configs))
         return ScriptResult(InternalError, "A configuration holds a number that is not finite");
     try {
