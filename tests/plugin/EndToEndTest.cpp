@@ -5,6 +5,7 @@
 #include "config/ConfigWriter.h"
 #include "platform/TextFile.h"
 #include "script/ScriptFile.h"
+#include "support/Eventually.h"
 #include "support/GuiTestMessages.h"
 #include "support/TempDir.h"
 
@@ -69,19 +70,19 @@ TEST(EndToEndTest, EditInTheSecondParameterSetOfClusterTwoAndSave) {
     // "Cluster #2" in the cluster dialog.
     QObject* clusterDialog = root->findChild<QObject*>(QStringLiteral("clusterDialog"));
     ASSERT_NE(clusterDialog, nullptr);
-    QTRY_VERIFY(clusterDialog->property("opened").toBool());
+    ASSERT_TRUE(eventually([&] { return clusterDialog->property("opened").toBool(); }));
     QQuickItem* clusterTwo = findItem(clusterDialog, "dialogSecondButton");
     ASSERT_NE(clusterTwo, nullptr);
     EXPECT_EQ(textOf(clusterTwo), "Cluster #2");
     click(view, clusterTwo);
-    QTRY_VERIFY(!clusterDialog->property("visible").toBool());
-    QTRY_VERIFY(view.title().endsWith("[Cluster #2]"));
+    ASSERT_TRUE(eventually([&] { return !clusterDialog->property("visible").toBool(); }));
+    ASSERT_TRUE(eventually([&] { return view.title().endsWith("[Cluster #2]"); }));
 
     // "Param set #2".
     QQuickItem* paramSetTwo = findItem(root, "paramSet2Radio");
     ASSERT_NE(paramSetTwo, nullptr);
     click(view, paramSetTwo);
-    QTRY_VERIFY(paramSetTwo->property("checked").toBool());
+    ASSERT_TRUE(eventually([&] { return paramSetTwo->property("checked").toBool(); }));
 
     // A new cutoff typed into the travel output filter of the lateral page.
     QQuickItem* lateralPage = findItem(root, "lateralPage");
@@ -93,17 +94,17 @@ TEST(EndToEndTest, EditInTheSecondParameterSetOfClusterTwoAndSave) {
     QQuickItem* lateralTab = findItem(root, "lateralTabButton");
     EXPECT_EQ(textOf(blockTitle), "Output filter");
     click(view, cutoff);
-    QTRY_VERIFY(cutoff->hasActiveFocus());
+    ASSERT_TRUE(eventually([&] { return cutoff->hasActiveFocus(); }));
     QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
     for (const char key : std::string("1,75"))
         QTest::keyClick(&view, key);
-    QTRY_COMPARE(textOf(blockTitle), QStringLiteral("Output filter*"));
+    ASSERT_TRUE(eventually([&] { return textOf(blockTitle) == QStringLiteral("Output filter*"); }));
     EXPECT_TRUE(textOf(lateralTab).endsWith('*'));
     EXPECT_TRUE(view.title().endsWith("[Cluster #2]*"));
 
     // Ctrl+S writes both sections; the marks go.
     QTest::keyClick(&view, Qt::Key_S, Qt::ControlModifier);
-    QTRY_VERIFY(!view.title().endsWith('*'));
+    ASSERT_TRUE(eventually([&] { return !view.title().endsWith('*'); }));
     EXPECT_EQ(textOf(blockTitle), "Output filter");
     EXPECT_FALSE(textOf(lateralTab).endsWith('*'));
 

@@ -6,6 +6,7 @@
 #include "models/ConfigModel.h"
 #include "script/ConfigManager.h"
 #include "script/ScriptFile.h"
+#include "support/Eventually.h"
 #include "support/GuiTestMessages.h"
 #include "support/TempDir.h"
 
@@ -78,11 +79,6 @@ std::string savedStraightAfterLoading(const TempDir& temp, int cluster) {
     return readBytes(script);
 }
 
-// Qt's QTRY_ macros report to Qt's test log, which a Google test does not read.
-template <class Condition> bool waitFor(Condition condition) {
-    return QTest::qWaitFor(condition, 5000);
-}
-
 class UntouchedEditorTest : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override {
@@ -123,9 +119,9 @@ TEST_P(UntouchedEditorTest, ShowingEveryPageInBothParameterSetsChangesNothing) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     QObject* clusterDialog = view.rootObject()->findChild<QObject*>("clusterDialog");
     ASSERT_NE(clusterDialog, nullptr);
-    ASSERT_TRUE(waitFor([&] { return clusterDialog->property("opened").toBool(); }));
+    ASSERT_TRUE(eventually([&] { return clusterDialog->property("opened").toBool(); }));
     click(cluster == 0 ? "dialogFirstButton" : "dialogSecondButton", clusterDialog);
-    ASSERT_TRUE(waitFor([&] { return view.rootObject()->isEnabled(); }));
+    ASSERT_TRUE(eventually([&] { return view.rootObject()->isEnabled(); }));
     ASSERT_EQ(manager()->configModelId(), cluster);
 
     const std::pair<const char*, const char*> pages[] = {
