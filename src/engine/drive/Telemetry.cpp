@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string_view>
 
@@ -290,8 +289,13 @@ std::unique_ptr<Drive> parseTelemetry(const std::string& text, const std::string
         line.remove_prefix(3); // a byte-order mark some spreadsheets write
     const Header header = readHeader(line, place);
 
+    // Room for every row at once: a long recording would otherwise be copied as it grows.
+    const auto rows = std::size_t(std::count(text.begin(), text.end(), '\n')) + 1;
     std::vector<double> times;
+    times.reserve(rows);
     std::vector<std::vector<double>> columns(header.kinds.size());
+    for (std::vector<double>& column : columns)
+        column.reserve(rows);
     std::vector<std::string_view> fields;
     int previousLine = 0;
     while (lines.next(line)) {
@@ -344,9 +348,11 @@ std::unique_ptr<Drive> loadTelemetry(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw DriveError(path + ": cannot open the file");
-    const std::string text((std::istreambuf_iterator<char>(file)),
-                           std::istreambuf_iterator<char>());
-    if (file.bad())
+    file.seekg(0, std::ios::end);
+    std::string text(std::size_t(std::max<std::streamoff>(file.tellg(), 0)), '\0');
+    file.seekg(0, std::ios::beg);
+    file.read(text.data(), std::streamsize(text.size()));
+    if (file.bad() || file.gcount() != std::streamsize(text.size()))
         throw DriveError(path + ": cannot read the file");
     return parseTelemetry(text, path);
 }
