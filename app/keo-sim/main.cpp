@@ -7,11 +7,23 @@
 
 #include <cstdio>
 #include <filesystem>
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 
 constexpr int badInput = 2;
+
+bool stderrIsTerminal() {
+#ifdef _WIN32
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(STDERR_FILENO) != 0;
+#endif
+}
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "keo-sim: %s\n", message.c_str());
@@ -36,7 +48,7 @@ std::string loadFailure(const ScriptResult& result) {
 class ProgressBar {
 public:
     explicit ProgressBar(std::uint64_t steps)
-        : m_shown(isatty(STDERR_FILENO) && steps >= minimumSteps) {}
+        : m_shown(stderrIsTerminal() && steps >= minimumSteps) {}
     ~ProgressBar() {
         if (m_shown)
             std::fprintf(stderr, "\r%*s\r", width + 10, "");

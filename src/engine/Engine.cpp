@@ -515,8 +515,13 @@ private:
             put(r_, before[i], sums[i]);
             put(r_, after[i], apply(*limits[i], value(before[i])));
         }
-        const double attitude[3] = {value(platform.roll), value(platform.pitch),
-                                    value(platform.yaw)};
+        // The attitude the options G1, T1, T3 and V1 work with leaves out the mixer's cross-feeds
+        // from travel: travel depends on that attitude, and feeding it back through them would
+        // close a loop (surge -> pitch -> gravity -> surge) that rings.
+        const double attitude[3] = {
+            apply(t_.roll, roll - value(swayToRoll.output)),
+            apply(t_.pitch, pitch - value(surgeToPitch.output) - value(heaveToPitch.output)),
+            value(platform.yaw)};
         const Vec3 rate{-(attitude[0] - s_.attitude[0]) / dt_, (attitude[1] - s_.attitude[1]) / dt_,
                         (attitude[2] - s_.attitude[2]) / dt_};
         updateRotation(s_.platform, rate);

@@ -173,7 +173,8 @@ struct State {
     UndersteerState understeer;
     Rotation vehicle;
     Rotation platform;
-    // The platform's attitude after the last step (roll, pitch, yaw), rad.
+    // The platform's attitude after the last step (roll, pitch, yaw), rad, without the mixer's
+    // cross-feeds from travel.
     double attitude[3] = {0.0, 0.0, 0.0};
     // 0 until the first step after a reset has run (a double, as the whole state is).
     double started = 0.0;

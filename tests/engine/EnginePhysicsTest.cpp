@@ -69,6 +69,26 @@ TEST(EnginePhysics, SustainedAccelerationWashesOutToNeutralAndTiltsToGravityAngl
     EXPECT_NEAR(last.signal(w::longitudinalTravel.transformed), 0.0, 0.02);
 }
 
+// Cross-feeding travel into pitch (the example's surge-to-pitch mixer) with the gravity correction
+// on must not close a loop: after a hard stop the platform settles instead of ringing.
+TEST(EnginePhysics, PlatformSettlesAfterAHardStop) {
+    Engine engine = engineFor(exampleConfig()); // G2 off: an accelerometer source, gravity in it
+    double peak = 0.0, late = 0.0;
+    auto stop = [](double t) {
+        VehicleInput in;
+        in.longitudinalAcceleration = t > 0.5 && t < 4.0 ? -8.0 : 0.0;
+        in.verticalAcceleration = 9.80665;
+        return in;
+    };
+    drive(engine, 30.0, stop, [&](double t, const KEOOutputRecord& r) {
+        const double moved =
+            std::fabs(r.signal(w::platform.surge)) + std::fabs(r.signal(w::platform.pitch));
+        double& window = t < 20.0 ? peak : late;
+        window = std::max(window, moved);
+    });
+    EXPECT_LT(late, 0.01 * peak);
+}
+
 // Every output limitation holds whatever comes in, with every integration of travel bypassed.
 TEST(EnginePhysics, OutputLimitsHoldForHostileInputs) {
     Config config = exampleConfig();

@@ -36,7 +36,7 @@ template <class Condition> bool waitUntil(Condition done) {
     return done();
 }
 // Room for a whole pass of the braking drive in every graph.
-constexpr std::uint32_t graphCapacity = 20000;
+constexpr std::uint32_t graphCapacity = 25000;
 
 // Plays the drive once from its start with both engines at rest, then reads what the graphs hold.
 std::vector<Seen> playOnce(EngineOutputSource& engines,

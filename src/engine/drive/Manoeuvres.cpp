@@ -53,6 +53,29 @@ struct Pulse {
     }
 
     double area() const { return height * (hold + 0.5 * (rise + fall)); }
+
+    // The value with its first and second derivative.
+    struct Derivatives {
+        double value;
+        double rate;
+        double acceleration;
+    };
+    Derivatives derivatives(double t) const {
+        const double s = t - start;
+        if (s <= 0.0 || t >= end())
+            return {0.0, 0.0, 0.0};
+        if (s < rise) {
+            const double k = pi / rise;
+            return {value(t), height * 0.5 * k * std::sin(k * s),
+                    height * 0.5 * k * k * std::cos(k * s)};
+        }
+        if (s < rise + hold)
+            return {height, 0.0, 0.0};
+        const double k = pi / fall;
+        const double f = s - rise - hold;
+        return {value(t), -height * 0.5 * k * std::sin(k * f),
+                -height * 0.5 * k * k * std::cos(k * f)};
+    }
 };
 
 // Speed as a start value plus acceleration pulses.
@@ -83,46 +106,73 @@ struct RoadWave {
     double bodyGain; // share of the wave that reaches the body through the suspension
 };
 
+// A value with its first and second derivative in time.
+struct Motion3 {
+    double value = 0.0;
+    double rate = 0.0;
+    double acceleration = 0.0;
+
+    // The product rule, up to the second derivative.
+    Motion3 operator*(const Motion3& o) const {
+        return {value * o.value, rate * o.value + value * o.rate,
+                acceleration * o.value + 2.0 * rate * o.rate + value * o.acceleration};
+    }
+};
+
+// What the road does at one moment: the heights under both wheels and the body's heave and roll
+// as the suspension passes them on (m, rad), each with its derivatives, in closed form.
+struct RoadState {
+    double left = 0.0;
+    double right = 0.0;
+    Motion3 heave;
+    Motion3 roll;
+};
+
 // Road heights under both wheels and what the body does on them; `envelope` fades the waves in
 // and out so that the road starts and ends flat.
 struct Road {
     std::vector<RoadWave> waves;
     Pulse envelope{0, 0, 0, 0, 0};
 
-    std::pair<double, double> heights(double t) const {
-        const double fade = envelope.value(t);
+    RoadState at(double t, double track) const {
+        RoadState state;
+        if (waves.empty())
+            return state;
+        Motion3 heave;
+        Motion3 roll;
         double left = 0.0;
         double right = 0.0;
         for (const RoadWave& wave : waves) {
-            const double w = 2.0 * pi * wave.frequency * t;
-            left += wave.amplitude * std::sin(w + wave.phaseLeft);
-            right += wave.amplitude * std::sin(w + wave.phaseRight);
+            const double w = 2.0 * pi * wave.frequency;
+            const double sinLeft = std::sin(w * t + wave.phaseLeft);
+            const double cosLeft = std::cos(w * t + wave.phaseLeft);
+            const double sinRight = std::sin(w * t + wave.phaseRight);
+            const double cosRight = std::cos(w * t + wave.phaseRight);
+            left += wave.amplitude * sinLeft;
+            right += wave.amplitude * sinRight;
+            const double body = wave.bodyGain * wave.amplitude;
+            const Motion3 bodyLeft{body * sinLeft, body * w * cosLeft, -body * w * w * sinLeft};
+            const Motion3 bodyRight{body * sinRight, body * w * cosRight, -body * w * w * sinRight};
+            heave.value += 0.5 * (bodyLeft.value + bodyRight.value);
+            heave.rate += 0.5 * (bodyLeft.rate + bodyRight.rate);
+            heave.acceleration += 0.5 * (bodyLeft.acceleration + bodyRight.acceleration);
+            // The left side lower: positive roll.
+            roll.value -= (bodyLeft.value - bodyRight.value) / track;
+            roll.rate -= (bodyLeft.rate - bodyRight.rate) / track;
+            roll.acceleration -= (bodyLeft.acceleration - bodyRight.acceleration) / track;
         }
-        return {fade * left, fade * right};
-    }
-    // Body heave and roll as the suspension passes them on, m and rad.
-    std::pair<double, double> body(double t, double track) const {
-        const double fade = envelope.value(t);
-        double heave = 0.0;
-        double roll = 0.0;
-        for (const RoadWave& wave : waves) {
-            const double w = 2.0 * pi * wave.frequency * t;
-            const double left = wave.bodyGain * wave.amplitude * std::sin(w + wave.phaseLeft);
-            const double right = wave.bodyGain * wave.amplitude * std::sin(w + wave.phaseRight);
-            heave += 0.5 * (left + right);
-            roll += (left - right) / track;
-        }
-        return {fade * heave, -fade * roll}; // the left side lower: positive roll
+        const Pulse::Derivatives d = envelope.derivatives(t);
+        const Motion3 fade{d.value, d.rate, d.acceleration};
+        state.left = fade.value * left;
+        state.right = fade.value * right;
+        state.heave = fade * heave;
+        state.roll = fade * roll;
+        return state;
     }
 };
 
 double centralDifference(const std::function<double(double)>& f, double t) {
     return (f(t + differenceStep) - f(t - differenceStep)) / (2.0 * differenceStep);
-}
-
-double secondDifference(const std::function<double(double)>& f, double t) {
-    const double h = 1e-3;
-    return (f(t + h) - 2.0 * f(t) + f(t - h)) / (h * h);
 }
 
 // A vehicle following a path: everything the engine needs follows from the speed, the path's
@@ -152,18 +202,16 @@ public:
         input.wheelbase = m_traits.wheelbase;
         input.frontWheelAngle = m_traits.wheelbase * curvature + extraSteering(lateral);
         input.sideslipAngle = -m_traits.sideslipGradient * lateral;
-        input.rollAngle = bodyRoll(t);
+        const RoadState road = m_road.at(t, m_traits.track);
+        input.rollAngle = corneringRoll(t) + road.roll.value;
         input.pitchAngle = bodyPitch(t);
-        input.rollRate = centralDifference([this](double x) { return bodyRoll(x); }, t);
+        input.rollRate =
+            centralDifference([this](double x) { return corneringRoll(x); }, t) + road.roll.rate;
         input.pitchRate = centralDifference([this](double x) { return bodyPitch(x); }, t);
-        const auto [left, right] = m_road.heights(t);
-        input.roadLeft = left;
-        input.roadRight = right;
-        const double heave = m_road.waves.empty()
-                                 ? 0.0
-                                 : secondDifference([this](double x) { return bodyHeave(x); }, t);
-        input.verticalTiltAcceleration = heave;
-        input.verticalAcceleration = standardGravity + heave;
+        input.roadLeft = road.left;
+        input.roadRight = road.right;
+        input.verticalTiltAcceleration = road.heave.acceleration;
+        input.verticalAcceleration = standardGravity + road.heave.acceleration;
         return input;
     }
 
@@ -174,14 +222,12 @@ private:
         return m_traits.understeerGradient * lateral * (1.0 + ratio * ratio);
     }
     // A left turn (lateral acceleration to the left) lowers the right side: negative roll.
-    double bodyRoll(double t) const {
+    double corneringRoll(double t) const {
         const double v = m_speed.speed(t);
-        return -m_traits.rollGradient * v * v * m_curvature(t) +
-               m_road.body(t, m_traits.track).second;
+        return -m_traits.rollGradient * v * v * m_curvature(t);
     }
     // Braking dives the nose: positive pitch.
     double bodyPitch(double t) const { return -m_traits.pitchGradient * m_speed.acceleration(t); }
-    double bodyHeave(double t) const { return m_road.body(t, m_traits.track).first; }
 
     double m_duration;
     SpeedProfile m_speed;
@@ -202,7 +248,7 @@ std::unique_ptr<Drive> braking() {
     const double deceleration = 8.0;
     Pulse brake{1.0, 0.35, 0.0, 0.5, -deceleration};
     brake.hold = initial / deceleration - 0.5 * (brake.rise + brake.fall);
-    return std::make_unique<VehicleDrive>(brake.end() + 6.0, SpeedProfile{initial, {brake}},
+    return std::make_unique<VehicleDrive>(brake.end() + 15.0, SpeedProfile{initial, {brake}},
                                           straight());
 }
 

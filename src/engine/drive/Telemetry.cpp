@@ -4,8 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <fstream>
-#include <iterator>
 #include <sstream>
+#include <string_view>
 
 namespace engine::drive {
 namespace {
@@ -128,32 +128,54 @@ private:
     const std::string& m_fileName;
 };
 
-std::string trimmed(const std::string& text) {
+std::string_view trimmed(std::string_view text) {
     const auto isSpace = [](char c) {
         return c == ' ' || c == '\t' || c == '\r';
     };
-    auto first = std::find_if_not(text.begin(), text.end(), isSpace);
-    auto last = std::find_if_not(text.rbegin(), text.rend(), isSpace).base();
-    return first < last ? std::string(first, last) : std::string();
+    while (!text.empty() && isSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
-std::vector<std::string> fieldsOf(const std::string& line) {
-    std::vector<std::string> fields;
-    std::string field;
-    std::istringstream in(line);
-    while (std::getline(in, field, ','))
-        fields.push_back(trimmed(field));
-    if (!line.empty() && line.back() == ',')
-        fields.emplace_back();
-    return fields;
+// The comma-separated fields of a line, trimmed, into `fields` (kept to save allocations).
+void splitFields(std::string_view line, std::vector<std::string_view>& fields) {
+    fields.clear();
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = line.find(',', start);
+        fields.push_back(trimmed(line.substr(start, comma - start)));
+        if (comma == std::string_view::npos)
+            return;
+        start = comma + 1;
+    }
 }
 
-bool parseNumber(const std::string& text, double& value) {
+bool parseNumber(std::string_view text, double& value) {
     const char* end = text.data() + text.size();
     const char* first = text.data() + (!text.empty() && text[0] == '+' ? 1 : 0);
     const auto [rest, error] = std::from_chars(first, end, value);
     return error == std::errc() && rest == end && std::isfinite(value);
 }
+
+// Hands out the lines of a text one by one, without their line ends.
+class Lines {
+public:
+    explicit Lines(std::string_view text)
+        : m_text(text) {}
+    bool next(std::string_view& line) {
+        if (m_position >= m_text.size())
+            return false;
+        const std::size_t end = std::min(m_text.find('\n', m_position), m_text.size());
+        line = m_text.substr(m_position, end - m_position);
+        m_position = end + 1;
+        return true;
+    }
+
+private:
+    std::string_view m_text;
+    std::size_t m_position = 0;
+};
 
 std::string knownNames() {
     std::string names;
@@ -216,21 +238,22 @@ struct Header {
     std::size_t timeField = 0;
 };
 
-Header readHeader(const std::string& line, const Place& place) {
+Header readHeader(std::string_view line, const Place& place) {
     Header header;
-    const std::vector<std::string> names = fieldsOf(line);
+    std::vector<std::string_view> names;
+    splitFields(line, names);
     bool hasTime = false;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const ColumnKind* kind = kindNamed(names[i]);
+        const std::string name(names[i]);
+        const ColumnKind* kind = kindNamed(name);
         const int column = int(i) + 1;
         if (!kind)
             place.fail(1, column,
-                       "unknown column \"" + names[i] + "\"; the known columns are " +
-                           knownNames());
+                       "unknown column \"" + name + "\"; the known columns are " + knownNames());
         for (const ColumnKind* earlier : header.kinds)
             if (std::string(earlier->signal) == kind->signal)
                 place.fail(1, column,
-                           "column \"" + names[i] + "\" repeats \"" + earlier->column.name + "\"");
+                           "column \"" + name + "\" repeats \"" + earlier->column.name + "\"");
         if (!kind->set) {
             hasTime = true;
             header.timeField = i;
@@ -256,24 +279,30 @@ const std::vector<TelemetryColumn>& telemetryColumns() {
 
 std::unique_ptr<Drive> parseTelemetry(const std::string& text, const std::string& fileName) {
     const Place place(fileName);
-    std::istringstream in(text);
-    std::string line;
+    Lines lines(text);
+    std::string_view line;
     int lineNumber = 1;
-    if (!std::getline(in, line) || trimmed(line).empty())
+    if (!lines.next(line) || trimmed(line).empty())
         place.fail(1, 1,
                    "empty; a telemetry file starts with a header row such as time_s,speed_mps");
-    if (line.rfind("\xEF\xBB\xBF", 0) == 0)
-        line.erase(0, 3); // a byte-order mark some spreadsheets write
+    if (line.substr(0, 3) == "\xEF\xBB\xBF")
+        line.remove_prefix(3); // a byte-order mark some spreadsheets write
     const Header header = readHeader(line, place);
 
+    // Room for every row at once: a long recording would otherwise be copied as it grows.
+    const auto rows = std::size_t(std::count(text.begin(), text.end(), '\n')) + 1;
     std::vector<double> times;
+    times.reserve(rows);
     std::vector<std::vector<double>> columns(header.kinds.size());
+    for (std::vector<double>& column : columns)
+        column.reserve(rows);
+    std::vector<std::string_view> fields;
     int previousLine = 0;
-    while (std::getline(in, line)) {
+    while (lines.next(line)) {
         ++lineNumber;
         if (trimmed(line).empty())
             continue;
-        const std::vector<std::string> fields = fieldsOf(line);
+        splitFields(line, fields);
         const std::size_t expected = header.kinds.size();
         if (fields.size() < expected)
             place.fail(lineNumber, int(fields.size()) + 1, "missing value",
@@ -285,7 +314,8 @@ std::unique_ptr<Drive> parseTelemetry(const std::string& text, const std::string
         for (std::size_t i = 0; i < expected; ++i) {
             double value = 0.0;
             if (!parseNumber(fields[i], value))
-                place.fail(lineNumber, int(i) + 1, "\"" + fields[i] + "\" is not a number",
+                place.fail(lineNumber, int(i) + 1,
+                           "\"" + std::string(fields[i]) + "\" is not a number",
                            header.kinds[i]->column.name);
             columns[i].push_back(value);
         }
@@ -318,9 +348,11 @@ std::unique_ptr<Drive> loadTelemetry(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw DriveError(path + ": cannot open the file");
-    const std::string text((std::istreambuf_iterator<char>(file)),
-                           std::istreambuf_iterator<char>());
-    if (file.bad())
+    file.seekg(0, std::ios::end);
+    std::string text(std::size_t(std::max<std::streamoff>(file.tellg(), 0)), '\0');
+    file.seekg(0, std::ios::beg);
+    file.read(text.data(), std::streamsize(text.size()));
+    if (file.bad() || file.gcount() != std::streamsize(text.size()))
         throw DriveError(path + ": cannot read the file");
     return parseTelemetry(text, path);
 }
