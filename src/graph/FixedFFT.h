@@ -7,9 +7,9 @@
 
 namespace JVX {
 
-// Real-input FFT of a compile-time size N = 2^P with an optional window. Every table is built by
-// the constructor; transform() allocates nothing and always costs the same, because it runs on
-// the sample-delivery thread for every step of a graph with its spectrum turned on.
+// Real-input FFT of a compile-time size N = 2^P with an optional window. Every table exists once
+// the constructor has returned; transform() allocates nothing and always costs the same, because
+// it runs on the sample-delivery thread for every step of a graph with its spectrum turned on.
 //
 // transform() writes the unnormalised DFT X_k = sum_n x_n e^(-2 pi i k n / N) of the (windowed)
 // input in real-FFT layout:
@@ -59,10 +59,9 @@ public:
 private:
     static constexpr int Half = Size / 2;
 
-    struct Tables {
-        // The complex working data, Half values in bit-reversed order before the butterflies.
-        std::array<float, Half> real{};
-        std::array<float, Half> imag{};
+    // The constant tables, the same for every transform of this size: built once and shared, so
+    // that many graphs with their spectrum on do not each keep (and load) a copy.
+    struct Twiddles {
         // Slot of complex value m in bit-reversed order (P - 1 bits).
         std::array<std::int32_t, Half> bitReverse{};
         // cos and sin of k * 2 pi / N for k = 0 .. N/2 - 1, computed in double.
@@ -72,27 +71,41 @@ private:
         // length h starts at h - 1): cos and -sin of j * 2 pi / (2 h).
         std::array<float, Half> stageCos{};
         std::array<float, Half> stageSin{};
-        std::int32_t windowType = NoWindow;
-        std::array<float, Size> window{};
-    };
 
-    void buildTables() {
-        Tables& t = *m_tables;
-        for (int m = 0; m < Half; ++m)
-            t.bitReverse[m] = reverseBits(m, P - 1);
-        const double step = 2.0 * M_PI / Size;
-        for (int k = 0; k < Size / 2; ++k) {
-            t.cosines[k] = static_cast<float>(std::cos(k * step));
-            t.sines[k] = static_cast<float>(std::sin(k * step));
-        }
-        for (int half = 1; half < Half; half <<= 1) {
-            const int stride = Half / half; // twiddle j of this stage is table entry j * stride
-            for (int j = 0; j < half; ++j) {
-                t.stageCos[half - 1 + j] = t.cosines[j * stride];
-                t.stageSin[half - 1 + j] = -t.sines[j * stride];
+        Twiddles() {
+            for (int m = 0; m < Half; ++m)
+                bitReverse[m] = reverseBits(m, P - 1);
+            const double step = 2.0 * M_PI / Size;
+            for (int k = 0; k < Size / 2; ++k) {
+                cosines[k] = static_cast<float>(std::cos(k * step));
+                sines[k] = static_cast<float>(std::sin(k * step));
+            }
+            for (int half = 1; half < Half; half <<= 1) {
+                const int stride = Half / half; // twiddle j of this stage is entry j * stride
+                for (int j = 0; j < half; ++j) {
+                    stageCos[half - 1 + j] = cosines[j * stride];
+                    stageSin[half - 1 + j] = -sines[j * stride];
+                }
             }
         }
+    };
+
+    struct Tables {
+        // The complex working data, Half values in bit-reversed order before the butterflies.
+        std::array<float, Half> real{};
+        std::array<float, Half> imag{};
+        std::int32_t windowType = NoWindow;
+        std::array<float, Size> window{};
+        const Twiddles* twiddles = nullptr;
+    };
+
+    // Built on first use; thread-safe as a function's static.
+    static const Twiddles& sharedTwiddles() {
+        static const Twiddles twiddles;
+        return twiddles;
     }
+
+    void buildTables() { m_tables->twiddles = &sharedTwiddles(); }
 
     static std::int32_t reverseBits(int n, int bits) {
         std::int32_t reversed = 0;
@@ -113,7 +126,7 @@ private:
     static void loadPairs(Tables& t, const float* input) {
         const bool windowed = t.windowType != NoWindow;
         for (int m = 0; m < Half; ++m) {
-            const int slot = t.bitReverse[m];
+            const int slot = t.twiddles->bitReverse[m];
             const float even = input[2 * m];
             const float odd = input[2 * m + 1];
             t.real[slot] = windowed ? even * t.window[2 * m] : even;
@@ -138,8 +151,8 @@ private:
 
     template <int HalfLength> static void runStages(Tables& t) {
         if constexpr (HalfLength < Half) {
-            const float* wr = &t.stageCos[HalfLength - 1];
-            const float* wi = &t.stageSin[HalfLength - 1];
+            const float* wr = &t.twiddles->stageCos[HalfLength - 1];
+            const float* wi = &t.twiddles->stageSin[HalfLength - 1];
             for (int start = 0; start < Half; start += 2 * HalfLength) {
                 float* ar = &t.real[start];
                 float* ai = &t.imag[start];
@@ -170,7 +183,7 @@ private:
             const float evenImag = (b - d) * 0.5f;
             const float oddReal = (b + d) * 0.5f;
             const float oddImag = (c - a) * 0.5f;
-            const float cw = t.cosines[k], sw = t.sines[k];
+            const float cw = t.twiddles->cosines[k], sw = t.twiddles->sines[k];
             output[k] = evenReal + cw * oddReal + sw * oddImag;
             output[Half + k] = evenImag + cw * oddImag - sw * oddReal;
         }

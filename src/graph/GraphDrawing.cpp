@@ -79,7 +79,8 @@ bool coversConnection(const PixelColumn& from, const PixelColumn& to) {
 // moved by whole pixels.
 bool fillsExactPixels(const QPainter& painter) {
     const QPaintEngine* engine = painter.paintEngine();
-    const QTransform& transform = painter.transform();
+    // The device transform includes the scaling of high-density screens.
+    const QTransform transform = painter.deviceTransform();
     const bool wholePixelMove = transform.type() <= QTransform::TxTranslate &&
                                 transform.dx() == std::trunc(transform.dx()) &&
                                 transform.dy() == std::trunc(transform.dy());
