@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMessageBox>
 #include <utility>
 
 namespace JVX {
@@ -18,6 +19,10 @@ double qtNumberAsker(QWidget* parent, const NumberRequest& request) {
                                    request.minimum, request.maximum, request.decimals);
 }
 
+void qtErrorReporter(QWidget* parent, const QString& title, const QString& message) {
+    QMessageBox::warning(parent, title, message);
+}
+
 SaveFileChooser& saveFileChooser() {
     static SaveFileChooser chooser = qtSaveFileChooser;
     return chooser;
@@ -26,6 +31,11 @@ SaveFileChooser& saveFileChooser() {
 NumberAsker& numberAsker() {
     static NumberAsker asker = qtNumberAsker;
     return asker;
+}
+
+ErrorReporter& errorReporter() {
+    static ErrorReporter reporter = qtErrorReporter;
+    return reporter;
 }
 
 } // namespace
@@ -42,12 +52,22 @@ NumberAsker setNumberAsker(NumberAsker asker) {
     return std::exchange(numberAsker(), std::move(asker));
 }
 
+ErrorReporter setErrorReporter(ErrorReporter reporter) {
+    if (!reporter)
+        reporter = qtErrorReporter;
+    return std::exchange(errorReporter(), std::move(reporter));
+}
+
 QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& filter) {
     return saveFileChooser()(parent, caption, filter);
 }
 
 double askNumber(QWidget* parent, const NumberRequest& request) {
     return numberAsker()(parent, request);
+}
+
+void reportError(QWidget* parent, const QString& title, const QString& message) {
+    errorReporter()(parent, title, message);
 }
 
 } // namespace JVX

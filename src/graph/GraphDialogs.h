@@ -27,12 +27,19 @@ struct NumberRequest {
 // Returns the number to store: the entered one, or the initial value when the user cancelled.
 using NumberAsker = std::function<double(QWidget* parent, const NumberRequest& request)>;
 
+// Tells the user that something failed; returns when the user has seen it.
+using ErrorReporter =
+    std::function<void(QWidget* parent, const QString& title, const QString& message)>;
+
 // Install a replacement and return the one in force before; null restores the Qt dialog
-// (QFileDialog::getSaveFileName with an empty directory, QInputDialog::getDouble).
+// (QFileDialog::getSaveFileName with an empty directory, QInputDialog::getDouble,
+// QMessageBox::warning).
 SaveFileChooser setSaveFileChooser(SaveFileChooser chooser);
 NumberAsker setNumberAsker(NumberAsker asker);
+ErrorReporter setErrorReporter(ErrorReporter reporter);
 
 QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& filter);
 double askNumber(QWidget* parent, const NumberRequest& request);
+void reportError(QWidget* parent, const QString& title, const QString& message);
 
 } // namespace JVX

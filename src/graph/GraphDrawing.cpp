@@ -34,6 +34,9 @@ int toPixel(double value) {
 }
 
 constexpr int SeriesPenWidth = 2;
+// The least contrast of texts (WCAG AA); the series lines keep it too, so that they stay above
+// 3:1 under the translucent measurement band.
+constexpr double ReadableTextRatio = 4.5;
 // Columns further out than this from the origin are stroked as lines: the rectangle rule below is
 // established for coordinates of that size only.
 constexpr int FillableLimit = 1 << 14;
@@ -76,7 +79,8 @@ bool coversConnection(const PixelColumn& from, const PixelColumn& to) {
 // moved by whole pixels.
 bool fillsExactPixels(const QPainter& painter) {
     const QPaintEngine* engine = painter.paintEngine();
-    const QTransform& transform = painter.transform();
+    // The device transform includes the scaling of high-density screens.
+    const QTransform transform = painter.deviceTransform();
     const bool wholePixelMove = transform.type() <= QTransform::TxTranslate &&
                                 transform.dx() == std::trunc(transform.dx()) &&
                                 transform.dy() == std::trunc(transform.dy());
@@ -95,12 +99,14 @@ QString translated(const char* text) {
 
 } // namespace
 
+// Every colour reaches at least 4.5:1 against the light window backgrounds of the usual styles
+// (#efefef to white), so that a line stays at 3:1 even under the measurement band.
 QColor seriesColor(int index) {
     static const QColor colors[] = {
-        QColor(Qt::blue),         QColor(Qt::darkGreen),    QColor(0xdd, 0xdd, 0xdd),
-        QColor(0xff, 0x8c, 0x00), QColor(0xe8, 0x11, 0x23), QColor(0xec, 0x00, 0x8c),
-        QColor(0x68, 0x21, 0x7a), QColor(0x00, 0xbc, 0xf2), QColor(0x00, 0xb2, 0x94),
-        QColor(0xba, 0xd8, 0x0a),
+        QColor(Qt::blue),         QColor(Qt::darkGreen),    QColor(0x66, 0x66, 0x66),
+        QColor(0xb3, 0x4d, 0x00), QColor(0xe8, 0x11, 0x23), QColor(0xd6, 0x00, 0x7f),
+        QColor(0x68, 0x21, 0x7a), QColor(0x00, 0x6f, 0x9c), QColor(0x00, 0x78, 0x5f),
+        QColor(0x5e, 0x70, 0x00),
     };
     if (index < 0 || index >= static_cast<int>(std::size(colors)))
         return QColor(Qt::black);
@@ -111,18 +117,67 @@ const char* seriesColorName(int index) {
     static const char* const names[] = {
         QT_TRANSLATE_NOOP("JVX::GraphWidget", "Blue"),
         QT_TRANSLATE_NOOP("JVX::GraphWidget", "Green"),
-        QT_TRANSLATE_NOOP("JVX::GraphWidget", "White"),
-        QT_TRANSLATE_NOOP("JVX::GraphWidget", "Orange"),
+        QT_TRANSLATE_NOOP("JVX::GraphWidget", "Grey"),
+        QT_TRANSLATE_NOOP("JVX::GraphWidget", "Dark orange"),
         QT_TRANSLATE_NOOP("JVX::GraphWidget", "Red"),
         QT_TRANSLATE_NOOP("JVX::GraphWidget", "Magenta"),
         QT_TRANSLATE_NOOP("JVX::GraphWidget", "Purple"),
-        QT_TRANSLATE_NOOP("JVX::GraphWidget", "Cyan"),
+        QT_TRANSLATE_NOOP("JVX::GraphWidget", "Dark cyan"),
         QT_TRANSLATE_NOOP("JVX::GraphWidget", "Teal"),
-        QT_TRANSLATE_NOOP("JVX::GraphWidget", "Lime"),
+        QT_TRANSLATE_NOOP("JVX::GraphWidget", "Olive"),
     };
     if (index < 0 || index >= static_cast<int>(std::size(names)))
         return QT_TRANSLATE_NOOP("JVX::GraphWidget", "Black");
     return names[index];
+}
+
+namespace {
+
+double relativeLuminance(const QColor& color) {
+    auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+} // namespace
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double first = relativeLuminance(a);
+    const double second = relativeLuminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+QColor inkOn(const QColor& background) {
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}
+
+namespace {
+
+// Mixes the colour toward the ink of the background in sixteenths until it stands out enough;
+// the hue stays recognisable, so the legend's colour name still fits.
+QColor readableOn(const QColor& color, const QColor& background, double minimumRatio) {
+    const QColor ink = inkOn(background);
+    const QColor rgb = color.toRgb();
+    QColor mixed = rgb;
+    for (int step = 1; step <= 16 && contrastRatio(mixed, background) < minimumRatio; ++step) {
+        auto mix = [step](int from, int to) {
+            return from + (to - from) * step / 16;
+        };
+        mixed = QColor(mix(rgb.red(), ink.red()), mix(rgb.green(), ink.green()),
+                       mix(rgb.blue(), ink.blue()));
+    }
+    return mixed;
+}
+
+} // namespace
+
+QColor seriesColorOn(int index, const QColor& background) {
+    return readableOn(seriesColor(index), background, ReadableTextRatio);
 }
 
 QString seriesLabel(int index, const QStringList& captions) {
@@ -141,7 +196,8 @@ public:
         , m_request(request)
         , m_width(request.width)
         , m_height(request.height)
-        , m_fillsColumns(fillsExactPixels(painter)) {}
+        , m_fillsColumns(fillsExactPixels(painter))
+        , m_ink(inkOn(request.background.color())) {}
 
     void paint() {
         m_source.m_measurements.resize(m_source.m_channels.size());
@@ -193,13 +249,13 @@ private:
     }
 
     void setOpaqueText(const QBrush& background) {
-        m_painter.setPen(QPen(Qt::black));
+        m_painter.setPen(QPen(inkOn(background.color())));
         m_painter.setBackgroundMode(Qt::OpaqueMode);
         m_painter.setBackground(background);
     }
 
     void drawEmptyLine() {
-        m_painter.setPen(QPen(Qt::black));
+        m_painter.setPen(QPen(m_ink));
         m_painter.drawLine(Margin, m_height / 2, m_width - Margin, m_height / 2);
     }
 
@@ -275,7 +331,7 @@ private:
     void drawReferenceLines() {
         const float middle = (m_hi + m_lo) * 0.5f;
         const float distance = (m_hi - m_lo) * 0.3535f;
-        m_painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        m_painter.setPen(QPen(m_ink, 1, Qt::DotLine));
         for (float value : {middle, middle + distance, middle - distance})
             m_painter.drawLine(Margin, y(value), m_width - 10, y(value));
         setFontPixels(TextFontPixels);
@@ -297,7 +353,7 @@ private:
             computeRows(channel);
             addAllSegments(lines);
         }
-        const QColor color = seriesColor(k);
+        const QColor color = seriesColorOn(k, m_request.background.color());
         if (!rects.isEmpty()) {
             m_painter.setPen(Qt::NoPen);
             m_painter.setBrush(color);
@@ -431,12 +487,12 @@ private:
     }
 
     void drawZeroLine() {
-        m_painter.setPen(QPen(Qt::black));
+        m_painter.setPen(QPen(m_ink));
         m_painter.drawLine(Margin, y(0.0f) + 2, m_width - Margin, y(0.0f) + 2);
     }
 
     void drawDetails() {
-        m_painter.setPen(QPen(Qt::black));
+        m_painter.setPen(QPen(m_ink));
         m_painter.drawLine(Margin, 2, Margin, m_height - 3);
         setFontPixels(TextFontPixels);
         setOpaqueText(m_request.background);
@@ -455,7 +511,7 @@ private:
     }
 
     void drawSpectrum(const FrequencyAnalysis& spectrum) {
-        m_painter.setPen(QPen(Qt::black, 4));
+        m_painter.setPen(QPen(m_ink, 4));
         setFontPixels(BarFontPixels);
         const float pitch = 2.0f * static_cast<float>(m_width - 15) * 0.015625f;
         const float reference = std::fabs(spectrum.coefficients[0]) * 4.0f;
@@ -478,8 +534,7 @@ private:
     }
 
     void drawHover() {
-        m_painter.setPen(QPen(Qt::black));
-        m_painter.setBackground(QBrush(Qt::transparent));
+        m_painter.setPen(QPen(m_ink));
         setFontPixels(TextFontPixels);
         if (m_request.pressed)
             drawMeasurement();
@@ -487,10 +542,12 @@ private:
             drawHoverCursor();
     }
 
+    // The read-out sits on a box of the background, so that it stays readable where it crosses
+    // the series.
     void drawHoverCursor() {
         const QPoint hover = m_request.hoverPoint;
         m_painter.drawLine(hover.x(), 0, hover.x(), m_height - 1);
-        m_painter.setPen(QPen(Qt::white));
+        setOpaqueText(m_request.background);
         if (m_hoverIndex == -1)
             m_hoverText = translated(QT_TRANSLATE_NOOP("JVX::GraphWidget", "No data"));
         if (hover.x() > m_width / 2)
@@ -509,7 +566,7 @@ private:
         QString text;
         for (std::size_t k = 0; k < m_source.m_measurements.size(); ++k)
             appendMeasurement(text, static_cast<int>(k));
-        m_painter.setBackground(QBrush(Qt::white));
+        setOpaqueText(QBrush(Qt::white));
         m_painter.drawText(QRect(Margin, 0, m_width, hover.y()),
                            Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, text);
     }
@@ -542,6 +599,8 @@ private:
     const int m_width;
     const int m_height;
     const bool m_fillsColumns;
+    // Axis, zero line, cursor, detail texts: black on light backgrounds, white on dark ones.
+    const QColor m_ink;
     std::uint32_t m_sampleCount = 0;
     std::uint32_t m_maxOnScreen = 0;
     float m_lo = 0.0f;

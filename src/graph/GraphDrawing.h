@@ -43,10 +43,19 @@ struct GraphPaintRequest {
 // afterwards.
 void paintGraph(GraphSource& source, QPainter& painter, const GraphPaintRequest& request);
 
-// Pen colour of series `index` (blue, dark green, light grey, ..., black from index 10 on).
+// Pen colour of series `index` on a light background (blue, dark green, grey, ..., black from
+// index 10 on).
 QColor seriesColor(int index);
+// The pen colour actually drawn on `background`: seriesColor(index), mixed toward black (or
+// white on a dark background) where needed for a contrast of at least 4.5:1.
+QColor seriesColorOn(int index, const QColor& background);
 // Untranslated colour name of series `index` ("Blue", ..., "Black").
 const char* seriesColorName(int index);
+// Black or white, whichever stands out more on `background`: the colour of axis, zero line,
+// cursor and texts.
+QColor inkOn(const QColor& background);
+// WCAG contrast ratio of two opaque colours, 1 to 21.
+double contrastRatio(const QColor& a, const QColor& b);
 // The label of a series in the read-outs: "(Blue) Input" with a caption, "Blue" without.
 QString seriesLabel(int index, const QStringList& captions);
 

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -105,7 +106,7 @@ void GraphWidget::decMaxOnScreen() {
         setOnScreen(std::max(int(m_source->maxOnScreen()) - onScreenStep, minOnScreen));
 }
 
-bool GraphWidget::exportCsv(const QList<GraphWidget*>& widgets) {
+bool GraphWidget::exportCsv(const QList<GraphWidget*>& widgets, QString* failure) {
     QList<GraphSource*> sources;
     std::uint32_t fewestOnScreen = std::numeric_limits<std::uint32_t>::max();
     int columns = 0;
@@ -131,7 +132,13 @@ bool GraphWidget::exportCsv(const QList<GraphWidget*>& widgets) {
         QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty())
         return false;
-    return writeCsvFile(path, table);
+    QString reason;
+    if (writeCsvFile(path, table, &reason))
+        return true;
+    if (failure)
+        *failure = tr("The graph data could not be written to %1: %2")
+                       .arg(QDir::toNativeSeparators(path), reason);
+    return false;
 }
 
 void GraphWidget::showBiggerView() {

@@ -61,8 +61,10 @@ public:
 
     // Exports the data of the listed graphs into one CSV file chosen by the user (see
     // GraphDialogs.h); every source is first cut to the smallest number of samples on screen
-    // among them. True when a file was written.
-    static bool exportCsv(const QList<GraphWidget*>& widgets);
+    // among them. True when a file was written; when writing failed, `failure` (if given) gets a
+    // message for the user naming the file and the reason (it stays empty when the user
+    // cancelled).
+    static bool exportCsv(const QList<GraphWidget*>& widgets, QString* failure = nullptr);
 
     // IRepaintable: repaints the source's flagged widgets, this one included.
     void repaint() override;
@@ -105,6 +107,7 @@ private:
     void addFilterMenu(QMenu& menu);
     void addConvertMenu(QMenu& menu);
     void addSeriesMenus(QMenu& menu);
+    void exportAndReport();
     void askBound();
     void askScale(int series);
     void askOffset(int series);

@@ -68,7 +68,7 @@ std::unique_ptr<QMenu> GraphWidget::buildContextMenu() {
                   [this](bool on) { m_source->setFftEnabled(on); });
     addMenuToggle(*menu, tr("Freeze [spacebar]"), option(&GraphSource::frozen),
                   [this](bool on) { m_source->setFrozen(on); });
-    addMenuAction(*menu, tr("Export"), [this] { exportCsv({this}); });
+    addMenuAction(*menu, tr("Export"), [this] { exportAndReport(); });
     addFilterMenu(*menu);
     addConvertMenu(*menu);
     addSeriesMenus(*menu);
@@ -124,6 +124,12 @@ void GraphWidget::addSeriesMenus(QMenu& menu) {
         addMenuAction(*scale, seriesTitle(i), [this, i] { askScale(i); });
         addMenuAction(*offset, seriesTitle(i), [this, i] { askOffset(i); });
     }
+}
+
+void GraphWidget::exportAndReport() {
+    QString failure;
+    if (!exportCsv({this}, &failure) && !failure.isEmpty())
+        reportError(this, tr("Export"), failure);
 }
 
 void GraphWidget::askBound() {

@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <QQuickWindow>
+#include <QShortcut>
 #include <QWindow>
 #include <algorithm>
 
@@ -15,6 +16,7 @@ namespace JVX {
 namespace {
 
 const QColor defaultBorderColor(160, 196, 211);
+const QKeySequence freezeShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
 constexpr int borderWidth = 2;
 
 } // namespace
@@ -169,11 +171,27 @@ void QuickGraphView::openBiggerView() {
     m_biggerView->winId();
     if (QWindow* handle = m_biggerView->windowHandle())
         handle->setTransientParent(window());
+    forwardFreezeShortcut(m_biggerView);
     showAtCursor(m_biggerView);
 }
 
+// The user looks at the plotting window when freezing; the shortcut must work there too, not only
+// in the editor's window where the host catches it.
+void QuickGraphView::forwardFreezeShortcut(QWidget* window) {
+    if (!m_repainter)
+        return;
+    auto* freeze = new QShortcut(freezeShortcut, window, nullptr, nullptr, Qt::WindowShortcut);
+    connect(freeze, &QShortcut::activated, this, [repainter = m_repainter] {
+        if (repainter)
+            repainter->toggleFreeze();
+    });
+}
+
 bool registerWithRepainter(GraphWidgetRepainter* repainter, QuickGraphView* item) {
-    return repainter && item && repainter->registerRepaintable(item, item);
+    if (!repainter || !item || !repainter->registerRepaintable(item, item))
+        return false;
+    item->m_repainter = repainter;
+    return true;
 }
 
 } // namespace JVX

@@ -106,6 +106,8 @@ private:
     void bringBackBiggerView();
     void openBiggerView();
 
+    void forwardFreezeShortcut(QWidget* window);
+
     bool m_hovered = false;
     QPoint m_hoverPoint;
     // Serialises deliveries with painting and with the start of teardown.
@@ -122,10 +124,16 @@ private:
     QBrush m_fillBrush;
     QPointer<GraphWindow> m_biggerView;
     QString m_title;
+    // The host's repaint scheduler this item is registered with, if any.
+    QPointer<GraphWidgetRepainter> m_repainter;
+
+    friend bool registerWithRepainter(GraphWidgetRepainter* repainter, QuickGraphView* item);
 };
 
 // Hands `item` to the host's repaint scheduler, as the graph to repaint and as the owner object
-// whose destruction retires the entry. False when either is null.
+// whose destruction retires the entry. False when either is null. The item's bigger view then
+// passes the host's freeze shortcut, Ctrl+Shift+F, on to the scheduler, which freezes or thaws
+// every graph as it does when the shortcut is pressed in the editor.
 bool registerWithRepainter(GraphWidgetRepainter* repainter, QuickGraphView* item);
 
 } // namespace JVX

@@ -143,5 +143,5 @@ void GraphsDataProvider::registerWithRepainter(const GraphSlots& graphs) const {
         return;
     for (JVX::QuickGraphView* graph : graphs)
         if (graph)
-            m_repainter->registerRepaintable(graph, graph);
+            JVX::registerWithRepainter(m_repainter, graph);
 }

@@ -345,8 +345,8 @@ TEST(GraphLegend, LabelsAndColors) {
     EXPECT_EQ(JVX::seriesLabel(0, {}), "Blue");
     EXPECT_EQ(JVX::seriesLabel(1, {"In", "Out"}), "(Green) Out");
     EXPECT_EQ(JVX::seriesLabel(12, {"In"}), "Black");
-    EXPECT_EQ(JVX::seriesColor(2), QColor("#dddddd"));
-    EXPECT_EQ(JVX::seriesColor(9), QColor("#bad80a"));
+    EXPECT_EQ(JVX::seriesColor(2), QColor("#666666"));
+    EXPECT_EQ(JVX::seriesColor(9), QColor("#5e7000"));
     EXPECT_EQ(JVX::seriesColor(10), QColor(Qt::black));
 }
 
