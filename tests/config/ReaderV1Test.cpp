@@ -148,18 +148,4 @@ TEST(ReaderV1, UndersteerYawRateFilterFallsBackToItsOlderName) {
     EXPECT_EQ(read(document).understeer.yawRateFilter.cutoff[0], 0.0f);
 }
 
-TEST(ReaderV1, SwitchesAndOptionalBypassFlagsAreRead) {
-    Json document = writtenDocument(zeroConfig());
-    document["algorithm"]["transformations"]["enableVelocityMatrixTranslationAfter"] = true;
-    document["algorithm"]["highpassUseFreshDataOnly"] = true;
-    document["lateral_acceleration_and_roll_rate"]["travel"]["bypassSpeedIntegration"] = true;
-    const Config config = read(document);
-    EXPECT_TRUE(config.algorithm.enableVelocityMatrixTranslationAfter);
-    EXPECT_TRUE(config.algorithm.highpassUseFreshDataOnly);
-    EXPECT_FALSE(config.algorithm.enableVelocityMatrixTranslationBefore);
-    EXPECT_TRUE(config.lateral.travel.bypassSpeedIntegration);
-    EXPECT_FALSE(config.lateral.travel.bypassAccIntegration); // absent: off, whatever was there
-    EXPECT_FALSE(config.lateral.angularVelocity.bypassIntegration);
-}
-
 } // namespace
