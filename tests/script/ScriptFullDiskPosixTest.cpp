@@ -9,13 +9,13 @@
 
 namespace {
 
-TEST(ScriptFileTest, WriteFailingPartWayKeepsTheOriginal) {
+TEST(ScriptFullDisk, WriteFailingPartWayKeepsTheOriginal) {
     TempDir temp;
     const auto copy = temp.file("two_clusters.cpp");
     std::filesystem::copy_file(examplePath("two_clusters.cpp"), copy);
     const std::string before = readBytes(copy);
     ConfigMap configs;
-    ASSERT_EQ(loadScript(widePath(copy), configs).code, Success);
+    ASSERT_EQ(loadScript(copy.u16string(), configs).code, Success);
     configs[0].vertical.travel.outputFilter.cutoff[0] = 7.5f;
 
     rlimit saved{};
@@ -24,7 +24,7 @@ TEST(ScriptFileTest, WriteFailingPartWayKeepsTheOriginal) {
     rlimit small = saved;
     small.rlim_cur = 4096;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const ScriptResult result = saveScript(widePath(copy), configs);
+    const ScriptResult result = saveScript(copy.u16string(), configs);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
