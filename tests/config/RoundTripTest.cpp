@@ -110,13 +110,3 @@ TEST(ConfigRoundTrip, DistinctValuesSurviveExceptTheDocumentedLosses) {
             << "phase " << phase;
     }
 }
-
-TEST(ConfigRoundTrip, MaxValueFactorNearOneHundredComesBackAsOneHundred) {
-    Config original = distinctConfig(0);
-    original.multiplexer.roll.maxValueFactor = FloatPair{{100.0004f, 99.9997f}};
-    original.vertical.travel.outputLimit.maxValueFactor = FloatPair{{100.0f, 100.01f}};
-    const Config readBack = roundTrip(original);
-    EXPECT_EQ(readBack.multiplexer.roll.maxValueFactor[0], 100.0f);
-    EXPECT_EQ(readBack.multiplexer.roll.maxValueFactor[1], 100.0f);
-    EXPECT_EQ(readBack.vertical.travel.outputLimit.maxValueFactor[1], 100.01f);
-}

@@ -11,12 +11,6 @@
 
 namespace {
 
-TEST(RadToDegConverter, RoundsDegreesToTheNearestRadianFloat) {
-    const RadToDegConverter converter;
-    EXPECT_EQ(converter.fromDisplay(90.0f), 1.5707964f);
-    EXPECT_EQ(converter.toDisplay(0.5f), 28.647888f);
-}
-
 TEST(FloatValueModel, RestoreShowsTheSavedRadiansInDegrees) {
     FloatPair current{{0.0f, 0.0f}};
     const FloatPair saved{{0.5f, 1.0f}};

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "config/Config.h"
-#include "config/ConfigFields.h"
 #include "models/ConfigModel.h"
 #include "models/ParamSetModel.h"
 #include "support/RecordValues.h"
@@ -10,7 +9,6 @@
 #include <QMetaProperty>
 #include <QObject>
 #include <QString>
-#include <cstring>
 #include <memory>
 #include <ostream>
 #include <vector>
@@ -22,18 +20,6 @@ namespace modeltest {
 
 inline QByteArray bytesOf(const Config& config) {
     return QByteArray(reinterpret_cast<const char*>(&config), sizeof config);
-}
-
-// Offsets of the bytes in which two images of the same record differ.
-inline std::vector<std::size_t> changedOffsets(const QByteArray& before, const Config& after) {
-    std::vector<std::size_t> offsets;
-    const QByteArray now = bytesOf(after);
-    for (int i = 0; i < now.size(); ++i) {
-        if (now[i] != before[i]) {
-            offsets.push_back(static_cast<std::size_t>(i));
-        }
-    }
-    return offsets;
 }
 
 // How a tree got to its records: by construction alone, or by a rebind after being built on
@@ -67,25 +53,19 @@ struct ModelNode {
     BaseModel* model;
 };
 
-inline bool isChildProperty(const QMetaProperty& property) {
-    return property.isConstant() && qstrcmp(property.typeName(), "QObject*") == 0;
-}
-
 // The root and every model below it, parents before children, children in property order.
 inline std::vector<ModelNode> modelsOf(BaseModel* root, const QString& path = QString()) {
     std::vector<ModelNode> nodes{{path, root}};
     const QMetaObject* meta = root->metaObject();
     for (int i = 0; i < meta->propertyCount(); ++i) {
         const QMetaProperty property = meta->property(i);
-        if (!isChildProperty(property)) {
+        if (!property.isConstant() || qstrcmp(property.typeName(), "QObject*") != 0)
             continue;
-        }
         auto* child = qobject_cast<BaseModel*>(property.read(root).value<QObject*>());
         const QString childPath =
             path.isEmpty() ? QString(property.name()) : path + '/' + property.name();
-        for (ModelNode& node : modelsOf(child, childPath)) {
+        for (ModelNode& node : modelsOf(child, childPath))
             nodes.push_back(node);
-        }
     }
     return nodes;
 }
@@ -103,9 +83,8 @@ inline std::vector<PropertyNode> writablePropertiesOf(BaseModel* root) {
         const QMetaObject* meta = node.model->metaObject();
         for (int i = 0; i < meta->propertyCount(); ++i) {
             const QMetaProperty property = meta->property(i);
-            if (property.isWritable() && qstrcmp(property.name(), "objectName") != 0) {
+            if (property.isWritable() && qstrcmp(property.name(), "objectName") != 0)
                 properties.push_back({node.path + '.' + property.name(), node.model, property});
-            }
         }
     }
     return properties;
@@ -114,30 +93,20 @@ inline std::vector<PropertyNode> writablePropertiesOf(BaseModel* root) {
 inline bool isFloat(const PropertyNode& node) {
     return qstrcmp(node.property.typeName(), "float") == 0;
 }
-inline bool isBool(const PropertyNode& node) {
-    return qstrcmp(node.property.typeName(), "bool") == 0;
-}
-
 inline float readFloat(const PropertyNode& node) {
     return node.property.read(node.model).value<float>();
-}
-
-// Enumeration properties travel as their own meta-type; their storage is a 32-bit integer.
-inline int readInt(const PropertyNode& node) {
-    const QVariant value = node.property.read(node.model);
-    return *static_cast<const int*>(value.constData());
 }
 
 // Writes a value that differs from the shown one: +1 for floats (in shown units), the opposite
 // for switches, another valid type for enumerations.
 inline void writeDifferent(const PropertyNode& node) {
-    if (isFloat(node)) {
-        node.property.write(node.model, QVariant::fromValue(readFloat(node) + 1.0f));
-    } else if (isBool(node)) {
-        node.property.write(node.model, !node.property.read(node.model).toBool());
-    } else {
-        node.property.write(node.model, readInt(node) == 1 ? 2 : 1);
-    }
+    const QVariant shown = node.property.read(node.model);
+    if (isFloat(node))
+        node.property.write(node.model, QVariant::fromValue(shown.value<float>() + 1.0f));
+    else if (qstrcmp(node.property.typeName(), "bool") == 0)
+        node.property.write(node.model, !shown.toBool());
+    else // enumerations travel as their own meta-type over a 32-bit integer
+        node.property.write(node.model, *static_cast<const int*>(shown.constData()) == 1 ? 2 : 1);
 }
 
 // Records the _keo_ and modifiedStateChanged signals of the objects it watches, in order.
@@ -163,23 +132,20 @@ public:
         for (int i = 0; i < meta->methodCount(); ++i) {
             const QMetaMethod method = meta->method(i);
             if (method.methodType() == QMetaMethod::Signal &&
-                (method.name().startsWith("_keo_") || method.name() == "modifiedStateChanged")) {
+                (method.name().startsWith("_keo_") || method.name() == "modifiedStateChanged"))
                 QMetaObject::connect(object, i, this, slot);
-            }
         }
     }
 
     void watchTree(BaseModel* root) {
-        for (const ModelNode& node : modelsOf(root)) {
+        for (const ModelNode& node : modelsOf(root))
             watch(node.model);
-        }
     }
 
     int count(const QObject* sender, const QByteArray& signal) const {
         int n = 0;
-        for (const Entry& entry : entries) {
+        for (const Entry& entry : entries)
             n += entry.sender == sender && entry.signal == signal ? 1 : 0;
-        }
         return n;
     }
 

@@ -4,6 +4,7 @@
 #include "models/AbsolutePitchRollModel.h"
 #include "models/EnhancerConfigModel.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -147,16 +148,8 @@ TEST(ModelTree, RootStartsWithTheUsualSwitchSet) {
     EXPECT_TRUE(root.isModified());
 
     root.restoreDefaults();
-    const AlgorithmOptions& options = current.algorithm;
-    EXPECT_TRUE(options.enableCorrection);
-    EXPECT_TRUE(options.removeVerticalComponent);
-    EXPECT_TRUE(options.enableAccMatrix);
-    EXPECT_TRUE(options.enableAccMatrixTranslationBefore);
-    EXPECT_TRUE(options.enableAccMatrixTranslationAfter);
-    EXPECT_TRUE(options.enableVelocityMatrix);
-    EXPECT_FALSE(options.enableVelocityMatrixTranslationBefore);
-    EXPECT_FALSE(options.enableVelocityMatrixTranslationAfter);
-    EXPECT_FALSE(options.highpassUseFreshDataOnly);
+    const AlgorithmOptions usual{true, true, true, true, true, true, false, false, false};
+    EXPECT_EQ(std::memcmp(&current.algorithm, &usual, sizeof usual), 0);
     EXPECT_FALSE(root.isModified());
 }
 

@@ -20,10 +20,10 @@ protected:
         return copy;
     }
     ScriptResult load(const std::filesystem::path& path) {
-        return loadScript(widePath(path), configs);
+        return loadScript(path.u16string(), configs);
     }
     ScriptResult save(const std::filesystem::path& path) {
-        return saveScript(widePath(path), configs);
+        return saveScript(path.u16string(), configs);
     }
     std::filesystem::path write(const std::string& name, const std::string& text) {
         writeBytes(temp.file(name), text);
@@ -120,7 +120,7 @@ TEST_F(ScriptFileTest, SavedSectionsAreRewrittenAndEverythingElseKept) {
     EXPECT_EQ(saved.find("\n\n"), std::string::npos);
 
     ConfigMap reloaded;
-    ASSERT_EQ(loadScript(widePath(temp.file("s.cpp")), reloaded).code, Success);
+    ASSERT_EQ(loadScript(temp.file("s.cpp").u16string(), reloaded).code, Success);
     EXPECT_EQ(reloaded[1].lateral.travel.outputFilter.cutoff[1], 0.75f);
 }
 
@@ -168,7 +168,7 @@ TEST_F(ScriptFileTest, SavingThroughALinkUpdatesTheLinkedFile) {
     ASSERT_EQ(save(link).code, Success);
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     ConfigMap reloaded;
-    ASSERT_EQ(loadScript(widePath(target), reloaded).code, Success);
+    ASSERT_EQ(loadScript(target.u16string(), reloaded).code, Success);
     EXPECT_EQ(reloaded[0].understeer.toYaw.enabled, configs[0].understeer.toYaw.enabled);
 }
 

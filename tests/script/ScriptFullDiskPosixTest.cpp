@@ -15,7 +15,7 @@ TEST(ScriptFullDisk, WriteFailingPartWayKeepsTheOriginal) {
     std::filesystem::copy_file(examplePath("two_clusters.cpp"), copy);
     const std::string before = readBytes(copy);
     ConfigMap configs;
-    ASSERT_EQ(loadScript(widePath(copy), configs).code, Success);
+    ASSERT_EQ(loadScript(copy.u16string(), configs).code, Success);
     configs[0].vertical.travel.outputFilter.cutoff[0] = 7.5f;
 
     rlimit saved{};
@@ -24,7 +24,7 @@ TEST(ScriptFullDisk, WriteFailingPartWayKeepsTheOriginal) {
     rlimit small = saved;
     small.rlim_cur = 4096;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const ScriptResult result = saveScript(widePath(copy), configs);
+    const ScriptResult result = saveScript(copy.u16string(), configs);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 

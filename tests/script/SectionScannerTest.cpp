@@ -88,11 +88,12 @@ TEST(ReplaceSectionTest, ReplacesOnlyTheBodyOrNothing) {
 
 TEST(SerializeSectionBodyTest, TabIndentedShortestFloatsNoTrailingLineFeed) {
     Json doc;
-    doc["b"] = Json::array({0.05f, 13.2f, 100.0f});
+    doc["b"] = Json::array({0.05f, 13.2f, 100.0f, 1.5707964f, -0.0f, 1e-7f});
     doc["a"] = "d\xC3\xA9j\xC3\xA0";
     doc["c"]["x"] = true;
     EXPECT_EQ(serializeSectionBody(doc), "{\n\t\"a\": \"d\xC3\xA9j\xC3\xA0\",\n\t\"b\": [\n"
-                                         "\t\t0.05,\n\t\t13.2,\n\t\t100.0\n\t],\n"
+                                         "\t\t0.05,\n\t\t13.2,\n\t\t100.0,\n\t\t1.5707964,\n"
+                                         "\t\t-0.0,\n\t\t1e-07\n\t],\n"
                                          "\t\"c\": {\n\t\t\"x\": true\n\t}\n}");
 }
 

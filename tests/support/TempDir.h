@@ -53,7 +53,3 @@ inline void writeBytes(const std::filesystem::path& path, const std::string& byt
 inline std::filesystem::path examplePath(const std::string& name) {
     return std::filesystem::path(KEO_EXAMPLES_DIR) / name;
 }
-
-inline std::u16string widePath(const std::filesystem::path& path) {
-    return path.u16string();
-}

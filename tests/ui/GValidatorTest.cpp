@@ -2,7 +2,6 @@
 
 #include "ui/QmlUtils.h"
 
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace {
@@ -35,15 +34,6 @@ TEST(GValidator, AcceptsUpToOneGWithTheConfiguredDecimals) {
     validator.setDecimals(2);
     EXPECT_EQ(check(validator, "1.25"), QValidator::Acceptable);
     EXPECT_EQ(check(validator, "1.250"), QValidator::Invalid);
-}
-
-TEST(GValidator, DecimalsNotifiesOnlyOnChange) {
-    GValidator validator;
-    QSignalSpy spy(&validator, &GValidator::decimalsChanged);
-    validator.setDecimals(1);
-    EXPECT_EQ(spy.count(), 0);
-    validator.setDecimals(3);
-    EXPECT_EQ(spy.count(), 1);
 }
 
 } // namespace

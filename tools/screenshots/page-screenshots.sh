@@ -9,6 +9,6 @@ build=${1:-$root/build}
 cmake -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --target keo_page_screenshots -j"$(nproc)"
 for scale in 1.0 1.5; do
-    QT_QUICK_BACKEND=software xvfb-run -a "$build/tests/qml/keo_page_screenshots" \
+    QT_QUICK_BACKEND=software xvfb-run -a "$build/tools/screenshots/keo_page_screenshots" \
         --out "$root/docs/pages" --scale "$scale"
 done

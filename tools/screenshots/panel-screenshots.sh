@@ -8,6 +8,6 @@ build=${1:-$root/build}
 cmake -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --target keo_panel_screenshots -j2
 for scale in 1.0 1.5; do
-    QT_QUICK_BACKEND=software xvfb-run -a "$build/tests/history/keo_panel_screenshots" \
+    QT_QUICK_BACKEND=software xvfb-run -a "$build/tools/screenshots/keo_panel_screenshots" \
         --out "$root/docs/panels" --scale "$scale"
 done
