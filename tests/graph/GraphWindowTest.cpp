@@ -2,6 +2,7 @@
 
 #include "graph/GraphSource.h"
 #include "graph/GraphWidget.h"
+#include "support/Eventually.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -62,7 +63,8 @@ TEST_F(GraphWindowTest, GestureEndsByItselfWhenTheEventsStop) {
     window.move(90, 40);
     window.move(100, 50); // every event of the drag restarts the wait
     EXPECT_EQ(window.pos(), QPoint(100, 50));
-    QTRY_COMPARE(window.pos(), QPoint(96, 64));
+    EXPECT_TRUE(eventually([&] { return window.pos() == QPoint(96, 64); }))
+        << window.pos().x() << "," << window.pos().y();
     EXPECT_FALSE(window.userGestureActive());
 }
 
@@ -150,7 +152,7 @@ TEST(GraphWindowBiggerView, IsBuiltAroundOneWidgetOnTheBorrowedSource) {
     EXPECT_EQ(widget->biggerView(), nullptr);
 
     window->close();
-    QTRY_VERIFY(window.isNull());
+    EXPECT_TRUE(eventually([&] { return window.isNull(); }));
     EXPECT_TRUE(widget.isNull());
     EXPECT_EQ(source.maxOnScreen(), 200u);
 }

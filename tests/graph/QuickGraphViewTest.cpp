@@ -4,6 +4,7 @@
 #include "graph/GraphSource.h"
 #include "graph/GraphWidget.h"
 #include "graph/GraphWindow.h"
+#include "support/Eventually.h"
 
 #include <QApplication>
 #include <QImage>
@@ -109,7 +110,7 @@ TEST_F(QuickGraphViewTest, BiggerViewOptionsOutliveTheWindow) {
     ASSERT_FALSE(window.isNull());
     QTest::keyClick(window->graphWidget(), Qt::Key_8);
     window->close();
-    QTRY_VERIFY(window.isNull());
+    EXPECT_TRUE(eventually([&] { return window.isNull(); }));
     EXPECT_EQ(item->source()->maxOnScreen(), 600u);
 
     item->showBiggerView();
