@@ -325,28 +325,22 @@ protected:
     }
 };
 
-TEST_F(Measurement, ShowsDifferenceAndSlopeEitherWay) {
+// Either direction gives the same difference and slope; no time difference, no slope.
+TEST_F(Measurement, ShowsDifferenceAndSlopeWithCaptions) {
     const QStringList expected{"Blue Δ=20.0000 / 200 [ms] => V=0.1000 Δ/ms",
                                "Green Δ=0.0000 / 200 [ms] => V=0.0000 Δ/ms"};
     EXPECT_EQ(measure(10, 30), expected);
     EXPECT_EQ(measure(30, 10), expected);
-}
-
-TEST_F(Measurement, ZeroTimeDifferenceHasNoSlope) {
     EXPECT_EQ(measure(12, 12), QStringList({"Blue Δ=0.0000 / 0 [ms]", "Green Δ=0.0000 / 0 [ms]"}));
-}
-
-TEST_F(Measurement, LabelsCarryCaptions) {
     source.setCaption("Output", 1);
     EXPECT_EQ(measure(0, 1).value(1), "(Green) Output Δ=0.0000 / 10 [ms] => V=0.0000 Δ/ms");
 }
 
+// Past the palette's ten colours a series is black (the colours themselves: the contrast test).
 TEST(GraphLegend, LabelsAndColors) {
     EXPECT_EQ(JVX::seriesLabel(0, {}), "Blue");
     EXPECT_EQ(JVX::seriesLabel(1, {"In", "Out"}), "(Green) Out");
     EXPECT_EQ(JVX::seriesLabel(12, {"In"}), "Black");
-    EXPECT_EQ(JVX::seriesColor(2), QColor("#666666"));
-    EXPECT_EQ(JVX::seriesColor(9), QColor("#5e7000"));
     EXPECT_EQ(JVX::seriesColor(10), QColor(Qt::black));
 }
 

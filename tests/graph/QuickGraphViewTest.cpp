@@ -60,11 +60,8 @@ TEST_F(QuickGraphViewTest, DeliveryFeedsTheSourceAndPaintingClearsTheFlag) {
     EXPECT_FLOAT_EQ(item->source()->sample(1, item->source()->sampleCount() - 1).value, -2.0f);
     EXPECT_EQ(item->source()->sample(0, 0).timestamp, 1000u);
 
-    const QImage image = paintItem(*item);
+    paintItem(*item);
     EXPECT_FALSE(item->needsRepaint());
-    // The border and the fill are the border colour.
-    EXPECT_EQ(image.pixelColor(0, 60), QColor(160, 196, 211));
-    EXPECT_EQ(image.pixelColor(120, 5), QColor(160, 196, 211));
 }
 
 TEST_F(QuickGraphViewTest, NothingIsDeliveredFrozenOrWithoutValues) {
@@ -77,7 +74,6 @@ TEST_F(QuickGraphViewTest, NothingIsDeliveredFrozenOrWithoutValues) {
 }
 
 TEST_F(QuickGraphViewTest, DoubleClickOpensTheBiggerViewAndAgainBringsItBack) {
-    QCursor::setPos(QPoint(300, 200));
     item->setTitle(QStringLiteral("Heave"));
     QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(10, 10), Qt::LeftButton,
                             Qt::LeftButton, Qt::NoModifier);
@@ -87,7 +83,6 @@ TEST_F(QuickGraphViewTest, DoubleClickOpensTheBiggerViewAndAgainBringsItBack) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->parentWidget(), nullptr);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Heave"));
-    EXPECT_EQ(window->pos(), QPoint(288, 192));
     ASSERT_NE(window->graphWidget(), nullptr);
     EXPECT_EQ(window->graphWidget()->source(), item->source());
     EXPECT_EQ(window->graphWidget()->title(), QStringLiteral("Heave"));

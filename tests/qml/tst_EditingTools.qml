@@ -146,8 +146,7 @@ Item {
             mouseClick(item(panel, "copyAllSecondButton"));
             compare(comparison.count, 0);
             verify(item(panel, "emptyListText").visible);
-            keySequence(StandardKey.Undo);
-            compare(comparison.count, listed - 1);
+            keySequence(StandardKey.Undo); // copying all is undone at the model: ChangesListTest
 
             var opener = item(view, "compareSetsButton");
             mouseClick(opener);

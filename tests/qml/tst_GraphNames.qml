@@ -199,19 +199,5 @@ Item {
             compare(graph.captions[0], "Input [m/s]");
             travel.restoreDefaults();
         }
-
-        function test_visitingEveryTabKeepsTheViewQuiet() {
-            var view = loadedView();
-            var buttons = ["lateralTabButton", "longitudinalTabButton", "verticalTabButton",
-                           "absoluteTabButton", "mixerTabButton", "enhancerTabButton",
-                           "understeerTabButton", "multiplexerTabButton", "optionsTabButton"];
-            for (var i = 0; i < buttons.length; ++i) {
-                var button = findChild(view, buttons[i]);
-                mouseClick(button);
-                verify(button.checked);
-                waitForRendering(view);
-            }
-            verify(!cpp_configManager.configModel.isModified, "showing the pages writes nothing");
-        }
     }
 }

@@ -208,13 +208,5 @@ Item {
             verify(config.enableAccMatrixTranslationBefore);
             verify(!config.enableAccMatrixTranslationAfter);
         }
-
-        function test_optionCheckBoxWritesItsSwitch() {
-            var page = shown(createTemporaryObject(optionsComponent, scene));
-            var before = config.highpassUseFreshDataOnly;
-            mouseClick(child(page, "highpassUseFreshDataOnly"));
-            compare(config.highpassUseFreshDataOnly, !before);
-            verify(config.isModified);
-        }
     }
 }
