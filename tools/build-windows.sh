@@ -50,7 +50,7 @@ rm -rf "$deploy"
 mkdir -p "$deploy"
 cp "$build/src/plugin/KEOUI64.dll" "$build/app/keo-editor/keo-editor.exe" \
     "$build/app/keo-inspect/keo-inspect.exe" "$deploy/"
-x86_64-w64-mingw32-strip --strip-debug "$deploy"/*.dll "$deploy"/*.exe
+x86_64-w64-mingw32-strip "$deploy"/*.dll "$deploy"/*.exe
 mkdir -p "$deploy/plugins" "$deploy/qml/QtQuick"
 for plugin in platforms/qwindows.dll platforms/qoffscreen.dll imageformats/qsvg.dll \
     imageformats/qico.dll iconengines/qsvgicon.dll styles/qwindowsvistastyle.dll; do
@@ -92,7 +92,7 @@ while [ -n "$pending" ]; do
     pending=$next
 done
 "$root/tools/check-exports.sh" "$deploy/KEOUI64.dll"
-echo "KEOUI64.dll: $(stat -c %s "$deploy/KEOUI64.dll") bytes (without debug information); deployable folder: $deploy ($(du -sh "$deploy" | cut -f1))"
+echo "KEOUI64.dll: $(stat -c %s "$deploy/KEOUI64.dll") bytes (stripped); deployable folder: $deploy ($(du -sh "$deploy" | cut -f1))"
 
 if [ "$run_tests" = 1 ]; then
     "$root/tools/wine-prefix.sh"
