@@ -3,7 +3,7 @@
 set -euo pipefail
 export WINEPREFIX=${WINEPREFIX:-$HOME/.local/share/keo-wine}
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml,winemenubuilder.exe=}
 [ -f "$WINEPREFIX/.keo-ready" ] && exit 0
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9>"$WINEPREFIX.lock"
