@@ -28,7 +28,9 @@ trap 'wineserver -k' EXIT
 # lacks shows here.
 shot=$build/keo-editor-windows.png
 rm -f "$shot"
-(cd "$build" && WINEDLLOVERRIDES=mscoree,mshtml,winemenubuilder.exe= QT_QPA_PLATFORM=windows \
-    QT_QUICK_BACKEND=software wine deploy/keo-editor.exe --screenshot keo-editor-windows.png </dev/null)
+# (Wine passes WINEQT_... to the program as QT_...)
+(cd "$build" && WINEDLLOVERRIDES=mscoree,mshtml,winemenubuilder.exe= WINEQT_QPA_PLATFORM=windows \
+    WINEQT_QUICK_BACKEND=software wine deploy/keo-editor.exe --screenshot keo-editor-windows.png \
+    </dev/null)
 [ -s "$shot" ] || { echo "keo-editor.exe wrote no screenshot" >&2; exit 1; }
 echo "screenshot: $shot"

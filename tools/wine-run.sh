@@ -12,8 +12,12 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml,winemenubuilder.exe=}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export QT_QUICK_BACKEND=${QT_QUICK_BACKEND:-software}
+# Qt writes its messages to the debugger, not to standard error, unless told.
+export QT_FORCE_STDERR_LOGGING=${QT_FORCE_STDERR_LOGGING:-1}
 # Wine takes Windows paths; Z: is the host's root.
 to_windows() { echo "Z:${1//\//\\}"; }
+# The offscreen platform reads font files itself; it gets the ones the Linux rounds render with.
+export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-$(to_windows /usr/share/fonts/truetype/dejavu)}
 export QT_PLUGIN_PATH=$(to_windows "$qt/plugins")
 export QML2_IMPORT_PATH=$(to_windows "$qt/qml")
 
@@ -31,6 +35,11 @@ for dir in "${extra_paths[@]}" "$qt/bin" "$runtime" "$winpthread"; do
     WINEPATH="$WINEPATH;$(to_windows "$dir")"
 done
 export WINEPATH
+
+# Wine keeps the host's QT_ variables from Windows programs and passes WINEQT_... as QT_... instead.
+while IFS='=' read -r name value; do
+    [[ $name == QT_* ]] && export "WINE$name=$value"
+done < <(env)
 
 "$root/tools/wine-prefix.sh"
 exec wine "$@" </dev/null
