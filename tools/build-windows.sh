@@ -91,6 +91,8 @@ while [ -n "$pending" ]; do
     done
     pending=$next
 done
+# Debian ships the mingw runtime with its debugging information.
+x86_64-w64-mingw32-strip --strip-unneeded "$deploy"/lib*.dll
 "$root/tools/check-exports.sh" "$deploy/KEOUI64.dll"
 echo "KEOUI64.dll: $(stat -c %s "$deploy/KEOUI64.dll") bytes (stripped); deployable folder: $deploy ($(du -sh "$deploy" | cut -f1))"
 
