@@ -5,6 +5,10 @@ if(NOT WIN32)
     return()
 endif()
 
+# Tests and test discovery run the programs under Wine, which finds KEOUI64.dll in its build folder.
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    ${PROJECT_SOURCE_DIR}/tools/wine-run.sh --path ${CMAKE_BINARY_DIR}/src/plugin)
+
 # Found through cmake/cross/<Package>/ before the toolchain's search roots.
 set(nlohmann_json_DIR ${CMAKE_CURRENT_LIST_DIR}/cross/nlohmann_json CACHE PATH "" FORCE)
 

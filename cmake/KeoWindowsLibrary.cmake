@@ -14,3 +14,4 @@ target_link_options(KEOUI64 PRIVATE -Wl,--exclude-all-symbols -Wl,--exclude-libs
 
 # mingw's <cmath> defines M_PI and its kin only on request in standard C++ mode.
 target_compile_definitions(keo_graph PUBLIC _USE_MATH_DEFINES)
+target_compile_definitions(keo_editor_host PUBLIC _USE_MATH_DEFINES)

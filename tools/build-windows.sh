@@ -50,7 +50,7 @@ rm -rf "$deploy"
 mkdir -p "$deploy"
 cp "$build/src/plugin/KEOUI64.dll" "$build/app/keo-editor/keo-editor.exe" \
     "$build/app/keo-inspect/keo-inspect.exe" "$deploy/"
-x86_64-w64-mingw32-strip --strip-debug "$deploy"/*.dll "$deploy"/*.exe
+x86_64-w64-mingw32-strip "$deploy"/*.dll "$deploy"/*.exe
 mkdir -p "$deploy/plugins" "$deploy/qml/QtQuick"
 for plugin in platforms/qwindows.dll platforms/qoffscreen.dll imageformats/qsvg.dll \
     imageformats/qico.dll iconengines/qsvgicon.dll styles/qwindowsvistastyle.dll; do
@@ -91,23 +91,13 @@ while [ -n "$pending" ]; do
     done
     pending=$next
 done
+# Debian ships the mingw runtime with its debugging information.
+x86_64-w64-mingw32-strip --strip-unneeded "$deploy"/lib*.dll
 "$root/tools/check-exports.sh" "$deploy/KEOUI64.dll"
-echo "KEOUI64.dll: $(stat -c %s "$deploy/KEOUI64.dll") bytes (without debug information); deployable folder: $deploy ($(du -sh "$deploy" | cut -f1))"
+echo "KEOUI64.dll: $(stat -c %s "$deploy/KEOUI64.dll") bytes (stripped); deployable folder: $deploy ($(du -sh "$deploy" | cut -f1))"
 
 if [ "$run_tests" = 1 ]; then
-    "$root/tools/wine-prefix.sh"
-    # A display for the tests that show real windows and for the screenshot; the tests themselves
-    # run offscreen unless they say otherwise.
-    export WINEPREFIX=${WINEPREFIX:-$HOME/.local/share/keo-wine}
-    # The 4 GiB read is covered by the Linux rounds; installing for a Linux host has no Windows
-    # counterpart here.
-    (cd "$build" && xvfb-run -a ctest --output-on-failure -j"$jobs" --timeout 600 \
-        -E '(FilesBeyondFourGibibytes|plugin_installs_for_hosts)')
-    # The editor on Windows' own platform plugin, rendered under Xvfb.
-    shot=$build/keo-editor-windows.png
-    rm -f "$shot"
-    QT_QPA_PLATFORM=windows xvfb-run -a "$root/tools/wine-run.sh" "$deploy/keo-editor.exe" \
-        --screenshot "$(winepath -w "$shot" 2>/dev/null)"
-    [ -s "$shot" ] || { echo "keo-editor.exe wrote no screenshot" >&2; exit 1; }
-    echo "screenshot: $shot"
+    # One virtual display for the whole round: the tests that show real windows and the
+    # screenshot need one, the others run offscreen.
+    xvfb-run -a "$root/tools/windows-round.sh" "$build"
 fi

@@ -8,7 +8,7 @@ case "$library" in
 *.dll)
     # The export table of a Windows DLL: the names listed after "[Ordinal/Name Pointer] Table".
     exported=$(x86_64-w64-mingw32-objdump -p "$library" |
-        awk '/^\[Ordinal\/Name Pointer\] Table/ {table = 1; next} table && /^\s*\[/ {print $NF; next} table {table = 0}')
+        awk '/^\[Ordinal\/Name Pointer\] Table/ {table = 1; next} table && /^[ \t]*\[/ {print $NF; next} table {table = 0}')
     ;;
 *)
     exported=$(nm -D --defined-only "$library" | awk '$2 ~ /^[TtWwDdBbRrVvi]$/ {print $3}')

@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(ScriptFullDisk, WriteFailingPartWayKeepsTheOriginal) {
+TEST(ScriptFileFullDisk, WriteFailingPartWayKeepsTheOriginal) {
     TempDir temp;
     const auto copy = temp.file("two_clusters.cpp");
     std::filesystem::copy_file(examplePath("two_clusters.cpp"), copy);
