@@ -169,7 +169,7 @@ TEST(Telemetry, ResamplesBetweenSamplesInSiUnitsFromTheFirstTime) {
     EXPECT_NEAR(drive->duration(), 0.3, 1e-12);
     EXPECT_NEAR(drive->at(0.0).speed, 10.0, 1e-12);
     EXPECT_NEAR(drive->at(0.05).speed, 15.0, 1e-9);
-    EXPECT_NEAR(drive->at(0.05).rollRate, 5.0 * M_PI / 180.0, 1e-9);
+    EXPECT_NEAR(drive->at(0.05).rollRate, 5.0 * 3.14159265358979323846 / 180.0, 1e-9);
     EXPECT_NEAR(drive->at(0.2).lateralAcceleration, 0.0, 1e-9);
     EXPECT_NEAR(drive->at(5.0).lateralAcceleration, -1.5, 1e-12);    // holds its last sample
     EXPECT_EQ(drive->at(0.2).verticalAcceleration, standardGravity); // absent: at rest
