@@ -1,6 +1,7 @@
 // Time from the host's call of Create to the first frame of the main view on screen, with the
 // two-cluster example loaded. Run it under a real display (xvfb-run -a) to include rendering.
 #include "BenchSupport.h"
+#include "FrameSupport.h"
 #include "KEOUI64/KEOUI64.h"
 
 #include <QApplication>
@@ -66,14 +67,7 @@ public:
     QObject* item(const char* name) const {
         return m_view.rootObject()->findChild<QObject*>(QString::fromLatin1(name));
     }
-    // Runs the event loop until the next frame is on screen.
-    void waitForFrame() {
-        QEventLoop frame;
-        QObject::connect(&m_view, &QQuickWindow::frameSwapped, &frame, &QEventLoop::quit);
-        QTimer::singleShot(5000, &frame, &QEventLoop::quit);
-        m_view.update();
-        frame.exec();
-    }
+    void waitForFrame() { waitForNextFrame(m_view); }
 
 private:
     std::filesystem::path m_script;

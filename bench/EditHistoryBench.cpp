@@ -2,6 +2,7 @@
 // from the call to the frame that shows the result, in the editor with the two-cluster example.
 // Run under a real display (xvfb-run -a) to include rendering; each should fit one 60 Hz frame.
 #include "BenchSupport.h"
+#include "FrameSupport.h"
 #include "KEOUI64/KEOUI64.h"
 #include "models/ConfigModel.h"
 #include "models/EditHistory.h"
@@ -64,13 +65,7 @@ public:
         QMetaObject::invokeMethod(history, "redo");
         waitForFrame();
     }
-    void waitForFrame() {
-        QEventLoop frame;
-        QObject::connect(&m_view, &QQuickWindow::frameSwapped, &frame, &QEventLoop::quit);
-        QTimer::singleShot(5000, &frame, &QEventLoop::quit);
-        m_view.update();
-        frame.exec();
-    }
+    void waitForFrame() { waitForNextFrame(m_view); }
 
 private:
     std::filesystem::path m_script;

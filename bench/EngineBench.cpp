@@ -4,6 +4,7 @@
 // none (allocs_probe shows the counter seeing the one allocation it is shown).
 //
 //   build/bench/engine_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+#include "AllocationCounter.h"
 #include "config/ConfigReader.h"
 #include "engine/Engine.h"
 
@@ -15,30 +16,6 @@
 #include <fstream>
 #include <memory>
 #include <vector>
-
-namespace {
-std::atomic<long> allocationCount{0};
-}
-
-// Every heap allocation of the process goes through glibc's entry points, operator new included.
-extern "C" {
-void* __libc_malloc(std::size_t size);
-void* __libc_calloc(std::size_t count, std::size_t size);
-void* __libc_realloc(void* memory, std::size_t size);
-
-void* malloc(std::size_t size) {
-    allocationCount.fetch_add(1, std::memory_order_relaxed);
-    return __libc_malloc(size);
-}
-void* calloc(std::size_t count, std::size_t size) {
-    allocationCount.fetch_add(1, std::memory_order_relaxed);
-    return __libc_calloc(count, size);
-}
-void* realloc(void* memory, std::size_t size) {
-    allocationCount.fetch_add(1, std::memory_order_relaxed);
-    return __libc_realloc(memory, size);
-}
-}
 
 namespace {
 

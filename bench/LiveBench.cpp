@@ -4,6 +4,7 @@
 // there must be none.
 //
 //   build-feed/bench/live_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+#include "AllocationCounter.h"
 #include "GraphScene.h"
 #include "graph/GraphSource.h"
 #include "graph/QuickGraphView.h"
@@ -18,31 +19,6 @@
 #include <cstdlib>
 #include <thread>
 #include <vector>
-
-// Counts every heap allocation of the process, by the standard library and by Qt alike (Qt's
-// containers call malloc directly), through glibc's own entry points.
-namespace {
-std::atomic<long> allocationCount{0};
-}
-
-extern "C" {
-void* __libc_malloc(std::size_t size);
-void* __libc_calloc(std::size_t count, std::size_t size);
-void* __libc_realloc(void* memory, std::size_t size);
-
-void* malloc(std::size_t size) {
-    allocationCount.fetch_add(1, std::memory_order_relaxed);
-    return __libc_malloc(size);
-}
-void* calloc(std::size_t count, std::size_t size) {
-    allocationCount.fetch_add(1, std::memory_order_relaxed);
-    return __libc_calloc(count, size);
-}
-void* realloc(void* memory, std::size_t size) {
-    allocationCount.fetch_add(1, std::memory_order_relaxed);
-    return __libc_realloc(memory, size);
-}
-}
 
 namespace {
 

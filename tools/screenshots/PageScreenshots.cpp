@@ -3,6 +3,7 @@
 //   keo_page_screenshots --out docs/pages --scale 1.5
 #include "KeoQmlResources.h"
 #include "QmlTestSetup.h"
+#include "ScreenshotOptions.h"
 #include "script/ConfigManager.h"
 
 #include <QApplication>
@@ -84,21 +85,13 @@ void setEnvelope(QObject* envelope) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    // The host's UI font is narrower than the usual Linux default; a condensed face stands in.
-    QFont font(QStringLiteral("DejaVu Sans Condensed"));
-    QApplication::setFont(font);
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    const QCommandLineOption outOption("out", "Folder for the PNG files.", "folder", "docs/pages");
-    const QCommandLineOption scaleOption("scale", "Display scale factor.", "factor", "1.0");
-    parser.addOptions({outOption, scaleOption});
-    parser.process(app);
-    const double scale = parser.value(scaleOption).toDouble();
-    const QDir out(parser.value(outOption));
-    if (scale <= 0 || !QDir().mkpath(out.path())) {
+    const auto options = screenshotOptions(app, QStringLiteral("docs/pages"));
+    if (!options) {
         std::fprintf(stderr, "bad --scale or --out\n");
         return 2;
     }
+    const double scale = options->scale;
+    const QDir out = options->out;
 
     initKeoQmlResources();
     QmlTestSetup setup;

@@ -4,6 +4,7 @@
 //   keo_panel_screenshots --out docs/panels --scale 1.0
 #include "KeoQmlResources.h"
 #include "QmlTestSetup.h"
+#include "ScreenshotOptions.h"
 #include "models/ConfigModel.h"
 #include "models/ParamSetModel.h"
 #include "script/ConfigManager.h"
@@ -81,19 +82,13 @@ bool grab(QQuickView& view, const char* button, const QString& file) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans Condensed")));
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    const QCommandLineOption outOption("out", "Folder for the PNG files.", "folder", "docs/panels");
-    const QCommandLineOption scaleOption("scale", "Display scale factor.", "factor", "1.0");
-    parser.addOptions({outOption, scaleOption});
-    parser.process(app);
-    const double scale = parser.value(scaleOption).toDouble();
-    const QDir out(parser.value(outOption));
-    if (scale <= 0 || !QDir().mkpath(out.path())) {
+    const auto options = screenshotOptions(app, QStringLiteral("docs/panels"));
+    if (!options) {
         std::fprintf(stderr, "bad --scale or --out\n");
         return 2;
     }
+    const double scale = options->scale;
+    const QDir out = options->out;
 
     initKeoQmlResources();
     QmlTestSetup setup;
