@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // One cluster's work envelope as the host delivers it: the largest excursion of the motion
@@ -15,4 +16,5 @@ struct WorkEnvelopeLimits {
     std::uint32_t stamp;
 };
 
-static_assert(sizeof(WorkEnvelopeLimits) == 28, "WorkEnvelopeLimits is a host record");
+static_assert(sizeof(WorkEnvelopeLimits) == 28 && offsetof(WorkEnvelopeLimits, stamp) == 24,
+              "WorkEnvelopeLimits is a host record");

@@ -123,16 +123,11 @@ TEST(ReaderV0, PartialAlgorithmSectionKeepsDefaultsOnlyForTranslations) {
         "transformations": {"enableAccMatrix": false, "enableVelocityMatrix": false,
                             "enableAccMatrixTranslationAfter": false,
                             "enableVelocityMatrixTranslationBefore": true}})");
-    const AlgorithmOptions partial = read(document).algorithm;
-    EXPECT_FALSE(partial.enableCorrection);
-    EXPECT_TRUE(partial.removeVerticalComponent);
-    EXPECT_FALSE(partial.enableAccMatrix);
-    EXPECT_FALSE(partial.enableVelocityMatrix);
-    EXPECT_TRUE(partial.enableAccMatrixTranslationBefore);
-    EXPECT_FALSE(partial.enableAccMatrixTranslationAfter);
-    EXPECT_TRUE(partial.enableVelocityMatrixTranslationBefore);
-    EXPECT_FALSE(partial.enableVelocityMatrixTranslationAfter);
-    EXPECT_FALSE(partial.highpassUseFreshDataOnly);
+    Config expected = read(minimalV0Document());
+    // correction, vertical, acceleration matrix (before, after), velocity matrix (before, after),
+    // fresh data only
+    expected.algorithm = {false, true, false, true, false, false, true, false, false};
+    EXPECT_EQ(describe(read(document)), describe(expected));
 
     document["algorithm"]["highpassUseFreshDataOnly"] = true;
     EXPECT_TRUE(read(document).algorithm.highpassUseFreshDataOnly);

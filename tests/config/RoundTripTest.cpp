@@ -1,7 +1,6 @@
 // Saving and reloading must give back what the user edited: any value the writer drops or the
 // reader misplaces is a silent loss of tuning work.
 #include "ConfigTestSupport.h"
-#include "config/ConfigFields.h"
 #include "config/ConfigReader.h"
 #include "config/ConfigWriter.h"
 
@@ -88,21 +87,8 @@ Config roundTrip(const Config& config) {
 
 } // namespace
 
-TEST(ConfigRoundTrip, FilterListsCoverEveryFilterOfTheRecord) {
-    struct FilterCounter {
-        std::size_t count = 0;
-        void operator()(FloatPair&) {}
-        void operator()(bool&) {}
-        void operator()(KEOFilterType::Enum&) { ++count; }
-        void operator()(KEOLimitationType::Enum&) {}
-    };
-    Config config = zeroConfig();
-    FilterCounter counter;
-    ConfigFields::visit(config, counter);
-    EXPECT_EQ(cutoffOnlyFilters(config).size() + fullFilters(config).size(), counter.count);
-}
-
 // Both phases together give every switch both values and cycle the types through every value.
+// Every filter's range changes on the way, so a filter missing from the lists above fails here.
 TEST(ConfigRoundTrip, DistinctValuesSurviveExceptTheDocumentedLosses) {
     for (const int phase : {0, 1}) {
         const Config original = distinctConfig(phase);

@@ -208,33 +208,6 @@ TEST(EnginePhysics, DisabledPathOutputsZero) {
     }
 }
 
-// A bypassed integration hands its input on unchanged; an active one hands on increments.
-TEST(EnginePhysics, BypassedIntegrationPassesItsInputOn) {
-    const std::tuple<std::size_t, int, int> cases[] = {
-        {offsetof(Config, lateral.travel.bypassAccIntegration),
-         w::lateralTravel.accelerationFiltered, w::lateralTravel.accelerationIntegrated},
-        {offsetof(Config, longitudinal.travel.bypassSpeedIntegration),
-         w::longitudinalTravel.velocityFiltered, w::longitudinalTravel.velocityIntegrated},
-        {offsetof(Config, vertical.angularVelocity.bypassIntegration),
-         w::verticalAngular.velocityFiltered, w::verticalAngular.integrated},
-    };
-    for (auto [flag, input, output] : cases) {
-        for (bool bypass : {true, false}) {
-            Config config = exampleConfig();
-            enableAll(config);
-            flagAt(config, flag) = bypass;
-            Engine engine = engineFor(config);
-            double previousInput = 0.0;
-            drive(engine, 2.0, lively, [&](double, const KEOOutputRecord& r) {
-                const double in = r.signal(input), out = r.signal(output);
-                const double expected = bypass ? in : 0.5 * (in + previousInput) * dt;
-                ASSERT_NEAR(out, expected, 1e-6 * std::max(1.0, std::fabs(in)));
-                previousInput = in;
-            });
-        }
-    }
-}
-
 // Parameter set 2 runs on the second member of every number, switches and types shared.
 TEST(EnginePhysics, SecondParameterSetRunsItsOwnMembers) {
     Config config = exampleConfig();

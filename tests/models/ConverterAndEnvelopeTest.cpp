@@ -6,7 +6,6 @@
 
 #include <QSignalSpy>
 #include <cmath>
-#include <cstddef>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,17 +36,6 @@ TEST(SignalLimitationModel, VanishingMaximumIsReplacedByATinyOne) {
     EXPECT_FLOAT_EQ(model.callLimitationFunction(1.0f, 0.00002f, 1.0f), 0.00002f);
     block.type = KEOLimitationType::Logistic; // the block's own type picks the curve
     EXPECT_FLOAT_EQ(model.callLimitationFunction(1000.0f, 2.0f, 1.0f), 2.0f);
-}
-
-// The host hands this record over as raw memory.
-TEST(WorkEnvelopeLimits, MatchesTheHostLayout) {
-    const std::size_t offsets[] = {
-        offsetof(WorkEnvelopeLimits, roll), offsetof(WorkEnvelopeLimits, pitch),
-        offsetof(WorkEnvelopeLimits, yaw),  offsetof(WorkEnvelopeLimits, heave),
-        offsetof(WorkEnvelopeLimits, sway), offsetof(WorkEnvelopeLimits, surge),
-        offsetof(WorkEnvelopeLimits, stamp)};
-    for (std::size_t i = 0; i < std::size(offsets); ++i)
-        EXPECT_EQ(offsets[i], 4 * i);
 }
 
 TEST(WorkEnvelopeModel, TakesNewStampsOrForcedRecordsAndShowsDegrees) {

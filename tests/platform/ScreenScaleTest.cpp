@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(ScaleFactorForPercentage, MapsEveryScaleSetting) {
+TEST(ScaleFactorForPercentage, MapsEveryScaleSettingAndNothingElse) {
     const std::pair<int, float> settings[] = {
         {120, 1.2f},  {125, 1.25f}, {140, 1.4f}, {150, 1.5f},  {160, 1.6f},
         {175, 1.75f}, {180, 1.8f},  {200, 2.0f}, {225, 2.25f}, {250, 2.5f},
@@ -14,9 +14,6 @@ TEST(ScaleFactorForPercentage, MapsEveryScaleSetting) {
     };
     for (const auto& [percent, factor] : settings)
         EXPECT_EQ(scaleFactorForPercentage(percent), factor) << percent << " %";
-}
-
-TEST(ScaleFactorForPercentage, UnscaledAndUnlistedPercentagesGiveOne) {
     for (int percent : {100, 110, 0, -150, 119, 121, 130, 174, 176, 600, 1000})
         EXPECT_EQ(scaleFactorForPercentage(percent), 1.0f) << percent << " %";
 }
@@ -26,54 +23,30 @@ void setVariable(const char* assignment) {
     ::putenv(const_cast<char*>(assignment));
 }
 
-class ScreenScaleFactor : public ::testing::Test {
-protected:
-    void SetUp() override { setVariable("KEO_SCALE_PERCENT="); }
-    void TearDown() override {
-        setScalePercentageProvider(nullptr);
-        setVariable("KEO_SCALE_PERCENT=");
-    }
-};
-
-TEST_F(ScreenScaleFactor, EnvironmentIsUnscaledWithoutTheVariable) {
+TEST(EnvironmentScalePercentage, ReadsAWholeNumberOnEveryCallAndOtherwiseHundred) {
+    setVariable("KEO_SCALE_PERCENT=");
     EXPECT_EQ(environmentScalePercentage(), 100);
-}
-
-TEST_F(ScreenScaleFactor, ReadsTheVariableOnEveryCall) {
     setVariable("KEO_SCALE_PERCENT=175");
     EXPECT_EQ(environmentScalePercentage(), 175);
     setVariable("KEO_SCALE_PERCENT=250");
     EXPECT_EQ(environmentScalePercentage(), 250);
-}
-
-TEST_F(ScreenScaleFactor, IgnoresAVariableThatIsNotAWholeNumber) {
     for (const char* assignment :
          {"KEO_SCALE_PERCENT=abc", "KEO_SCALE_PERCENT=150%", "KEO_SCALE_PERCENT=1.5",
           "KEO_SCALE_PERCENT=99999999999999999999"}) {
         setVariable(assignment);
         EXPECT_EQ(environmentScalePercentage(), 100) << assignment;
     }
+    setVariable("KEO_SCALE_PERCENT=");
 }
 
 int twoHundredPercent() {
     return 200;
 }
-int oneHundredTwentyFivePercent() {
-    return 125;
-}
 
-TEST_F(ScreenScaleFactor, UsesTheInstalledProviderInsteadOfTheSystem) {
-    setVariable("KEO_SCALE_PERCENT=150");
-    setScalePercentageProvider(&twoHundredPercent);
-    EXPECT_EQ(screenScaleFactor(), 2.0f);
-}
-
-TEST_F(ScreenScaleFactor, InstallingReturnsThePreviousProviderAndNullRestoresTheSystem) {
+TEST(ScreenScaleFactor, ComesFromTheInstalledProviderAndNullRestoresTheSystem) {
     EXPECT_EQ(setScalePercentageProvider(&twoHundredPercent), &systemScalePercentage);
-    EXPECT_EQ(setScalePercentageProvider(&oneHundredTwentyFivePercent), &twoHundredPercent);
-    EXPECT_EQ(screenScaleFactor(), 1.25f);
-
-    setScalePercentageProvider(nullptr);
+    EXPECT_EQ(screenScaleFactor(), 2.0f);
+    EXPECT_EQ(setScalePercentageProvider(nullptr), &twoHundredPercent);
     EXPECT_EQ(screenScaleFactor(), scaleFactorForPercentage(systemScalePercentage()));
 }
 
