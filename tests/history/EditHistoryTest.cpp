@@ -38,6 +38,9 @@ TEST(ConfigFieldTableTest, NamesEveryValueOfTheRecordExactlyOnce) {
 
 class EditHistoryTest : public LoadedEditor {
 protected:
+    const int cutoff = fieldIndex("lateralConfigModel/travelConfigModel/outputTravelFilterModel",
+                                  "cutoffFrequency");
+
     // One random user action through the models: a value, a type, a switch, a "Restore saved",
     // a parameter-set switch or a save. Returns nothing; the history decides what is a step.
     void randomAction(std::mt19937& random, int& lastField) {
@@ -133,8 +136,6 @@ TEST_F(EditHistoryTest, EveryFieldIsEditedThroughItsModelAndShownInItsUnit) {
 }
 
 TEST_F(EditHistoryTest, TypingIntoOneFieldIsOneStepAndARestoreAfterItAnother) {
-    const int cutoff = fieldIndex("lateralConfigModel/travelConfigModel/outputTravelFilterModel",
-                                  "cutoffFrequency");
     const float original = stored(cutoff, 0);
     for (double typed : {1.0, 12.0, 12.5})
         edit(cutoff, typed);
@@ -153,8 +154,6 @@ TEST_F(EditHistoryTest, TypingIntoOneFieldIsOneStepAndARestoreAfterItAnother) {
 }
 
 TEST_F(EditHistoryTest, AnEditAfterSavingIsAStepOfItsOwn) {
-    const int cutoff = fieldIndex("lateralConfigModel/travelConfigModel/outputTravelFilterModel",
-                                  "cutoffFrequency");
     edit(cutoff, 12.0);
     ASSERT_EQ(m_manager->save().code, Success);
     edit(cutoff, 13.0);
@@ -165,8 +164,6 @@ TEST_F(EditHistoryTest, AnEditAfterSavingIsAStepOfItsOwn) {
 }
 
 TEST_F(EditHistoryTest, WritesThatChangeNothingAndViewChangesAreNoSteps) {
-    const int cutoff = fieldIndex("lateralConfigModel/travelConfigModel/outputTravelFilterModel",
-                                  "cutoffFrequency");
     edit(cutoff, stored(cutoff, 0));
     edit(cutoff, stored(cutoff, 0) * 1.000001);
     m_manager->paramSetModel()->switchParamSet();
@@ -176,8 +173,6 @@ TEST_F(EditHistoryTest, WritesThatChangeNothingAndViewChangesAreNoSteps) {
 }
 
 TEST_F(EditHistoryTest, ChoosingAClusterStartsANewHistory) {
-    const int cutoff = fieldIndex("lateralConfigModel/travelConfigModel/outputTravelFilterModel",
-                                  "cutoffFrequency");
     edit(cutoff, 33.0);
     ASSERT_TRUE(m_manager->setConfigFromUi(1));
     const Config chosen = history().current();
