@@ -135,15 +135,6 @@ TEST_F(ConfigManagerTest, ErrorsAreReportedOnceEachTimeWithTheirMessage) {
     EXPECT_EQ(counter.count(), 2);
     EXPECT_EQ(message.count(), 2);
     EXPECT_FALSE(manager->isConfigLoaded());
-
-    EXPECT_EQ(ConfigManager::messageForCode(SectionNotFound),
-              "An KEO script section was not found in selected file. Please select another one "
-              "and try again.");
-    EXPECT_EQ(ConfigManager::messageForCode(SyntaxError), syntaxMessage);
-    EXPECT_EQ(ConfigManager::messageForCode(InternalError),
-              "An internal error has occurred. Please try to restart application and try again.");
-    EXPECT_EQ(ConfigManager::messageForCode(NoFirstCluster),
-              "An unknown error has occurred. Please try to restart application and try again.");
 }
 
 TEST_F(ConfigManagerTest, TwoClustersWaitForTheChoice) {
