@@ -17,15 +17,6 @@ Item {
     }
 
     Component {
-        id: buttonComponent
-        TextButton {
-            width: 100
-            height: 40
-            text: "Tab"
-        }
-    }
-
-    Component {
         id: spinComponent
         DoubleSpinBox {
             realValue: 99.95
@@ -68,28 +59,6 @@ Item {
             compare(activated.count, 1);
             compare(combo.currentIndex, 2);
             tryCompare(combo.popup, "visible", false);
-        }
-
-        // Checked looks like hovered; disabled looks plain even when checked.
-        function test_buttonColoursFollowItsState() {
-            var hovered = createTemporaryObject(buttonComponent, scene);
-            var checked = createTemporaryObject(buttonComponent, scene, {x: 200});
-            var disabled = createTemporaryObject(buttonComponent, scene, {y: 100, checked: true});
-            mouseMove(hovered, 10, 10);
-            tryCompare(hovered, "hovered", true);
-            checked.checked = true;
-            disabled.enabled = false;
-            var looks = [[hovered, Style.buttonHoveredColor, "white"],
-                         [checked, Style.buttonHoveredColor, "white"],
-                         [disabled, Style.buttonColor, Style.textColorDisabled]];
-            for (var i = 0; i < looks.length; ++i) {
-                var button = looks[i][0];
-                tryVerify(function () {
-                    return Qt.colorEqual(child(button, "textButtonBackground").color, looks[i][1]);
-                }, 5000, "background " + i);
-                verify(Qt.colorEqual(child(button, "textButtonLabel").color, looks[i][2]),
-                       "label " + i);
-            }
         }
 
         function test_spinBoxArrowsEmitSteppedValues() {

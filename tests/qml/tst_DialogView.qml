@@ -66,11 +66,5 @@ Item {
             tryCompare(dialog, "visible", false);
             compare(s.first.count + s.second.count + s.dismissed.count, 0);
         }
-
-        function test_clickOutsideKeepsDialogOpen() {
-            var dialog = openDialog();
-            mouseClick(scene, 5, 5);
-            verify(dialog.opened);
-        }
     }
 }
