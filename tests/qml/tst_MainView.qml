@@ -43,11 +43,10 @@ Item {
             var view = createView("two_clusters.cpp");
             verify(child(view, "loadPage").visible);
             verify(!child(view, "lateralPage").visible);
-            verify(!child(view, "lateralTabButton").enabled);
-            verify(!child(view, "optionsTabButton").enabled);
-            verify(!child(view, "saveTabButton").enabled);
+            var disabled = ["lateralTabButton", "optionsTabButton", "saveTabButton", "paramSet1Radio"];
+            for (var i = 0; i < disabled.length; ++i)
+                verify(!child(view, disabled[i]).enabled, disabled[i]);
             compare(child(view, "saveTabButton").text, "Save", "no edits, no mark");
-            verify(!child(view, "paramSet1Radio").enabled);
             verify(!child(view, "clusterLabel").visible);
             verify(child(view, "loadTabButton").visible);
         }
