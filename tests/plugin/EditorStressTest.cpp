@@ -2,20 +2,15 @@
 // on its own thread while the GUI thread switches clusters, opens and closes bigger views,
 // freezes and repaints, and finally destroys the view in the middle of the deliveries. Meant to
 // run under AddressSanitizer (and ThreadSanitizer): a report there is the failure it looks for.
+#include "EditorHost.h"
 #include "EditorOptions.h"
 #include "EngineOutputSource.h"
-#include "KEOUI64/KEOUI64.h"
 #include "RepaintScheduler.h"
-#include "support/TempDir.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QQmlContext>
-#include <QQuickItem>
-#include <QQuickView>
 #include <QWidget>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
@@ -74,20 +69,12 @@ void closeSomeBiggerViews(int step) {
 }
 
 TEST(EditorStress, DeliveriesDuringUseAndTeardown) {
-    TempDir temp;
-    const auto script = temp.file("two_clusters.cpp");
-    std::filesystem::copy_file(examplePath("two_clusters.cpp"), script);
-    const WorkEnvelopeLimits envelopes[2] = {{0.4f, 0.4f, 0.4f, 0.2f, 0.2f, 0.2f, 1},
-                                             {0.5f, 0.5f, 0.5f, 0.3f, 0.3f, 0.3f, 1}};
+    EditorHost host;
+    const auto script = host.copyOfExample("two_clusters.cpp");
     std::atomic<long> deliveries{0};
-    DestructionNotifier notifier;
-    JVX::GraphWidgetRepainter repainter;
-    RepaintScheduler scheduler(repainter);
-    auto view = std::make_unique<QQuickView>();
-    view->rootContext()->setContextProperty(QStringLiteral("qt_scale"), 1.0);
-    ASSERT_EQ(Create(view.get(), QString::fromStdString(script.string()), false, &notifier,
-                     &repainter, new CountingSource(deliveries), envelopes),
-              0);
+    RepaintScheduler scheduler(host.repainter);
+    auto view = makeView();
+    ASSERT_EQ(host.create(view.get(), qPath(script), new CountingSource(deliveries)), 0);
     QObject* manager =
         view->rootContext()->contextProperty(QStringLiteral("cpp_configManager")).value<QObject*>();
     const QList<QObject*> graphs = graphItems(*view);
@@ -107,7 +94,7 @@ TEST(EditorStress, DeliveriesDuringUseAndTeardown) {
             closeSomeBiggerViews(step);
             break;
         case 3:
-            repainter.toggleFreeze();
+            host.repainter.toggleFreeze();
             break;
         }
         QCoreApplication::processEvents(QEventLoop::AllEvents, 2);

@@ -2,18 +2,13 @@
 // engine follows the configuration the editor tells it, a braking manoeuvre shows in the
 // longitudinal graphs with the travel washing out to neutral once the vehicle stands, and an edit
 // of a cutoff changes what the next steps deliver, without a save.
+#include "EditorHost.h"
 #include "EditorOptions.h"
 #include "EngineOutputSource.h"
-#include "KEOUI64/KEOUI64.h"
 #include "graph/GraphSource.h"
 #include "graph/QuickGraphView.h"
-#include "support/TempDir.h"
 
 #include <QElapsedTimer>
-#include <QQmlContext>
-#include <QQuickItem>
-#include <QQuickView>
-#include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -60,27 +55,21 @@ std::vector<Seen> playOnce(EngineOutputSource& engines,
 }
 
 TEST(EngineEndToEnd, BrakingWashesOutAndACutoffEditTakesEffectWithoutASave) {
-    TempDir temp;
-    const auto script = temp.file("one_cluster.cpp");
-    std::filesystem::copy_file(examplePath("one_cluster.cpp"), script);
+    EditorHost host;
+    const auto script = host.copyOfExample("one_cluster.cpp");
     const std::string original = readBytes(script);
 
-    const auto envelopes = defaultWorkEnvelopes();
+    host.envelopes = defaultWorkEnvelopes();
     auto* engines =
-        new EngineOutputSource(engine::drive::makeManoeuvre("braking"), rate, envelopes);
+        new EngineOutputSource(engine::drive::makeManoeuvre("braking"), rate, host.envelopes);
     engines->setPlaying(false);
     engines->setLooping(false);
     engines->setSpeed(EngineOutputSource::fastest);
-    DestructionNotifier notifier;
-    JVX::GraphWidgetRepainter repainter;
-    QQuickView view;
-    view.rootContext()->setContextProperty(QStringLiteral("qt_scale"), 1.0);
-    ASSERT_EQ(Create(&view, QString::fromStdString(script.string()), false, &notifier, &repainter,
-                     engines, envelopes.data()),
-              0);
+    auto view = makeView();
+    ASSERT_EQ(host.create(view.get(), qPath(script), engines), 0);
     ASSERT_TRUE(waitUntil([&] { return engines->configurationsTold() == 1; }));
 
-    QQuickItem* root = view.rootObject();
+    QQuickItem* root = view->rootObject();
     auto* filterGraph =
         root->findChild<JVX::QuickGraphView*>(QStringLiteral("__longitudinal.outputTravelFilter"));
     auto* limitGraph =
@@ -100,7 +89,7 @@ TEST(EngineEndToEnd, BrakingWashesOutAndACutoffEditTakesEffectWithoutASave) {
     // The travel path's output filter (a 2 Hz low-pass) down to 0.02 Hz, in the parameter set
     // shown: it now lets hardly any of the braking through.
     QObject* manager =
-        view.rootContext()->contextProperty(QStringLiteral("cpp_configManager")).value<QObject*>();
+        view->rootContext()->contextProperty(QStringLiteral("cpp_configManager")).value<QObject*>();
     QObject* configModel = manager->property("configModel").value<QObject*>();
     QObject* filter = configModel->property("longitudinalConfigModel")
                           .value<QObject*>()
@@ -110,7 +99,7 @@ TEST(EngineEndToEnd, BrakingWashesOutAndACutoffEditTakesEffectWithoutASave) {
                           .value<QObject*>();
     ASSERT_TRUE(filter->setProperty("cutoffFrequency", 0.02f));
     ASSERT_TRUE(waitUntil([&] { return engines->configurationsTold() == 2; }));
-    EXPECT_TRUE(view.title().endsWith('*'));
+    EXPECT_TRUE(view->title().endsWith('*'));
 
     const std::vector<Seen> after = playOnce(*engines, series);
     EXPECT_LT(after[0].peak, 0.3f * before[0].peak);

@@ -1,20 +1,14 @@
 // Looking is not editing: a configuration full of awkward numbers is opened, every page is shown
 // in both parameter sets, and nothing may change - no model reports a modification and saving
 // gives exactly the file that saving straight after loading gives.
-#include "KEOUI64/KEOUI64.h"
+#include "EditorHost.h"
 #include "config/ConfigFields.h"
 #include "models/ConfigModel.h"
 #include "script/ConfigManager.h"
 #include "script/ScriptFile.h"
 #include "support/Eventually.h"
 #include "support/GuiTestMessages.h"
-#include "support/TempDir.h"
 
-#include <QQmlContext>
-#include <QQuickItem>
-#include <QQuickView>
-#include <QTest>
-#include <array>
 #include <gtest/gtest.h>
 
 namespace {
@@ -81,47 +75,35 @@ std::string savedStraightAfterLoading(const TempDir& temp, int cluster) {
 
 class UntouchedEditorTest : public ::testing::TestWithParam<int> {
 protected:
-    void SetUp() override {
-        GuiTestMessages::instance().take();
-        view.rootContext()->setContextProperty(QStringLiteral("qt_scale"), 1.0);
-    }
+    void SetUp() override { GuiTestMessages::instance().take(); }
 
     QQuickItem* item(const char* name, const QObject* scope = nullptr) const {
-        scope = scope ? scope : view.rootObject();
-        return scope->findChild<QQuickItem*>(QString::fromLatin1(name));
+        return findItem(scope ? *scope : *view->rootObject(), name);
     }
 
     void click(const char* name, const QObject* scope = nullptr) {
         QQuickItem* target = item(name, scope);
         ASSERT_NE(target, nullptr) << name;
-        const QPointF centre(target->width() / 2, target->height() / 2);
-        QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier,
-                          target->mapToScene(centre).toPoint());
+        clickCentre(*view, *target);
     }
 
-    ConfigManager* manager() const { return view.findChild<ConfigManager*>(); }
+    ConfigManager* manager() const { return view->findChild<ConfigManager*>(); }
 
-    TempDir temp;
-    DestructionNotifier notifier;
-    JVX::GraphWidgetRepainter repainter;
-    const WorkEnvelopeLimits envelopes[2] = {{0.4f, 0.4f, 0.4f, 0.2f, 0.2f, 0.2f, 1},
-                                             {0.5f, 0.5f, 0.5f, 0.3f, 0.3f, 0.3f, 1}};
-    QQuickView view;
+    EditorHost host;
+    std::unique_ptr<QQuickView> view = makeView();
 };
 
 TEST_P(UntouchedEditorTest, ShowingEveryPageInBothParameterSetsChangesNothing) {
     const int cluster = GetParam();
-    const std::string expected = savedStraightAfterLoading(temp, cluster);
-    const auto script = writeEdgeScript(temp, "shown.cpp");
-    ASSERT_EQ(Create(&view, QString::fromStdString(script.string()), false, &notifier, &repainter,
-                     nullptr, envelopes),
-              0);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    QObject* clusterDialog = view.rootObject()->findChild<QObject*>("clusterDialog");
+    const std::string expected = savedStraightAfterLoading(host.temp, cluster);
+    const auto script = writeEdgeScript(host.temp, "shown.cpp");
+    ASSERT_EQ(host.create(view.get(), qPath(script)), 0);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    QObject* clusterDialog = view->rootObject()->findChild<QObject*>("clusterDialog");
     ASSERT_NE(clusterDialog, nullptr);
     ASSERT_TRUE(eventually([&] { return clusterDialog->property("opened").toBool(); }));
     click(cluster == 0 ? "dialogFirstButton" : "dialogSecondButton", clusterDialog);
-    ASSERT_TRUE(eventually([&] { return view.rootObject()->isEnabled(); }));
+    ASSERT_TRUE(eventually([&] { return view->rootObject()->isEnabled(); }));
     ASSERT_EQ(manager()->configModelId(), cluster);
 
     const std::pair<const char*, const char*> pages[] = {
@@ -136,7 +118,7 @@ TEST_P(UntouchedEditorTest, ShowingEveryPageInBothParameterSetsChangesNothing) {
         for (const auto& [button, page] : pages) {
             click(button);
             ASSERT_TRUE(item(page)->isVisible()) << page;
-            view.grabWindow(); // a frame of the page as shown
+            view->grabWindow(); // a frame of the page as shown
         }
     }
 
@@ -145,7 +127,7 @@ TEST_P(UntouchedEditorTest, ShowingEveryPageInBothParameterSetsChangesNothing) {
     models.prepend(root);
     for (const BaseModel* model : models)
         EXPECT_FALSE(model->isModified()) << model->metaObject()->className();
-    EXPECT_FALSE(view.title().endsWith('*')) << view.title().toStdString();
+    EXPECT_FALSE(view->title().endsWith('*')) << view->title().toStdString();
     EXPECT_EQ(item("saveTabButton")->property("text").toString(), "Save");
 
     manager()->saveFromUi();

@@ -31,11 +31,6 @@ Item {
     }
 
     Component {
-        id: spyComponent
-        SignalSpy {}
-    }
-
-    Component {
         id: filterComponent
         KEO_FilterConfigView {
             width: Style.blockWidth
@@ -43,30 +38,19 @@ Item {
         }
     }
 
-    TestCase {
-        id: testCase
+    KeoTestCase {
         name: "Blocks"
-        when: windowShown
 
         property var axis: null
 
         function initTestCase() {
-            testSupport.resetManager(testSupport.copyExample("one_cluster.cpp"), false);
-            testSupport.nextOpenFile = testSupport.copyExample("one_cluster.cpp");
-            verify(cpp_configManager.loadFromUiEx());
-            verify(cpp_configManager.isConfigLoaded);
+            loadExample("one_cluster.cpp");
             axis = cpp_configManager.configModel.lateralConfigModel;
         }
 
         function cleanup() {
             cpp_configManager.configModel.restoreDefaults();
             cpp_workEnvelope.sway = 0;
-        }
-
-        function child(parentItem, name) {
-            var found = findChild(parentItem, name);
-            verify(found, name);
-            return found;
         }
 
         function test_sharedElementFollowsEitherSwitch() {
@@ -103,17 +87,13 @@ Item {
                 availableLimitationTypes: Style.availableInputLimitationTypes,
                 availableLimitationTypeNames: Style.availableInputLimitationTypeNames
             });
-            model.limitationType = KEOLimitationType.Logistic;
-            verify(child(block, "factorEdit").enabled);
-            verify(child(block, "maxValueEdit").enabled);
-            verify(child(block, "percentageEdit").enabled);
-            verify(child(block, "ilustrateLink").enabled);
-
-            model.limitationType = KEOLimitationType.None;
-            verify(!child(block, "factorEdit").enabled);
-            verify(!child(block, "maxValueEdit").enabled);
-            verify(!child(block, "percentageEdit").enabled);
-            verify(!child(block, "ilustrateLink").enabled);
+            var edits = ["factorEdit", "maxValueEdit", "percentageEdit", "ilustrateLink"];
+            for (var type of [KEOLimitationType.Logistic, KEOLimitationType.None]) {
+                model.limitationType = type;
+                for (var i = 0; i < edits.length; ++i)
+                    compare(child(block, edits[i]).enabled, type !== KEOLimitationType.None,
+                            edits[i] + " with type " + type);
+            }
 
             var saved = model.maxValue;
             model.maxValue = saved + 1;
@@ -179,8 +159,7 @@ Item {
             var canvas = findChild(window.contentItem, "ilustrationCanvas");
             verify(canvas);
             verify(isFinite(canvas.scaleFactor) && canvas.scaleFactor > 0);
-            var painted = createTemporaryObject(spyComponent, scene,
-                                                {target: canvas, signalName: "painted"});
+            var painted = spy(canvas, "painted");
             canvas.requestPaint();
             painted.wait();
             canvas.mouseX = canvas.width * 0.75;

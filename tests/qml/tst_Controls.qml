@@ -11,62 +11,21 @@ Item {
     Component {
         id: comboComponent
         ComboBoxStyled {
-            objectName: "combo"
             model: Style.availableFilterTypeNames
             dataList: Style.availableFilterTypes
         }
     }
 
     Component {
-        id: buttonComponent
-        TextButton {
-            objectName: "button"
-            width: 100
-            height: 40
-            text: "Tab"
-        }
-    }
-
-    Component {
-        id: linkComponent
-        TextLink {
-            objectName: "link"
-            text: "Graph"
-        }
-    }
-
-    Component {
-        id: checkboxComponent
-        CheckboxStyled {
-            objectName: "checkbox"
-        }
-    }
-
-    Component {
         id: spinComponent
         DoubleSpinBox {
-            objectName: "spin"
             realValue: 99.95
             realStep: 0.1
         }
     }
 
-    Component {
-        id: spyComponent
-        SignalSpy {}
-    }
-
-    TestCase {
+    KeoTestCase {
         name: "Controls"
-        when: windowShown
-
-        function backgroundOf(button) {
-            return findChild(button, "textButtonBackground");
-        }
-
-        function labelOf(button) {
-            return findChild(button, "textButtonLabel");
-        }
 
         // The last entry holding the value is selected; an unknown value keeps the selection.
         function test_comboSelectsByValue() {
@@ -87,8 +46,7 @@ Item {
 
         function test_comboPopupListsEntries() {
             var combo = createTemporaryObject(comboComponent, scene, {data: KEOFilterType.None});
-            var spy = createTemporaryObject(spyComponent, scene,
-                                            {target: combo, signalName: "activated"});
+            var activated = spy(combo, "activated");
             mouseClick(combo);
             tryCompare(combo.popup, "opened", true);
             var entry = null;
@@ -98,67 +56,22 @@ Item {
             });
             compare(entry.objectName, "comboEntry2");
             mouseClick(entry);
-            compare(spy.count, 1);
+            compare(activated.count, 1);
             compare(combo.currentIndex, 2);
             tryCompare(combo.popup, "visible", false);
         }
 
-        // Checked looks like hovered; disabled looks plain even when checked.
-        function test_buttonColoursFollowItsState() {
-            var hovered = createTemporaryObject(buttonComponent, scene);
-            var checked = createTemporaryObject(buttonComponent, scene, {x: 200});
-            var disabled = createTemporaryObject(buttonComponent, scene, {y: 100, checked: true});
-            mouseMove(hovered, 10, 10);
-            tryCompare(hovered, "hovered", true);
-            checked.checked = true;
-            disabled.enabled = false;
-            var looks = [[hovered, Style.buttonHoveredColor, "white"],
-                         [checked, Style.buttonHoveredColor, "white"],
-                         [disabled, Style.buttonColor, Style.textColorDisabled]];
-            for (var i = 0; i < looks.length; ++i) {
-                var button = looks[i][0];
-                tryVerify(function () {
-                    return Qt.colorEqual(backgroundOf(button).color, looks[i][1]);
-                }, 5000, "background " + i);
-                verify(Qt.colorEqual(labelOf(button).color, looks[i][2]), "label " + i);
-            }
-        }
-
-        function test_linkEmitsClicked() {
-            var link = createTemporaryObject(linkComponent, scene);
-            var spy = createTemporaryObject(spyComponent, scene,
-                                            {target: link, signalName: "clicked"});
-            mouseClick(link);
-            compare(spy.count, 1);
-            verify(link.font.underline);
-            link.enabled = false;
-            mouseClick(link);
-            compare(spy.count, 1);
-            verify(Qt.colorEqual(link.color, Style.textColorDisabled));
-        }
-
-        function test_checkboxShowsMarkWhenChecked() {
-            var box = createTemporaryObject(checkboxComponent, scene);
-            var mark = findChild(box, "checkboxMark");
-            verify(!mark.visible);
-            mouseClick(box);
-            verify(box.checked);
-            verify(mark.visible);
-            tryCompare(mark, "status", Image.Ready);
-        }
-
         function test_spinBoxArrowsEmitSteppedValues() {
             var spin = createTemporaryObject(spinComponent, scene);
-            var spy = createTemporaryObject(spyComponent, scene,
-                                            {target: spin, signalName: "realValueModified"});
+            var modified = spy(spin, "realValueModified");
             mouseClick(spin.up.indicator);
-            compare(spy.count, 1);
-            compare(spy.signalArguments[0][0], 100);
+            compare(modified.count, 1);
+            compare(modified.signalArguments[0][0], 100);
             compare(spin.value, spin.restingValue);
             spin.realValue = 0.05;
             mouseClick(spin.down.indicator);
-            compare(spy.count, 2);
-            compare(spy.signalArguments[1][0], 0);
+            compare(modified.count, 2);
+            compare(modified.signalArguments[1][0], 0);
             compare(spin.value, spin.restingValue);
         }
     }

@@ -13,7 +13,6 @@ Item {
             id: dialog
             property var openWhenEmitted: []
             parentItem: scene
-            text: "Message"
             firstButtonText: "One"
             secondButtonText: "Two"
             onFirstButtonClicked: openWhenEmitted.push(dialog.opened)
@@ -22,23 +21,14 @@ Item {
         }
     }
 
-    Component {
-        id: spyComponent
-        SignalSpy {}
-    }
-
-    TestCase {
+    KeoTestCase {
         name: "DialogView"
-        when: windowShown
 
         function spies(dialog) {
             return {
-                first: createTemporaryObject(spyComponent, scene,
-                                             {target: dialog, signalName: "firstButtonClicked"}),
-                second: createTemporaryObject(spyComponent, scene,
-                                              {target: dialog, signalName: "secondButtonClicked"}),
-                dismissed: createTemporaryObject(spyComponent, scene,
-                                                 {target: dialog, signalName: "dismissed"})
+                first: spy(dialog, "firstButtonClicked"),
+                second: spy(dialog, "secondButtonClicked"),
+                dismissed: spy(dialog, "dismissed")
             };
         }
 
@@ -75,23 +65,6 @@ Item {
             keyClick(Qt.Key_Escape);
             tryCompare(dialog, "visible", false);
             compare(s.first.count + s.second.count + s.dismissed.count, 0);
-        }
-
-        function test_clickOutsideKeepsDialogOpen() {
-            var dialog = openDialog();
-            mouseClick(scene, 5, 5);
-            verify(dialog.opened);
-        }
-
-        function test_defaultsAndHiddenButtons() {
-            var dialog = createTemporaryObject(dialogComponent, scene,
-                                               {firstButtonVisible: false, secondButtonText: ""});
-            dialog.open();
-            tryCompare(dialog, "opened", true);
-            compare(findChild(dialog.contentItem, "dialogDismissButton").text, "Cancel");
-            verify(!findChild(dialog.contentItem, "dialogFirstButton").visible);
-            verify(!findChild(dialog.contentItem, "dialogSecondButton").visible);
-            compare(findChild(dialog.contentItem, "dialogMessage").text, "Message");
         }
     }
 }

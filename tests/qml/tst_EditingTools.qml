@@ -8,32 +8,16 @@ Item {
     width: 1700
     height: 900
 
-    Component {
-        id: mainViewComponent
-        MainView {
-            anchors.fill: parent
-        }
-    }
-
-    TestCase {
+    KeoTestCase {
         name: "EditingTools"
-        when: windowShown
 
         property var view: null
         readonly property var history: cpp_editHistory
 
         function init() {
-            testSupport.resetManager(testSupport.copyExample("one_cluster.cpp"), true);
-            cpp_configManager.loadFromUi();
-            verify(cpp_configManager.isConfigLoaded);
-            view = createTemporaryObject(mainViewComponent, scene);
+            loadExample("one_cluster.cpp");
+            view = createMainView();
             cpp_configManager.paramSetModel.paramSetIndex = KEOParamSet.First;
-        }
-
-        function item(parentItem, name) {
-            var found = findChild(parentItem, name);
-            verify(found, name);
-            return found;
         }
 
         function cutoffModel() {
@@ -51,7 +35,7 @@ Item {
 
         // The row's delegate, scrolled into view so it can be clicked.
         function rowItem(panel, row) {
-            var list = item(panel, "diffList");
+            var list = child(panel, "diffList");
             list.positionViewAtIndex(row, ListView.Contain);
             wait(0);
             var found = list.itemAtIndex(row);
@@ -63,7 +47,7 @@ Item {
             var model = cutoffModel();
             var original = model.cutoffFrequency;
             var steps = history.steps;
-            var edit = item(item(item(view, "lateralPage"), "travelOutputFilter"), "cutoffEdit");
+            var edit = child(child(child(view, "lateralPage"), "travelOutputFilter"), "cutoffEdit");
             mouseClick(edit);
             edit.selectAll();
             keyClick(Qt.Key_1);
@@ -74,13 +58,13 @@ Item {
             compare(history.steps, steps + 1);
             // Out of the field, so that Ctrl+Z is not the field's own text undo.
             edit.focus = false;
-            mouseClick(item(view, "longitudinalTabButton"));
+            mouseClick(child(view, "longitudinalTabButton"));
 
             keySequence(StandardKey.Undo);
-            verify(item(view, "lateralPage").visible);
+            verify(child(view, "lateralPage").visible);
             fuzzyCompare(model.cutoffFrequency, original, 1e-4);
             // The edited control is framed.
-            var frame = item(view, "fieldHighlight");
+            var frame = child(view, "fieldHighlight");
             var corner = edit.mapToItem(frame.parent, 0, 0);
             fuzzyCompare(frame.x, corner.x - 3, 1);
             fuzzyCompare(frame.width, edit.width + 6, 1);
@@ -89,7 +73,7 @@ Item {
             keySequence(StandardKey.Undo);
             keySequence("Ctrl+Y");
             fuzzyCompare(model.cutoffFrequency, 12.5, 1e-4);
-            verify(item(view, "saveTabButton").text.endsWith("*"));
+            verify(child(view, "saveTabButton").text.endsWith("*"));
         }
 
         function test_changesPanelShowsRevertsAndUndoesByKeysAndClicks() {
@@ -99,12 +83,12 @@ Item {
             var listed = changes.count;
             model.cutoffFrequency = original + 3;
             compare(changes.count, listed + 1);
-            var button = item(view, "changesButton");
+            var button = child(view, "changesButton");
             verify(button.text.indexOf("(" + (listed + 1) + ")") >= 0, button.text);
 
-            mouseClick(item(view, "multiplexerTabButton"));
+            mouseClick(child(view, "multiplexerTabButton"));
             mouseClick(button);
-            var panel = item(view, "changesPanel");
+            var panel = child(view, "changesPanel");
             verify(panel.visible);
             var row = rowOf(changes, model);
             verify(row >= 0);
@@ -112,7 +96,7 @@ Item {
                 keyClick(Qt.Key_Down);
             compare(panel.currentIndex, row);
             keyClick(Qt.Key_Return);
-            verify(item(view, "lateralPage").visible);
+            verify(child(view, "lateralPage").visible);
 
             keyClick(Qt.Key_Delete);
             compare(changes.count, listed);
@@ -120,7 +104,7 @@ Item {
             keySequence(StandardKey.Undo);
             compare(changes.count, listed + 1);
 
-            mouseClick(item(rowItem(panel, rowOf(changes, model)), "revertLink"));
+            mouseClick(child(rowItem(panel, rowOf(changes, model)), "revertLink"));
             compare(changes.count, listed);
             keyClick(Qt.Key_Escape);
             verify(!panel.visible);
@@ -135,20 +119,20 @@ Item {
             var listed = comparison.count;
             verify(listed > 0);
 
-            mouseClick(item(view, "compareSetsButton"));
-            var panel = item(view, "compareSetsPanel");
+            mouseClick(child(view, "compareSetsButton"));
+            var panel = child(view, "compareSetsPanel");
             verify(panel.visible);
-            verify(!item(view, "changesPanel").visible);
-            mouseClick(item(rowItem(panel, rowOf(comparison, model)), "copyFirstLink"));
+            verify(!child(view, "changesPanel").visible);
+            mouseClick(child(rowItem(panel, rowOf(comparison, model)), "copyFirstLink"));
             fuzzyCompare(model.cutoffFrequency, first, 1e-4);
             compare(comparison.count, listed - 1);
 
-            mouseClick(item(panel, "copyAllSecondButton"));
+            mouseClick(child(panel, "copyAllSecondButton"));
             compare(comparison.count, 0);
-            verify(item(panel, "emptyListText").visible);
+            verify(child(panel, "emptyListText").visible);
             keySequence(StandardKey.Undo); // copying all is undone at the model: ChangesListTest
 
-            var opener = item(view, "compareSetsButton");
+            var opener = child(view, "compareSetsButton");
             mouseClick(opener);
             verify(!panel.visible);
             opener.forceActiveFocus();

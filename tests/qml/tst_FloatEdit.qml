@@ -11,7 +11,6 @@ Item {
     Component {
         id: editComponent
         FloatEdit {
-            objectName: "floatEdit"
             value: 5
         }
     }
@@ -19,7 +18,6 @@ Item {
     Component {
         id: otherComponent
         FloatEdit {
-            objectName: "otherEdit"
             y: 100
         }
     }
@@ -27,23 +25,14 @@ Item {
     Component {
         id: gEditComponent
         FloatEdit {
-            objectName: "gEdit"
             validator: GValidator {
                 decimals: 2
             }
         }
     }
 
-    Component {
-        id: spyComponent
-        SignalSpy {
-            signalName: "valueModified"
-        }
-    }
-
-    TestCase {
+    KeoTestCase {
         name: "FloatEdit"
-        when: windowShown
 
         function shown(text) {
             return text.replace(".", cpp_qmlUtils.floatToString(0.5, 1).charAt(1));
@@ -59,60 +48,43 @@ Item {
 
         function createEdit() {
             var edit = createTemporaryObject(editComponent, scene);
-            var spy = createTemporaryObject(spyComponent, scene, {target: edit});
-            return {edit: edit, spy: spy};
-        }
-
-        function test_minusOverValueEmitsZeroAndLeavingShowsZero() {
-            var t = createEdit();
-            var other = createTemporaryObject(otherComponent, scene);
-            t.edit.forceActiveFocus();
-            t.edit.selectAll();
-            keyClick(Qt.Key_Minus);
-            compare(t.edit.text, "-");
-            compare(t.spy.count, 1);
-            compare(t.spy.signalArguments[0][0], 0);
-            other.forceActiveFocus();
-            tryCompare(t.edit, "activeFocus", false);
-            compare(t.edit.text, shown("0.0000"));
+            return {edit: edit, spy: spy(edit, "valueModified")};
         }
 
         function test_roundsToDecimals() {
             // A page's own validator may admit more decimals than the field keeps.
             var edit = createTemporaryObject(gEditComponent, scene, {decimals: 2});
             edit.validator.decimals = 3;
-            var spy = createTemporaryObject(spyComponent, scene, {target: edit});
+            var modified = spy(edit, "valueModified");
             typeOver(edit, shown("1.239"));
             compare(edit.text, shown("1.239"));
-            fuzzyCompare(spy.signalArguments[spy.count - 1][0], 1.24, 0.00001);
+            fuzzyCompare(modified.signalArguments[modified.count - 1][0], 1.24, 0.00001);
         }
 
-        function test_invalidTextEmitsNothing() {
-            var t = createEdit();
-            t.edit.text = "abc";
-            compare(t.spy.count, 0);
-            t.edit.text = "1" + t.edit.displaySeparator + "2" + t.edit.displaySeparator + "3";
-            compare(t.spy.count, 0);
+        // A field cleared, or holding only a minus, reports 0 once: the 0 the model then writes
+        // back leaves the text as typed, and a minus typed next reports nothing. Leaving the
+        // field shows the 0.
+        function test_clearingEmitsZeroOnce_data() {
+            return [{tag: "minus", key: Qt.Key_Minus, text: "-"},
+                    {tag: "delete", key: Qt.Key_Delete, text: ""}];
         }
 
-        function test_clearingEmitsZeroOnlyWhenValueIsNotZero() {
+        function test_clearingEmitsZeroOnce(data) {
             var t = createEdit();
+            var other = createTemporaryObject(otherComponent, scene);
             t.edit.forceActiveFocus();
             t.edit.selectAll();
-            keyClick(Qt.Key_Delete);
-            compare(t.edit.text, "");
+            keyClick(data.key);
+            compare(t.edit.text, data.text);
             compare(t.spy.count, 1);
             compare(t.spy.signalArguments[0][0], 0);
             t.edit.value = 0;
+            compare(t.edit.text, data.text);
             keyClick(Qt.Key_Minus);
             compare(t.spy.count, 1);
-        }
-
-        function test_zeroValueKeepsEmptyText() {
-            var t = createEdit();
-            t.edit.text = "";
-            t.edit.value = 0;
-            compare(t.edit.text, "");
+            other.forceActiveFocus();
+            tryCompare(t.edit, "activeFocus", false);
+            compare(t.edit.text, shown("0.0000"));
         }
 
         // A stored -0.00004 shows as "-0,0000"; reporting that text back as an edit wrote 0 over
@@ -124,48 +96,38 @@ Item {
             t.edit.value = 1.23456;
             t.edit.text = shown("7.5");
             t.edit.text = "";
+            t.edit.text = "abc";
             compare(t.spy.count, 0);
+        }
+
+        // A new value rewrites the text, unless the text already reads as that value.
+        function test_valueRewritesText_data() {
+            return [
+                {tag: "on completion", typed: null, value: 5, text: "5.0000"},
+                {tag: "negative", typed: null, value: -2.5, text: "-2.5000"},
+                {tag: "zero", typed: null, value: 0, text: "0.0000"},
+                {tag: "equal when rounded", typed: "5.0", value: 5.00001, text: "5.0"}
+            ];
         }
 
         // Typed edits reach the models: the end-to-end and editing-tools tests type into fields.
-        function test_valueChangeRewritesText() {
+        function test_valueRewritesText(data) {
             var t = createEdit();
-            compare(t.edit.text, shown("5.0000"), "the value on completion");
+            if (data.typed !== null)
+                t.edit.text = shown(data.typed);
+            t.edit.value = data.value;
+            compare(t.edit.text, shown(data.text));
             compare(t.spy.count, 0);
-            t.edit.value = -2.5;
-            compare(t.edit.text, shown("-2.5000"));
-            t.edit.value = 0;
-            compare(t.edit.text, shown("0.0000"));
-        }
-
-        function test_equalValueKeepsTypedText() {
-            var t = createEdit();
-            t.edit.text = shown("5.0");
-            t.edit.value = 5.00001;
-            compare(t.edit.text, shown("5.0"));
         }
 
         function test_replacedValidatorKeepsWithinOneG() {
             var edit = createTemporaryObject(gEditComponent, scene);
-            edit.forceActiveFocus();
-            edit.selectAll();
-            keyClick(Qt.Key_9);
-            keyClick(edit.displaySeparator);
-            keyClick(Qt.Key_8);
-            keyClick(Qt.Key_5);
+            typeOver(edit, shown("9.85"));
             compare(edit.text, shown("9.8"));
             keyClick(Qt.Key_1);
             compare(edit.text, shown("9.81"));
             keyClick(Qt.Key_0);
             compare(edit.text, shown("9.81"));
-        }
-
-        function test_validatorFollowsBounds() {
-            var t = createEdit();
-            t.edit.from = 10;
-            t.edit.to = -10;
-            compare(t.edit.validator.bottom, -10);
-            compare(t.edit.validator.top, 10);
         }
     }
 }

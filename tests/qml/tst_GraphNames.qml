@@ -10,16 +10,8 @@ Item {
     width: 1700
     height: 900
 
-    Component {
-        id: mainViewComponent
-        MainView {
-            anchors.fill: parent
-        }
-    }
-
-    TestCase {
+    KeoTestCase {
         name: "GraphNames"
-        when: windowShown
 
         readonly property var ms2: ["Input [m/s2]", "Output [m/s2]"]
         readonly property var ms: ["Input [m/s]", "Output [m/s]"]
@@ -155,12 +147,8 @@ Item {
         }
 
         function loadedView() {
-            testSupport.resetManager(testSupport.copyExample("one_cluster.cpp"), false);
-            var view = createTemporaryObject(mainViewComponent, scene);
-            testSupport.nextOpenFile = testSupport.copyExample("one_cluster.cpp");
-            mouseClick(findChild(view, "loadTabButton"));
-            verify(cpp_configManager.isConfigLoaded);
-            return view;
+            loadExample("one_cluster.cpp");
+            return createMainView();
         }
 
         function test_everyGraphIsFoundOnceWithItsTitleAndCaptions() {

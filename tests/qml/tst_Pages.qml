@@ -43,27 +43,18 @@ Item {
         }
     }
 
-    TestCase {
+    KeoTestCase {
         name: "Pages"
-        when: windowShown
 
         property var config: null
 
         function initTestCase() {
-            testSupport.resetManager(testSupport.copyExample("one_cluster.cpp"), false);
-            testSupport.nextOpenFile = testSupport.copyExample("one_cluster.cpp");
-            verify(cpp_configManager.loadFromUiEx());
+            loadExample("one_cluster.cpp");
             config = cpp_configManager.configModel;
         }
 
         function cleanup() {
             config.restoreDefaults();
-        }
-
-        function child(parentItem, name) {
-            var found = findChild(parentItem, name);
-            verify(found, name);
-            return found;
         }
 
         // A page laid out and drawn, so that clicks land on its blocks.
@@ -73,50 +64,47 @@ Item {
             return page;
         }
 
-        function axisPage() {
-            var manager = createTemporaryObject(managerComponent, scene);
-            return shown(createTemporaryObject(axisComponent, scene, {
-                model: config.lateralConfigModel, pathControllersManager: manager
+        function shownPage(component, model) {
+            return shown(createTemporaryObject(component, scene, {
+                model: model, pathControllersManager: createTemporaryObject(managerComponent, scene)
             }));
         }
 
-        function test_bypassWarningOnlyForUserChecks() {
-            // The example's lateral travel path is saved with its speed integration bypassed
-            // and its acceleration integration in use.
-            var travel = config.lateralConfigModel.travelConfigModel;
-            verify(travel.bypassSpeedIntegration && !travel.bypassAccIntegration);
+        function axisPage() {
+            return shownPage(axisComponent, config.lateralConfigModel);
+        }
+
+        // A bypass the user switches on is confirmed or cancelled in a warning; the example's
+        // lateral travel path is saved with its speed integration bypassed, which warns of nothing.
+        function test_bypassWarning_data() {
+            return [
+                {tag: "cancelled", integral: "accToVelocityIntegral", model: "travelConfigModel",
+                 bypass: "bypassAccIntegration", answer: "dialogDismissButton", kept: false},
+                {tag: "confirmed", integral: "velocityToAngleIntegral",
+                 model: "angularVelocityModel", bypass: "bypassIntegration",
+                 answer: "dialogFirstButton", kept: true}
+            ];
+        }
+
+        function test_bypassWarning(data) {
+            var model = config.lateralConfigModel[data.model];
+            verify(config.lateralConfigModel.travelConfigModel.bypassSpeedIntegration);
             var page = axisPage();
             var dialog = child(page, "bypassDialog");
             verify(child(page, "velocityToTravelIntegral").checked);
             verify(!dialog.visible, "a bypass read from the file raises no warning");
-            verify(!travel.isModified);
+            verify(!model.isModified);
 
-            mouseClick(child(child(page, "accToVelocityIntegral"), "bypassSwitch"));
-            verify(travel.bypassAccIntegration);
+            mouseClick(child(child(page, data.integral), "bypassSwitch"));
+            verify(model[data.bypass]);
             tryCompare(dialog, "opened", true);
             verify(!page.enabled);
-            compare(findChild(dialog.contentItem, "dialogMessage").text,
-                    "Bypassing integration may result in unstable and unpredicted platform movement. "
-                    + "In the worst scenario machine may reach end of the work envelope and stop. "
-                    + "Are you sure you want to continue?");
-            mouseClick(findChild(dialog.contentItem, "dialogDismissButton"));
+            mouseClick(findChild(dialog.contentItem, data.answer));
             tryCompare(dialog, "visible", false);
-            verify(!travel.bypassAccIntegration);
-            verify(!travel.isModified, "cancelling leaves no modification");
-            verify(!child(page, "accToVelocityIntegral").checked);
             verify(page.enabled);
-        }
-
-        function test_bypassWarningYesKeepsBypass() {
-            var angular = config.lateralConfigModel.angularVelocityModel;
-            var page = axisPage();
-            var dialog = child(page, "bypassDialog");
-            mouseClick(child(child(page, "velocityToAngleIntegral"), "bypassSwitch"));
-            tryCompare(dialog, "opened", true);
-            mouseClick(findChild(dialog.contentItem, "dialogFirstButton"));
-            tryCompare(dialog, "visible", false);
-            verify(angular.bypassIntegration);
-            verify(angular.isModified);
+            compare(model[data.bypass], data.kept);
+            compare(model.isModified, data.kept, "cancelling leaves no modification");
+            compare(child(page, data.integral).checked, data.kept);
         }
 
         // No warning for removing a bypass, nor while a script is being loaded.
@@ -161,16 +149,12 @@ Item {
         function test_mixerPathOffDisablesAllButInput() {
             var path = config.mixerConfigModel.surgeToPitchModel;
             path.enabled = true;
-            var manager = createTemporaryObject(managerComponent, scene);
-            var page = shown(createTemporaryObject(mixerComponent, scene, {
-                model: config.mixerConfigModel, pathControllersManager: manager
-            }));
+            var page = shownPage(mixerComponent, config.mixerConfigModel);
             var view = child(page, "surgeToPitchPath");
             mouseClick(child(view, "mixerPathSwitch"));
             verify(!path.enabled);
-            verify(!child(view, "mixerPathFilter").enabled);
-            verify(!child(view, "mixerPathLimit").enabled);
-            verify(!child(view, "mixerPathOutput").enabled);
+            for (var name of ["mixerPathFilter", "mixerPathLimit", "mixerPathOutput"])
+                verify(!child(view, name).enabled, name);
             verify(child(view, "mixerPathInput").enabled);
             verify(child(child(page, "swayToRollPath"), "mixerPathFilter").enabled
                    === config.mixerConfigModel.swayToRollModel.enabled);
@@ -179,10 +163,7 @@ Item {
         function test_sideslipToYawSwitchAlsoSwitchesSway() {
             var enhancer = config.enhancerConfigModel;
             enhancer.sideslipToYawEnabled = true;
-            var manager = createTemporaryObject(managerComponent, scene);
-            var page = shown(createTemporaryObject(enhancerComponent, scene, {
-                model: enhancer, pathControllersManager: manager
-            }));
+            var page = shownPage(enhancerComponent, enhancer);
             verify(child(page, "sideslipPivotPoint").enabled);
             verify(child(page, "sideslipSwayOutput").enabled);
             mouseClick(child(page, "sideslipToYawSwitch"));
