@@ -123,6 +123,7 @@ TEST_F(GraphWidgetTest, OnlyAPressReleasedWithinFivePixelsIsAClick) {
         EXPECT_FALSE(widget.isMeasuring());
         EXPECT_EQ(clicked.count(), clicks) << to.x() << "," << to.y();
     }
+    EXPECT_EQ(widget.biggerView(), nullptr); // a click into a bigger view opens no other
     QTest::mousePress(&widget, Qt::RightButton, Qt::NoModifier, QPoint(20, 20));
     EXPECT_FALSE(widget.isMeasuring());
     QTest::mouseRelease(&widget, Qt::RightButton, Qt::NoModifier, QPoint(20, 20));
@@ -151,28 +152,16 @@ TEST(GraphWidgetBiggerView, ClickOpensOneWindowOnTheSameSourceOnlyWithATitle) {
 // Two rounds, so that every entry is seen both unchecked and checked.
 TEST_F(GraphWidgetTest, MenuEntriesShowAndChangeTheSourceOptions) {
     // Accessors in lambdas: UBSan's alignment check misreads calls through member pointers.
-    const std::pair<const char*, std::function<bool()>> toggles[] = {
-        {"Auto range downscale",
-         [&] {
-             return source.autoRangeDownscale();
-         }},
-        {"Symmetrical scale",
-         [&] {
-             return source.symmetricalScale();
-         }},
-        {"Draw reference lines",
-         [&] {
-             return source.drawReferenceLines();
-         }},
-        {"FFT",
-         [&] {
-             return source.fftEnabled();
-         }},
-        {"Freeze [spacebar]", [&] {
-             return source.frozen();
-         }}};
+    const struct {
+        std::function<bool()> read;
+        const char* text;
+    } toggles[] = {{[&] { return source.autoRangeDownscale(); }, "Auto range downscale"},
+                   {[&] { return source.symmetricalScale(); }, "Symmetrical scale"},
+                   {[&] { return source.drawReferenceLines(); }, "Draw reference lines"},
+                   {[&] { return source.fftEnabled(); }, "FFT"},
+                   {[&] { return source.frozen(); }, "Freeze [spacebar]"}};
     for (int round = 0; round < 2; ++round) {
-        for (const auto& [text, read] : toggles) {
+        for (const auto& [read, text] : toggles) {
             const bool before = read();
             const std::unique_ptr<QMenu> menu = widget.buildContextMenu();
             QAction* action = entry(*menu, text);
@@ -334,6 +323,20 @@ TEST_F(GraphWidgetExportTest, CancelledExportWritesNothingAndReportsNoError) {
     EXPECT_EQ(cancelled.calls, 2);
     EXPECT_TRUE(cancelled.errors.isEmpty());
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+// The export once reported success after a failed write and the menu ignored the result, leaving
+// the user with a truncated file or none at all. The menu's "Export" now tells the user which file
+// failed and why; a write failing part-way is in CsvExportFullDiskPosixTest.cpp.
+TEST_F(CsvExportFailure, TheUserLearnsWhichFileFailedAndWhy) {
+    const QString path = folder.filePath(QStringLiteral("missing/graph.csv"));
+    ScriptedExport exporting(path);
+    exportFromTheMenu();
+    ASSERT_EQ(exporting.errors.size(), 1);
+    EXPECT_TRUE(exporting.errors[0].contains(QDir::toNativeSeparators(path)))
+        << exporting.errors[0].toStdString();
+    EXPECT_FALSE(exporting.errors[0].endsWith(QLatin1String(": "))) << "no reason given";
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 } // namespace

@@ -42,9 +42,6 @@ protected:
     }
 
     // The newest step of every graph holds the values of `variant`'s record, stamped `stampMs`.
-    void expectEveryGraphShows(int variant, std::uint64_t stampMs) {
-        expectEveryGraphShows(scene, variant, stampMs);
-    }
     static void expectEveryGraphShows(const GraphScene& scene, int variant, std::uint64_t stampMs) {
         const KEOOutputRecord record = expected::distinctRecord(variant, 0);
         for (std::size_t route = 0; route < routing::graphCount; ++route) {
@@ -65,7 +62,7 @@ TEST_F(GraphsDataProviderTest, OneDeliveryReachesEveryGraphFoundByNameWithExactl
     EXPECT_EQ(provider.attachedGraphCount(), int(routing::graphCount));
     EXPECT_EQ(repainter.size(), routing::graphCount);
     deliver();
-    expectEveryGraphShows(0, fiveSecondsUs / 1000);
+    expectEveryGraphShows(scene, 0, fiveSecondsUs / 1000);
     for (std::size_t route = 0; route < routing::graphCount; ++route) {
         EXPECT_EQ(provider.graph(route), scene.graph(route)) << route;
         EXPECT_TRUE(scene.graph(route)->needsRepaint());
@@ -93,9 +90,9 @@ TEST_F(GraphsDataProviderTest, AStampBelowAMillisecondUsesTheGraphsOwnClock) {
         scene.graph(route)->source()->setClock([] { return std::uint64_t(4242); });
     provider.attachGraphs(scene.view());
     deliver(999);
-    expectEveryGraphShows(0, 4242);
+    expectEveryGraphShows(scene, 0, 4242);
     deliver(1000);
-    expectEveryGraphShows(0, 1);
+    expectEveryGraphShows(scene, 0, 1);
 }
 
 TEST_F(GraphsDataProviderTest, SummationGraphsGetTheirCaptionsAndPitchShowsSevenSeries) {

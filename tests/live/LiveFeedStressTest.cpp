@@ -14,7 +14,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QQuickItem>
 #include <atomic>
 #include <gtest/gtest.h>
 
