@@ -12,12 +12,16 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// Answers the file dialog with one path and records the errors shown to the user.
+// Answers the file dialog with one path (empty: cancelled), counts how often it was asked and
+// records the errors shown to the user.
 class ScriptedExport {
 public:
     explicit ScriptedExport(const QString& path)
-        : m_previousChooser(JVX::setSaveFileChooser(
-              [path](QWidget*, const QString&, const QString&) { return path; }))
+        : m_previousChooser(
+              JVX::setSaveFileChooser([this, path](QWidget*, const QString&, const QString&) {
+                  ++calls;
+                  return path;
+              }))
         , m_previousReporter(JVX::setErrorReporter(
               [this](QWidget*, const QString&, const QString& message) { errors << message; })) {}
     ~ScriptedExport() {
@@ -25,6 +29,7 @@ public:
         JVX::setErrorReporter(m_previousReporter);
     }
 
+    int calls = 0;
     QStringList errors;
 
 private:

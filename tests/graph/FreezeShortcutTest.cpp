@@ -6,7 +6,6 @@
 #include "graph/GraphWindow.h"
 #include "graph/QuickGraphView.h"
 
-#include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>

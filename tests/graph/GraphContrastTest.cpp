@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
@@ -43,12 +44,7 @@ QRgb dominantColor(const QImage& image, const QRect& area) {
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             ++counts[image.pixel(x, y)];
-    QRgb best = 0;
-    int most = -1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > most)
-            std::tie(best, most) = std::make_pair(it.key(), it.value());
-    return best;
+    return std::max_element(counts.cbegin(), counts.cend()).key();
 }
 
 struct Palette {

@@ -22,7 +22,12 @@ using JVX::GraphSource;
 constexpr int Width = 510; // 5 + 50 steps of 10 pixels + 5
 constexpr int Height = 200;
 
-// A paint device that keeps the texts and line segments it is given, with the pen of each.
+// The texts and line segments painted, with the pen of each line.
+struct Recording {
+    QStringList texts;
+    std::vector<std::pair<QLine, QPen>> lines;
+};
+
 class RecordingEngine : public QPaintEngine {
 public:
     RecordingEngine()
@@ -37,25 +42,24 @@ public:
     // Runs of one line (split at font or script changes) are joined: one entry per line.
     void drawTextItem(const QPointF& position, const QTextItem& item) override {
         const bool continues = position.y() == m_lastBaseline && qAbs(position.x() - m_lastEnd) < 1;
-        if (!texts.isEmpty() && continues)
-            texts.last() += item.text();
+        if (!recording.texts.isEmpty() && continues)
+            recording.texts.last() += item.text();
         else
-            texts << item.text();
+            recording.texts << item.text();
         m_lastBaseline = position.y();
         m_lastEnd = position.x() + item.width();
     }
     void drawLines(const QLineF* lines, int count) override {
         for (int i = 0; i < count; ++i)
-            this->lines.push_back({lines[i].toLine(), m_pen});
+            recording.lines.push_back({lines[i].toLine(), m_pen});
     }
     void drawLines(const QLine* lines, int count) override {
         for (int i = 0; i < count; ++i)
-            this->lines.push_back({lines[i], m_pen});
+            recording.lines.push_back({lines[i], m_pen});
     }
     Type type() const override { return QPaintEngine::User; }
 
-    QStringList texts;
-    std::vector<std::pair<QLine, QPen>> lines;
+    Recording recording;
 
 private:
     QPen m_pen;
@@ -63,30 +67,12 @@ private:
     qreal m_lastEnd = -1e9;
 };
 
-class RecordingDevice : public QPaintDevice {
+// An image's size and resolution, painted into the recording engine instead of pixels.
+class RecordingDevice : public QImage {
 public:
+    RecordingDevice()
+        : QImage(Width, Height, QImage::Format_RGB32) {}
     QPaintEngine* paintEngine() const override { return &engine; }
-    int metric(PaintDeviceMetric metric) const override {
-        switch (metric) {
-        case PdmWidth:
-            return Width;
-        case PdmHeight:
-            return Height;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDepth:
-            return 32;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return 1 * QPaintDevice::devicePixelRatioFScale();
-        default:
-            return 1000;
-        }
-    }
     mutable RecordingEngine engine;
 };
 
@@ -99,6 +85,13 @@ GraphPaintRequest request(bool details = false) {
     return r;
 }
 
+GraphPaintRequest hoverAt(QPoint point) {
+    GraphPaintRequest r = request();
+    r.hovering = true;
+    r.hoverPoint = point;
+    return r;
+}
+
 QImage render(GraphSource& source, const GraphPaintRequest& r) {
     QImage image(r.width, r.height, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -107,10 +100,12 @@ QImage render(GraphSource& source, const GraphPaintRequest& r) {
     return image;
 }
 
-RecordingEngine& record(GraphSource& source, const GraphPaintRequest& r, RecordingDevice& device) {
+Recording record(GraphSource& source, const GraphPaintRequest& r) {
+    RecordingDevice device;
     QPainter painter(&device);
     JVX::paintGraph(source, painter, r);
-    return device.engine;
+    painter.end();
+    return device.engine.recording;
 }
 
 std::vector<int> rowsWithColor(const QImage& image, QColor color) {
@@ -148,23 +143,19 @@ protected:
     GraphSource source;
 };
 
-TEST_F(GraphDrawing, EmptyGraphDrawsOnlyTheMiddleLine) {
+TEST_F(GraphDrawing, EmptyGraphDrawsOnlyTheMiddleLineAndDetailsOfAZeroRange) {
     const QImage image = render(source, request());
     EXPECT_EQ(rowsWithColor(image, Qt::black), std::vector<int>{Height / 2});
     EXPECT_EQ(countColor(image, Qt::black), Width - 10 + 1);
     EXPECT_EQ(countColor(image, Qt::white), Width * Height - (Width - 9));
-}
 
-TEST_F(GraphDrawing, EmptyGraphDetailsAndHoverShowZeroRangeAndNoData) {
-    GraphPaintRequest r = request(true);
-    r.hovering = true;
-    r.hoverPoint = QPoint(100, 80);
-    RecordingDevice device;
-    const RecordingEngine& engine = record(source, r, device);
-    EXPECT_EQ(engine.texts.count("0.0000"), 2);
-    EXPECT_TRUE(engine.texts.contains("50/0 ms"));
-    EXPECT_TRUE(engine.texts.contains("0 ms"));
-    EXPECT_TRUE(engine.texts.contains("No data"));
+    GraphPaintRequest r = hoverAt(QPoint(100, 80));
+    r.showDetails = true;
+    const QStringList texts = record(source, r).texts;
+    EXPECT_EQ(texts.count("0.0000"), 2);
+    EXPECT_TRUE(texts.contains("50/0 ms"));
+    EXPECT_TRUE(texts.contains("0 ms"));
+    EXPECT_TRUE(texts.contains("No data"));
 }
 
 TEST_F(GraphDrawing, ConstantSignalIsAFlatLineAtMidHeight) {
@@ -178,71 +169,59 @@ TEST_F(GraphDrawing, ConstantSignalIsAFlatLineAtMidHeight) {
     EXPECT_EQ(rowsWithColor(image, Qt::blue), (std::vector<int>{middle - 1, middle}));
 }
 
-TEST_F(GraphDrawing, RangeOnlyGrowsUntilDownscaleIsOn) {
-    fill(source, {1.0f});
-    render(source, request());
-    EXPECT_EQ(source.rangeMin(), 0.0f);
-    EXPECT_EQ(source.rangeMax(), 1.0f);
-    fill(source, {3.0f});
-    render(source, request());
-    EXPECT_EQ(source.rangeMax(), 3.0f);
-    fill(source, std::vector<float>(50, 2.0f));
-    render(source, request());
-    EXPECT_EQ(source.rangeMin(), 0.0f);
-    EXPECT_EQ(source.rangeMax(), 3.0f);
-    source.setAutoRangeDownscale(true);
-    fill(source, {1.5f});
-    render(source, request());
-    EXPECT_EQ(source.rangeMin(), 1.5f);
-    EXPECT_EQ(source.rangeMax(), 2.0f);
-}
-
-TEST_F(GraphDrawing, SymmetricalScaleMirrorsOnlyARangeAcrossZero) {
-    source.setAutoRangeDownscale(true);
-    fill(source, {-1.0f, 3.0f});
-    render(source, request());
-    EXPECT_EQ(source.rangeMin(), -3.0f);
-    EXPECT_EQ(source.rangeMax(), 3.0f);
-    fill(source, std::vector<float>(50, 1.0f));
-    fill(source, {3.0f});
-    render(source, request());
-    EXPECT_EQ(source.rangeMin(), 1.0f);
-    EXPECT_EQ(source.rangeMax(), 3.0f);
-    source.setSymmetricalScale(false);
-    fill(source, {-1.0f});
-    render(source, request());
-    EXPECT_EQ(source.rangeMin(), -1.0f);
-    EXPECT_EQ(source.rangeMax(), 3.0f);
+// Each row's values are added with its options set, then the graph is drawn.
+TEST_F(GraphDrawing, RangeGrowsUntilDownscaleIsOnAndMirrorsOnlyARangeAcrossZero) {
+    std::vector<float> twos(50, 2.0f);
+    std::vector<float> onesThenThree(50, 1.0f);
+    onesThenThree.push_back(3.0f);
+    const struct {
+        std::vector<float> values;
+        bool downscale;
+        bool symmetrical;
+        float min;
+        float max;
+    } steps[] = {
+        {{1.0f}, false, true, 0.0f, 1.0f}, // from the empty range
+        {{3.0f}, false, true, 0.0f, 3.0f},
+        {twos, false, true, 0.0f, 3.0f}, // 3 has left the screen, the range stays
+        {{1.5f}, true, true, 1.5f, 2.0f},
+        {{-1.0f, 3.0f}, true, true, -3.0f, 3.0f},
+        {onesThenThree, true, true, 1.0f, 3.0f},
+        {{-1.0f}, true, false, -1.0f, 3.0f},
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        SCOPED_TRACE("step " + std::to_string(i));
+        source.setAutoRangeDownscale(steps[i].downscale);
+        source.setSymmetricalScale(steps[i].symmetrical);
+        fill(source, steps[i].values);
+        render(source, request());
+        EXPECT_EQ(source.rangeMin(), steps[i].min);
+        EXPECT_EQ(source.rangeMax(), steps[i].max);
+    }
 }
 
 TEST_F(GraphDrawing, YLimitBoundsTheRangeAndLinesLeaveTheRectangle) {
     source.setYLimit(2.0f);
     fill(source, {-5.0f, 5.0f, -5.0f});
-    RecordingDevice device;
-    const RecordingEngine& engine = record(source, request(), device);
+    const Recording recording = record(source, request());
     EXPECT_EQ(source.rangeMin(), -2.0f);
     EXPECT_EQ(source.rangeMax(), 2.0f);
     int lowest = 0;
-    for (const auto& [line, pen] : engine.lines)
+    for (const auto& [line, pen] : recording.lines)
         lowest = std::max({lowest, line.y1(), line.y2()});
     EXPECT_GT(lowest, Height);
 }
 
-TEST_F(GraphDrawing, ZeroLineSitsAtZero) {
-    source.setVisibility({false});
+// Hidden series leave the remembered range, which puts the zero line, until downscaling shrinks
+// the range to zero.
+TEST_F(GraphDrawing, HiddenSeriesLeaveTheZeroLineAtZero) {
     fill(source, {-1.0f, 3.0f});
-    source.setVisibility({true});
     render(source, request()); // range -3..3
     source.setVisibility({false});
     const QImage image = render(source, request());
     // y(0) = (1 - 3 / 6) * 196 = 98, drawn 2 pixels down.
     EXPECT_EQ(rowsWithColor(image, Qt::black), std::vector<int>{100});
     EXPECT_EQ(countColor(image, Qt::blue), 0);
-}
-
-TEST_F(GraphDrawing, HiddenSeriesLeaveTheRememberedRangeWidenedToZero) {
-    fill(source, {4.0f, 6.0f});
-    source.setVisibility({false});
     source.setAutoRangeDownscale(true);
     render(source, request());
     EXPECT_EQ(source.rangeMin(), 0.0f);
@@ -258,52 +237,37 @@ TEST_F(GraphDrawing, NonFiniteSamplesNeitherSpoilTheRangeNorBreakTheDrawing) {
     EXPECT_GT(countColor(image, Qt::blue), 0);
 }
 
-TEST_F(GraphDrawing, HoverTextsReadEverySeriesWithCaptions) {
+// Series 0 holds the step's index, series 1 its negative.
+TEST_F(GraphDrawing, HoverReadsEveryVisibleSeriesUnderTheCursor) {
     source.setCaption("Input", 0);
     for (int i = 0; i < 50; ++i)
         source.addSamples(2, std::array<float, 2>{float(i), float(-i)}.data(), false, 1000 + i);
-    GraphPaintRequest r = request();
-    r.hovering = true;
-    r.hoverPoint = QPoint(5 + 10 * 20 + 3, 150); // sample 20
-    RecordingDevice device;
-    const RecordingEngine& engine = record(source, r, device);
-    EXPECT_EQ(engine.texts, QStringList({"(Blue) Input = 20.0000", "Green = -20.0000"}));
-}
-
-TEST_F(GraphDrawing, HiddenFirstSeriesDropsItsHoverText) {
-    for (int i = 0; i < 50; ++i)
-        source.addSamples(2, std::array<float, 2>{float(i), 1.0f}.data(), false, 1000 + i);
-    source.setVisibility({false, true});
-    GraphPaintRequest r = request();
-    r.hovering = true;
-    r.hoverPoint = QPoint(400, 150); // right half: text right of nothing, left of the cursor
-    RecordingDevice device;
-    const RecordingEngine& engine = record(source, r, device);
-    EXPECT_EQ(engine.texts, QStringList({"Green = 1.0000"}));
-}
-
-TEST_F(GraphDrawing, HoverLeftOfTheGraphSaysNoDataAndRightOfItSaysNothing) {
-    fill(source, std::vector<float>(50, 1.0f));
-    GraphPaintRequest r = request();
-    r.hovering = true;
-    r.hoverPoint = QPoint(-6, 150); // (-6 - 5) / 10 truncates to -1
-    RecordingDevice left;
-    EXPECT_EQ(record(source, r, left).texts, QStringList({"No data"}));
-    r.hoverPoint = QPoint(Width - 6, 150); // sample 49, past the last segment
-    RecordingDevice right;
-    EXPECT_TRUE(record(source, r, right).texts.isEmpty());
+    const struct {
+        QPoint cursor;
+        std::vector<bool> visible;
+        QStringList texts;
+    } cases[] = {
+        {{5 + 10 * 20 + 3, 150}, {true, true}, {"(Blue) Input = 20.0000", "Green = -20.0000"}},
+        // Right half: the text goes left of the cursor, with nothing for the hidden series.
+        {{400, 150}, {false, true}, {"Green = -39.0000"}},
+        {{-6, 150}, {true, true}, {"No data"}}, // (-6 - 5) / 10 truncates to -1
+        {{Width - 6, 150}, {true, true}, {}},   // sample 49, past the last segment
+    };
+    for (const auto& c : cases) {
+        source.setVisibility(c.visible);
+        EXPECT_EQ(record(source, hoverAt(c.cursor)).texts, c.texts) << c.cursor.x();
+    }
 }
 
 TEST_F(GraphDrawing, NewestValuesAndTimingAppearInTheDetails) {
     source.addSamples(2, std::array<float, 2>{1.25f, -2.5f}.data(), false, 1000);
     source.addSamples(2, std::array<float, 2>{1.5f, -3.0f}.data(), false, 1040);
-    RecordingDevice device;
-    const RecordingEngine& engine = record(source, request(true), device);
-    EXPECT_TRUE(engine.texts.contains("1.5000"));
-    EXPECT_TRUE(engine.texts.contains("-3.0000"));
-    EXPECT_TRUE(engine.texts.contains("50/40 ms"));
-    EXPECT_TRUE(engine.texts.contains("40 ms"));
-    EXPECT_TRUE(engine.texts.contains("3.0000")); // hi, made symmetrical
+    const QStringList texts = record(source, request(true)).texts;
+    EXPECT_TRUE(texts.contains("1.5000"));
+    EXPECT_TRUE(texts.contains("-3.0000"));
+    EXPECT_TRUE(texts.contains("50/40 ms"));
+    EXPECT_TRUE(texts.contains("40 ms"));
+    EXPECT_TRUE(texts.contains("3.0000")); // hi, made symmetrical
 }
 
 class Measurement : public GraphDrawing {
@@ -315,13 +279,10 @@ protected:
             source.addSamples(2, std::array<float, 2>{float(i), 5.0f}.data(), false, 1000 + 10 * i);
     }
     QStringList measure(int pressSample, int hoverSample) {
-        GraphPaintRequest r = request();
-        r.hovering = true;
+        GraphPaintRequest r = hoverAt(QPoint(5 + 10 * hoverSample + 1, 150));
         r.pressed = true;
         r.pressPoint = QPoint(5 + 10 * pressSample + 1, 100);
-        r.hoverPoint = QPoint(5 + 10 * hoverSample + 1, 150);
-        RecordingDevice device;
-        return record(source, r, device).texts;
+        return record(source, r).texts;
     }
 };
 
@@ -338,15 +299,20 @@ TEST_F(Measurement, ShowsDifferenceAndSlopeWithCaptions) {
 
 // Past the palette's ten colours a series is black (the colours themselves: the contrast test).
 TEST(GraphLegend, LabelsAndColors) {
-    EXPECT_EQ(JVX::seriesLabel(0, {}), "Blue");
     EXPECT_EQ(JVX::seriesLabel(1, {"In", "Out"}), "(Green) Out");
     EXPECT_EQ(JVX::seriesLabel(12, {"In"}), "Black");
     EXPECT_EQ(JVX::seriesColor(10), QColor(Qt::black));
 }
 
-std::vector<QLine> barsOf(const RecordingEngine& engine) {
+// The bars of 64 steps of a signal: the lines drawn with the bars' pen of width 4.
+std::vector<QLine> spectrumBars(GraphSource& source, float (*signal)(int)) {
+    source.setFftEnabled(true);
+    for (int n = 0; n < 64; ++n) {
+        const float value = signal(n);
+        source.addSamples(1, &value, false, 1000 + n);
+    }
     std::vector<QLine> bars;
-    for (const auto& [line, pen] : engine.lines)
+    for (const auto& [line, pen] : record(source, request(true)).lines)
         if (pen.width() == 4)
             bars.push_back(line);
     return bars;
@@ -354,14 +320,8 @@ std::vector<QLine> barsOf(const RecordingEngine& engine) {
 
 // Without a constant part the bars once divided 0 by 0.
 TEST_F(GraphDrawing, SpectrumBarsOfAZeroSignalAreFlat) {
-    source.setFftEnabled(true);
-    for (int n = 0; n < 64; ++n) {
-        const float value = 0.0f;
-        source.addSamples(1, &value, false, 1000 + n);
-    }
+    const auto bars = spectrumBars(source, [](int) { return 0.0f; });
     ASSERT_EQ(source.spectrum().coefficients[0], 0.0f);
-    RecordingDevice device;
-    const auto bars = barsOf(record(source, request(true), device));
     ASSERT_EQ(bars.size(), 32u);
     for (const QLine& bar : bars) {
         EXPECT_EQ(bar.y1(), Height - 25);
@@ -370,13 +330,8 @@ TEST_F(GraphDrawing, SpectrumBarsOfAZeroSignalAreFlat) {
 }
 
 TEST_F(GraphDrawing, SpectrumBarsOfAnOffsetSignalRise) {
-    source.setFftEnabled(true);
-    for (int n = 0; n < 64; ++n) {
-        const float value = 1.0f + std::sin(2.0f * float(M_PI) * 5 * n / 64);
-        source.addSamples(1, &value, false, 1000 + n);
-    }
-    RecordingDevice device;
-    const auto bars = barsOf(record(source, request(true), device));
+    const auto bars = spectrumBars(
+        source, [](int n) { return 1.0f + std::sin(2.0f * float(M_PI) * 5 * n / 64); });
     ASSERT_EQ(bars.size(), 32u);
     EXPECT_EQ(bars[0].y2(), Height - 25 - Height / 8); // |c0| / (4 |c0|) * h / 2
     EXPECT_LT(bars[5].y2(), bars[0].y1());
@@ -431,12 +386,11 @@ TEST(GraphDrawingThreads, DeliveryWhileTheGuiChangesOptionsAndPaints) {
         source.setConversion(i % 9);
         source.setYLimit(i % 4 == 0 ? 0.0f : 5.0f);
         source.setMaxOnScreen(i % 2 ? 50 : 200);
-        QPainter painter(&image);
-        GraphPaintRequest r = request(true);
+        GraphPaintRequest r = hoverAt(QPoint(100, 50));
+        r.showDetails = true;
         r.width = 300;
         r.height = 150;
-        r.hovering = true;
-        r.hoverPoint = QPoint(100, 50);
+        QPainter painter(&image);
         JVX::paintGraph(source, painter, r);
     }
     delivery.join();

@@ -14,7 +14,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QQuickItem>
 #include <atomic>
 #include <gtest/gtest.h>
 
@@ -39,53 +38,40 @@ void processEventsFor(int ms) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, ms);
 }
 
-// One user action per call, cycling through what the graphs offer.
-class UserActions {
-public:
-    UserActions(GraphScene& scene, GraphsDataProvider& provider,
-                JVX::GraphWidgetRepainter& repainter)
-        : m_scene(scene)
-        , m_provider(provider)
-        , m_repainter(repainter) {}
+JVX::QuickGraphView* graphOfStep(const GraphScene& scene, int step) {
+    return scene.graph(std::size_t(step * 37) % routing::graphCount);
+}
 
-    void next() {
-        const int step = m_step++;
-        JVX::QuickGraphView* graph = m_scene.graph(std::size_t(step * 37) % routing::graphCount);
-        switch (step % 6) {
-        case 0:
-            m_provider.setCluster((step / 6) % 2);
-            break;
-        case 1:
-            graph->showBiggerView();
-            break;
-        case 2:
-            closeBiggerViewOf(m_scene.graph(std::size_t((step - 1) * 37) % routing::graphCount));
-            break;
-        case 3:
-            graph->source()->setFftEnabled(!graph->source()->fftEnabled());
-            break;
-        case 4:
-            graph->source()->setFilterStrength(1 + step % 10);
-            graph->source()->setConversion(step % 9);
-            break;
-        case 5:
-            m_repainter.toggleFreeze();
-            break;
-        }
+// One user action per step, cycling through what the graphs offer. Half the bigger views stay
+// open, so that teardown also deletes open windows.
+void actOnce(int step, const GraphScene& scene, GraphsDataProvider& provider,
+             JVX::GraphWidgetRepainter& repainter) {
+    JVX::QuickGraphView* graph = graphOfStep(scene, step);
+    switch (step % 6) {
+    case 0:
+        provider.setCluster((step / 6) % 2);
+        break;
+    case 1:
+        graph->showBiggerView();
+        break;
+    case 2: {
+        JVX::GraphWindow* opened = graphOfStep(scene, step - 1)->biggerView();
+        if (opened && step % 4 != 2)
+            opened->close();
+        break;
     }
-
-private:
-    // Every fourth window stays open, so that teardown also deletes open windows.
-    void closeBiggerViewOf(JVX::QuickGraphView* graph) {
-        if (graph->biggerView() && m_step % 4 != 3)
-            graph->biggerView()->close();
+    case 3:
+        graph->source()->setFftEnabled(!graph->source()->fftEnabled());
+        break;
+    case 4:
+        graph->source()->setFilterStrength(1 + step % 10);
+        graph->source()->setConversion(step % 9);
+        break;
+    case 5:
+        repainter.toggleFreeze();
+        break;
     }
-
-    GraphScene& m_scene;
-    GraphsDataProvider& m_provider;
-    JVX::GraphWidgetRepainter& m_repainter;
-    int m_step = 0;
-};
+}
 
 TEST(LiveFeedStress, UserActionsAndTeardownDuringDeliveries) {
     for (int round = 0; round < rounds; ++round) {
@@ -103,11 +89,10 @@ TEST(LiveFeedStress, UserActionsAndTeardownDuringDeliveries) {
         retriever->addListener(&deliveries);
         scene.view()->show();
 
-        UserActions actions(scene, *provider, repainter);
         QElapsedTimer elapsed;
         elapsed.start();
-        while (elapsed.elapsed() < roundMs) {
-            actions.next();
+        for (int step = 0; elapsed.elapsed() < roundMs; ++step) {
+            actOnce(step, scene, *provider, repainter);
             processEventsFor(2);
         }
         const long beforeTeardown = deliveries.count();
