@@ -81,20 +81,6 @@ TEST(Manoeuvres, SpeedAndBodyAnglesAreTheIntegralsOfTheirRates) {
     }
 }
 
-TEST(Manoeuvres, BrakingStopsFrom100KmhAndDivesTheNose) {
-    const auto drive = makeManoeuvre("braking");
-    EXPECT_NEAR(drive->at(0.0).speed, 100.0 / 3.6, 1e-9);
-    EXPECT_NEAR(drive->at(drive->duration()).speed, 0.0, 1e-9);
-    double strongest = 0.0;
-    double deepestDive = 0.0;
-    for (double t = 0.0; t < drive->duration(); t += 0.01) {
-        strongest = std::min(strongest, drive->at(t).longitudinalAcceleration);
-        deepestDive = std::max(deepestDive, drive->at(t).pitchAngle);
-    }
-    EXPECT_NEAR(strongest, -8.0, 1e-9);
-    EXPECT_GT(deepestDive, 0.01); // nose down is positive pitch
-}
-
 TEST(Manoeuvres, TheSteadyTurnUndersteersMoreAsTheLateralAccelerationGrows) {
     const auto drive = makeManoeuvre("steady-turn");
     double previousExcess = 0.0;
