@@ -113,8 +113,9 @@ TEST(GraphSource, EveryConversionCodeAppliesItsUnits) {
         source.setConversion(c.code);
         addValue(source, c.input, 10);
         EXPECT_NEAR(newestValue(source, 0), c.expected, c.expected * 2e-4f) << c.code;
-        if (c.name)
+        if (c.name) {
             EXPECT_STREQ(JVX::conversionName(c.code), c.name);
+        }
     }
 }
 

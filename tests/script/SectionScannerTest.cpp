@@ -46,12 +46,15 @@ TEST(ExtractSectionTest, ResultPerText) {
         const ScriptResult result = extractSection(c.text, sectionDelimiters(c.cluster), document);
         const std::string shown = c.text.substr(0, 40);
         EXPECT_EQ(result.code, c.code) << shown;
-        if (c.code == Success && !c.document.empty())
+        if (c.code == Success && !c.document.empty()) {
             EXPECT_EQ(document.dump(), c.document) << shown;
-        if (c.code != Success)
+        }
+        if (c.code != Success) {
             EXPECT_EQ(document, "untouched") << shown;
-        if (c.code == SectionNotFound)
+        }
+        if (c.code == SectionNotFound) {
             EXPECT_STREQ(result.message, "");
+        }
     }
 }
 
