@@ -130,8 +130,9 @@ TEST_F(EditHistoryTest, EveryFieldIsEditedThroughItsModelAndShownInItsUnit) {
         const std::vector<Item> changed = changedItems(was, history().current());
         ASSERT_EQ(changed.size(), 1u);
         EXPECT_EQ(changed.front(), (Item{field, isFloat ? 0 : -1}));
-        if (isFloat)
+        if (isFloat) {
             EXPECT_NEAR(shownNumber(history().current(), changed.front()), value.toDouble(), 1e-3);
+        }
     }
 }
 
