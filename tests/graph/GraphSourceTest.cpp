@@ -237,6 +237,21 @@ TEST(GraphSource, FrozenSourceLosesDeliveredValues) {
     EXPECT_EQ(source.intervalMs(), 30u);
 }
 
+// An item being destroyed leaves its source to late deliveries, which must store nothing.
+TEST(GraphSource, RefusingSourceDropsEveryLaterStep) {
+    GraphSource source;
+    FakeWidget widget;
+    source.registerWidget(&widget);
+    addValue(source, 1.0f, 10);
+    source.refuseFurtherSamples();
+    widget.dirty = false;
+    addValues(source, {2.0f, 3.0f}, 20);
+    EXPECT_EQ(source.channelCount(), 1u);
+    EXPECT_EQ(source.sample(0, 199), (JVX::Sample{1.0f, 10}));
+    EXPECT_FALSE(widget.dirty);
+    source.unregisterWidget(&widget);
+}
+
 TEST(GraphSource, ScaleAndOffsetOutOfRangeReadZeroAndWriteNothing) {
     GraphSource source;
     addValue(source, 1.0f, 10);
