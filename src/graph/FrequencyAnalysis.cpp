@@ -28,6 +28,8 @@ constexpr float NoConstantPart = 0.00001f;
 struct CosineTables {
     // Hann window; the divisor is 63, so both ends are 0.
     std::array<float, Points> window{};
+    // mirroredWindow[n] = window[64 - n] for n = 1..31, and 0 for n = 0.
+    std::array<float, Points / 2> mirroredWindow{};
     // oddPoints[j][k] = c(k (2j + 1)), for O.
     std::array<std::array<float, 16>, 16> oddPoints{};
     // pointsTwoMod4[i][k] = c(k (4i + 2)), for T.
@@ -38,6 +40,8 @@ struct CosineTables {
     CosineTables() {
         for (int n = 0; n < Points; ++n)
             window[n] = static_cast<float>((1.0 - std::cos(2.0 * M_PI * n / (Points - 1))) * 0.5);
+        for (int n = 1; n < Points / 2; ++n)
+            mirroredWindow[n] = window[Points - n];
         for (int k = 0; k < 16; ++k)
             for (int j = 0; j < 16; ++j)
                 oddPoints[j][k] = cosine(k * (2 * j + 1));
@@ -102,15 +106,13 @@ void FrequencyAnalysis::pushInput(float value) {
 void FrequencyAnalysis::transformInput() {
     const CosineTables& tables = cosineTables();
     const float* x = &input[inputHead];
-    // y[64] = 0 lets the fold start at n = 0 (f_0 = y_0) and run a vector's multiple of steps.
-    std::array<float, Points + 1> y;
-    for (int n = 0; n < Points; ++n)
-        y[n] = x[n] * tables.window[n];
-    y[Points] = 0.0f;
+    // f_n = w_n x_n + w_(64-n) x_(64-n), straight from the input: reading windowed values back in
+    // reverse just after storing them made every load wait for two stores. The mirrored window
+    // is 0 at n = 0, where x_64 (the copy of x_0 after the run) only fills the vector.
     std::array<float, Points / 2 + 1> f;
     for (int n = 0; n < Points / 2; ++n)
-        f[n] = y[n] + y[Points - n];
-    f[Points / 2] = y[Points / 2];
+        f[n] = x[n] * tables.window[n] + x[Points - n] * tables.mirroredWindow[n];
+    f[Points / 2] = x[Points / 2] * tables.window[Points / 2];
 
     const std::array<float, 16> o = sumRows(tables.oddPoints, &f[1], 2);
     const std::array<float, 8> t = sumRows(tables.pointsTwoMod4, &f[2], 4);
