@@ -22,9 +22,9 @@ constexpr float NoConstantPart = 0.00001f;
 // each, and the same split of E_k into n = 0 and n = 2 modulo 4 (Z_k, T_k) halves it again:
 //   X_k = E_k + O_k,   X_(32-k) = E_k - O_k,   E_k = Z_k + T_k,   E_(16-k) = Z_k - T_k.
 // Bins 0..31 then need O_k for k < 16, Z_k and T_k for k < 8, and Z_8 = sum of (-1)^i f_4i:
-// about a quarter of the products of the plain sums, in rows over k of a vector's multiple, which
+// about a fifth of the products of the plain sums, in rows over k of a vector's multiple, which
 // the compiler turns into SIMD code. A butterfly FFT needs fewer products, but it also works out
-// the imaginary parts, and its scattered steps stay scalar: it took two to three times as long.
+// the imaginary parts, and its scattered steps stay scalar: it took about three times as long.
 struct CosineTables {
     // Hann window; the divisor is 63, so both ends are 0.
     std::array<float, Points> window{};
@@ -106,9 +106,9 @@ void FrequencyAnalysis::pushInput(float value) {
 void FrequencyAnalysis::transformInput() {
     const CosineTables& tables = cosineTables();
     const float* x = &input[inputHead];
-    // f_n = w_n x_n + w_(64-n) x_(64-n), straight from the input: reading windowed values back in
-    // reverse just after storing them made every load wait for two stores. The mirrored window
-    // is 0 at n = 0, where x_64 (the copy of x_0 after the run) only fills the vector.
+    // f_n = w_n x_n + w_(64-n) x_(64-n), straight from the input: windowed values stored first
+    // and read back in reverse would have every load straddle two stores, which stalls it. The
+    // mirrored window is 0 at n = 0, where x_64 (the copy of x_0 after the run) fills the vector.
     std::array<float, Points / 2 + 1> f;
     for (int n = 0; n < Points / 2; ++n)
         f[n] = x[n] * tables.window[n] + x[Points - n] * tables.mirroredWindow[n];

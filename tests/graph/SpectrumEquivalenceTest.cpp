@@ -81,6 +81,8 @@ void expectSpectrumMatchesDirectDft(const std::function<float(int)>& signal, int
         const float frequency = newestValue(source, 1);
         const int bin = int(std::lround(frequency / BinWidthHz));
         ASSERT_FLOAT_EQ(frequency, float(bin) * BinWidthHz) << "step " << step;
+        ASSERT_GE(bin, 2);
+        ASSERT_LT(bin, ShownBins);
         const int expectedBin = dominantBin(expected);
         if (bin != expectedBin) {
             // Only bins whose magnitudes agree to rounding may swap places.
