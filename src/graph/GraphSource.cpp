@@ -38,6 +38,8 @@ void GraphSource::addSamples(std::uint32_t count, const float* values, bool repa
     {
         // The spectrum step runs under the data lock too: the painter reads its results.
         ScopedLock lock(m_dataLock);
+        if (m_refusingSamples)
+            return;
         if (fftEnabled() && (count == 1 || count == 2))
             values = appendSpectrumSeries(count, values);
         const std::uint64_t timestamp = timestampMs != 0 ? timestampMs : now();
@@ -47,6 +49,11 @@ void GraphSource::addSamples(std::uint32_t count, const float* values, bool repa
     }
     // Never take the widget lock while holding the data lock: a repaint takes them the other way.
     markDirty(repaintNow);
+}
+
+void GraphSource::refuseFurtherSamples() {
+    ScopedLock lock(m_dataLock);
+    m_refusingSamples = true;
 }
 
 FrequencyAnalysis& GraphSource::spectrumAnalysis() {

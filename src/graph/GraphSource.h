@@ -83,6 +83,9 @@ public:
     // When repaintNow is true the registered widgets repaint at once (GUI thread only).
     void addSamples(std::uint32_t count, const float* values, bool repaintNow,
                     std::uint64_t timestampMs = 0);
+    // Makes addSamples() drop every later step; returns once a step in progress is stored. For an
+    // owner that is going away while the delivery thread may still reach the source.
+    void refuseFurtherSamples();
 
     // Capacity of every series' ring; shrinking keeps the newest samples.
     void setMaxOnScreen(std::uint32_t n);
@@ -191,6 +194,8 @@ private:
     std::atomic<float> m_yLimit{0.0f};
     std::atomic<int> m_conversion{0};
 
+    // Guarded by the data lock.
+    bool m_refusingSamples = false;
     std::unique_ptr<FrequencyAnalysis> m_spectrum;
     std::vector<Channel> m_channels;
     QStringList m_captions;

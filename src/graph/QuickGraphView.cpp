@@ -33,11 +33,12 @@ QuickGraphView::QuickGraphView(QQuickItem* parent)
 QuickGraphView::~QuickGraphView() {
     // The window borrows the source, so it goes first.
     delete m_biggerView.data();
-    // Waits for a delivery in progress; later ones find the item dead.
+    // Waits for a delivery in progress; later ones find the source refusing steps. The source
+    // itself goes with the item's children, after this body, so that they still find it.
+    m_source->refuseFurtherSamples();
+    // Waits for a paint in progress on the render thread; later ones find the item dead.
     ScopedLock lock(m_paintLock);
     m_dead = true;
-    delete m_source;
-    m_source = nullptr;
 }
 
 GraphWindow* QuickGraphView::biggerView() const {
@@ -45,12 +46,10 @@ GraphWindow* QuickGraphView::biggerView() const {
 }
 
 QStringList QuickGraphView::captions() const {
-    return m_source ? m_source->captions() : QStringList();
+    return m_source->captions();
 }
 
 void QuickGraphView::setCaptions(const QStringList& captions) {
-    if (!m_source)
-        return;
     const int kept = std::min(int(captions.size()), maxCaptions);
     for (int i = 0; i < kept; ++i)
         m_source->setCaption(captions[i], i);
@@ -87,9 +86,7 @@ void QuickGraphView::setDisplayDetails(bool display) {
 void QuickGraphView::deliverSamples(int count, const float* values, std::uint64_t timestampMs) {
     if (count < 0 || (count > 0 && !values))
         return;
-    ScopedLock lock(m_paintLock);
-    if (m_dead)
-        return;
+    // The source's data lock alone keeps the step apart from painting and from teardown.
     // repaintNow false: this thread only flags the views; the GUI thread repaints them.
     m_source->addSamples(std::uint32_t(count), values, false, timestampMs);
     m_needsRepaint.store(true, std::memory_order_relaxed);
@@ -98,13 +95,11 @@ void QuickGraphView::deliverSamples(int count, const float* values, std::uint64_
 void QuickGraphView::repaint() {
     if (m_needsRepaint.load(std::memory_order_relaxed))
         update();
-    if (m_source)
-        m_source->repaintDirtyWidgets();
+    m_source->repaintDirtyWidgets();
 }
 
 void QuickGraphView::setFrozen(bool frozen) {
-    if (m_source)
-        m_source->setFrozen(frozen);
+    m_source->setFrozen(frozen);
 }
 
 void QuickGraphView::repaintRequested() {
@@ -163,8 +158,6 @@ void QuickGraphView::bringBackBiggerView() {
 }
 
 void QuickGraphView::openBiggerView() {
-    if (!m_source)
-        return;
     m_biggerView = buildBiggerView(m_title, m_source, nullptr, true);
     m_biggerView->graphWidget()->setTitle(m_title);
     // A transient child of the editor's window stays above it.

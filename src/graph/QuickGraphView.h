@@ -25,16 +25,18 @@ class GraphWindow;
 // GraphWindow that shows the same source with every option of the plotting widget.
 //
 // Threads: deliverSamples() is called on the host's delivery thread, everything else on the GUI
-// thread (paint() possibly on the Qt Quick render thread while the GUI thread waits). The paint
-// lock makes a delivery and a paint exclusive; inside it the source takes its data lock. The only
-// lock order is paint lock, then data lock.
+// thread (paint() possibly on the Qt Quick render thread while the GUI thread waits). A delivery
+// takes the source's data lock and no other: every paint holds that lock too while it reads the
+// series, which keeps the two apart with one lock per step. The paint lock orders painting against
+// teardown; the only lock order is paint lock, then data lock.
 //
-// Teardown: the destructor takes the paint lock, so a delivery in progress finishes first, marks
-// the item dead and releases the source while still holding the lock. A delivery that obtains the
-// lock afterwards sees the dead mark and returns without touching anything but the lock and the
-// mark. Callers must still stop delivering before the destructor has returned (the live feed
-// forgets its items before the view is unloaded): no object can guard calls made through a pointer
-// to freed memory.
+// Teardown: the destructor makes the source refuse further steps, which waits for a delivery in
+// progress, then marks the item dead under the paint lock, which waits for a paint in progress.
+// The source is deleted with the item's children, after the destructor's body, so a delivery
+// that comes meanwhile still finds it, takes its lock and returns without storing anything.
+// Callers must still stop delivering before the destructor has returned (the live feed forgets
+// its items before the view is unloaded): no object can guard calls made through a pointer to
+// freed memory.
 class QuickGraphView : public QQuickPaintedItem, public IRepaintable {
     Q_OBJECT
     Q_PROPERTY(QStringList captions READ captions WRITE setCaptions NOTIFY captionsChanged)
@@ -51,7 +53,7 @@ public:
     explicit QuickGraphView(QQuickItem* parent = nullptr);
     ~QuickGraphView() override;
 
-    // The source's caption list; empty once the source is gone.
+    // The source's caption list.
     QStringList captions() const;
     // Captions 0..5 of the source become the first six entries; emits nothing.
     void setCaptions(const QStringList& captions);
@@ -82,7 +84,7 @@ public:
     // Lets the view files ask for a repaint() on the next beat.
     Q_INVOKABLE void repaintRequested();
 
-    // The owned source (null only while the item is being destroyed).
+    // The owned source; it lives as long as the item.
     GraphSource* source() const { return m_source; }
     // The plotting window opened from this item, if it is still open.
     GraphWindow* biggerView() const;
@@ -110,16 +112,16 @@ private:
 
     bool m_hovered = false;
     QPoint m_hoverPoint;
-    // Serialises deliveries with painting and with the start of teardown.
+    // Serialises painting with the start of teardown.
     mutable CriticalSectionLock m_paintLock;
-    // Set under m_paintLock when destruction begins; read under it by deliveries.
+    // Set under m_paintLock when destruction begins; read under it by paints.
     bool m_dead = false;
     // Written by deliveries, read and cleared on the GUI thread.
     std::atomic<bool> m_needsRepaint{true};
     bool m_displayDetails = true;
     float m_borderRadius = 0.0f;
-    // Qt child of the item; released by the destructor under the paint lock.
-    GraphSource* m_source = nullptr;
+    // Qt child of the item, set once by the constructor: deliveries read it without a lock.
+    GraphSource* const m_source;
     QPen m_borderPen;
     QBrush m_fillBrush;
     QPointer<GraphWindow> m_biggerView;

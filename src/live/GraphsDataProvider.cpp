@@ -2,6 +2,7 @@
 
 #include "KEOUI64/GraphWidgetRepainter.h"
 #include "graph/QuickGraphView.h"
+#include "platform/Clock.h"
 
 #include <QQuickItem>
 #include <QQuickView>
@@ -107,11 +108,14 @@ void GraphsDataProvider::onOutputs(const KEOOutputRecord* first, const KEOOutput
         feed(*record);
 }
 
-// Milliseconds; a step stamped below 1 ms gets 0, which lets each graph use its own clock.
+// Milliseconds; a step stamped below 1 ms gets 0, which lets each graph use its own clock. The
+// graphs read their clocks at every step (for the stamp or the spectrum's rate): one counter
+// reading serves the whole delivery.
 void GraphsDataProvider::feed(const KEOOutputRecord& record) {
     const std::uint64_t timestampMs = record.timestampUs() / 1000;
     float values[routing::maxSeriesPerGraph];
     const std::lock_guard<std::mutex> lock(m_graphsMutex);
+    const HeldClockReading deliveryTime;
     for (std::size_t route = 0; route < routing::graphCount; ++route) {
         JVX::QuickGraphView* graph = m_graphs[route];
         if (!graph)

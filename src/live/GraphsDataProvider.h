@@ -26,7 +26,7 @@ class QuickGraphView;
 //
 // Threads: onOutputs() runs on the host's delivery thread, everything else on the GUI thread.
 // Deliveries and the forgetting of the items are serialised by the provider's own lock, taken
-// outside each item's paint lock.
+// outside each graph's data lock.
 //
 // Teardown: a view deletes its items before its QObject children, so the retriever may still be
 // delivering while they go. The provider forgets all items, waiting for a delivery in progress,

@@ -23,4 +23,22 @@ TEST(Clocks, CountMillisecondsFromTheirOwnOrigin) {
     EXPECT_LT(millisecondClock() - before, 60000u);
 }
 
+// A delivery holds one reading for all its graphs; other threads still read the counter.
+TEST(Clocks, AHeldReadingStopsTheClocksOfItsThreadOnly) {
+    const ElapsedClock clock;
+    std::this_thread::sleep_for(pause);
+    std::int64_t heldMs = 0;
+    {
+        const HeldClockReading held;
+        heldMs = clock.elapsedMs();
+        std::this_thread::sleep_for(pause);
+        EXPECT_EQ(clock.elapsedMs(), heldMs);
+        std::int64_t otherThreadMs = 0;
+        std::thread([&] { otherThreadMs = clock.elapsedMs(); }).join();
+        EXPECT_GE(otherThreadMs - heldMs, pause.count() - 1);
+    }
+    EXPECT_GE(heldMs, pause.count() - 1);
+    EXPECT_GE(clock.elapsedMs() - heldMs, pause.count() - 1);
+}
+
 } // namespace
