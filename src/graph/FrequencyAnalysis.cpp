@@ -9,7 +9,7 @@ namespace {
 
 constexpr int Points = FrequencyAnalysis::Points;
 constexpr int Bins = FrequencyAnalysis::Bins;
-// Bins 0 and 1 are the constant part and the slowest drift; above 31 the bins mirror.
+// Bins 0 and 1 are the constant term and the slowest drift; above 31 the bins mirror.
 constexpr int FirstPeakBin = 2;
 constexpr int LastPeakBin = 31;
 constexpr float NoConstantPart = 0.00001f;

@@ -10,7 +10,7 @@ namespace JVX {
 // series, the real parts of their Hann-windowed spectrum and the frequency of every bin.
 struct FrequencyAnalysis {
     static constexpr int Points = 64;
-    // Bins 0..31: the constant part and the bins below the mirror frequency, the ones shown.
+    // Bins 0..31: the constant term and the bins below the mirror frequency, the ones shown.
     static constexpr int Bins = Points / 2;
 
     FrequencyAnalysis(std::uint64_t now);
@@ -25,7 +25,7 @@ struct FrequencyAnalysis {
     void updateRate(std::uint64_t now);
     // The bin in 2..31 with the largest coefficient by magnitude; the lowest bin wins a tie.
     int dominantBin() const;
-    // Coefficient of `bin` relative to the constant part (signed); 0 when there is no constant
+    // Coefficient of `bin` relative to the constant term (signed); 0 when there is no constant
     // part to compare with.
     float relativeAmplitude(int bin) const;
 

@@ -518,7 +518,7 @@ private:
         const float base = static_cast<float>(m_height - 25);
         for (int i = 0; i < SpectrumBars; ++i) {
             const float bx = static_cast<float>(i) * pitch + 15.0f;
-            // A zero-mean signal has no constant part to compare with: its bars stay flat.
+            // A zero-mean signal has no constant term to compare with: its bars stay flat.
             const float bar = reference > 0.0f
                                   ? static_cast<float>(m_height) *
                                         std::fabs(spectrum.coefficients[i]) / reference * 0.5f

@@ -318,7 +318,7 @@ std::vector<QLine> spectrumBars(GraphSource& source, float (*signal)(int)) {
     return bars;
 }
 
-// Without a constant part the bars once divided 0 by 0.
+// Without a constant term the bars once divided 0 by 0.
 TEST_F(GraphDrawing, SpectrumBarsOfAZeroSignalAreFlat) {
     const auto bars = spectrumBars(source, [](int) { return 0.0f; });
     ASSERT_EQ(source.spectrum().coefficients[0], 0.0f);

@@ -1,5 +1,5 @@
 // A graph with its spectrum on shows, at every step, the frequency of the dominant bin of its last
-// 64 windowed values and that bin's coefficient relative to the constant part; its bars show the
+// 64 windowed values and that bin's coefficient relative to the constant term; its bars show the
 // coefficients of bins 0..31. All of it is checked here, step after step, against a direct DFT
 // written out in double precision, so that a wrong cosine or window, a value taken from the wrong
 // end of the input or error carried over from earlier steps would show.
@@ -92,7 +92,7 @@ void expectSpectrumMatchesDirectDft(const std::function<float(int)>& signal, int
             ++nearTies;
         }
 
-        // Dividing by the constant part scales its rounding error by the ratio.
+        // Dividing by the constant term scales its rounding error by the ratio.
         const double ratio = expected.bins[bin] / expected.bins[0];
         ASSERT_NEAR(newestValue(source, 2), ratio,
                     tolerance * (1.0 + std::fabs(ratio)) / std::fabs(expected.bins[0]) + 1e-6)
