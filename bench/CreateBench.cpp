@@ -1,21 +1,16 @@
 // Time from the host's call of Create to the first frame of the main view on screen, with the
 // two-cluster example loaded. Run it under a real display (xvfb-run -a) to include rendering.
-#include "BenchSupport.h"
-#include "FrameSupport.h"
-#include "KEOUI64/KEOUI64.h"
+#include "LoadedEditor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QQmlContext>
-#include <QQuickItem>
 #include <QQuickView>
 #include <QStandardPaths>
 #include <QTimer>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 #include <filesystem>
-#include <stdexcept>
 
 namespace {
 
@@ -44,39 +39,6 @@ void BM_CreateToFirstFrame(benchmark::State& state) {
     std::filesystem::remove_all(script.parent_path());
 }
 BENCHMARK(BM_CreateToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
-
-// One editor with the two-cluster example loaded and cluster 1 chosen, for the interaction
-// benchmarks.
-class LoadedEditor {
-public:
-    LoadedEditor()
-        : m_script(scratchCopyOfExample("two_clusters.cpp")) {
-        m_view.rootContext()->setContextProperty(QStringLiteral("qt_scale"), 1.0);
-        Create(&m_view, QString::fromStdString(m_script.string()), false, &m_notifier, &m_repainter,
-               nullptr, m_envelopes);
-        QMetaObject::invokeMethod(manager(), "setConfigFromUi", Q_ARG(int, 0));
-        waitForFrame();
-    }
-    ~LoadedEditor() { std::filesystem::remove_all(m_script.parent_path()); }
-
-    QObject* manager() const {
-        return m_view.rootContext()
-            ->contextProperty(QStringLiteral("cpp_configManager"))
-            .value<QObject*>();
-    }
-    QObject* item(const char* name) const {
-        return m_view.rootObject()->findChild<QObject*>(QString::fromLatin1(name));
-    }
-    void waitForFrame() { waitForNextFrame(m_view); }
-
-private:
-    std::filesystem::path m_script;
-    const WorkEnvelopeLimits m_envelopes[2] = {{0.4f, 0.4f, 0.45f, 0.2f, 0.25f, 0.25f, 1},
-                                               {0.5f, 0.5f, 0.55f, 0.25f, 0.3f, 0.3f, 1}};
-    DestructionNotifier m_notifier;
-    JVX::GraphWidgetRepainter m_repainter;
-    QQuickView m_view;
-};
 
 // From a click on a tab button to the frame that shows the page.
 void BM_SwitchTab(benchmark::State& state) {

@@ -1,84 +1,42 @@
 // Undoing and redoing one step, and opening the Changes and Compare parameter sets panels, each
 // from the call to the frame that shows the result, in the editor with the two-cluster example.
 // Run under a real display (xvfb-run -a) to include rendering; each should fit one 60 Hz frame.
-#include "BenchSupport.h"
-#include "FrameSupport.h"
-#include "KEOUI64/KEOUI64.h"
+#include "LoadedEditor.h"
 #include "models/ConfigModel.h"
 #include "models/EditHistory.h"
 #include "script/ConfigManager.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QQmlContext>
-#include <QQuickItem>
-#include <QQuickView>
 #include <QStandardPaths>
-#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <filesystem>
 
 namespace {
 
-class Editor {
-public:
-    Editor()
-        : m_script(scratchCopyOfExample("two_clusters.cpp")) {
-        m_view.rootContext()->setContextProperty(QStringLiteral("qt_scale"), 1.0);
-        m_view.resize(1700, 950);
-        Create(&m_view, QString::fromStdString(m_script.string()), false, &m_notifier, &m_repainter,
-               nullptr, m_envelopes);
-        QMetaObject::invokeMethod(manager(), "setConfigFromUi", Q_ARG(int, 0));
-        waitForFrame();
+// Edits values on several pages in both parameter sets, as a user tuning would, then goes once
+// through undo and redo, so that the first showing of a page is not counted.
+void makeEdits(LoadedEditor& editor, int count) {
+    QObject* root = editor.managed("configModel");
+    const char* sections[] = {"lateralConfigModel", "longitudinalConfigModel",
+                              "verticalConfigModel"};
+    for (int i = 0; i < count; ++i) {
+        QObject* axis = root->property(sections[i % 3]).value<QObject*>();
+        QObject* travel = axis->property("travelConfigModel").value<QObject*>();
+        QObject* filter = travel->property("outputTravelFilterModel").value<QObject*>();
+        filter->setProperty("cutoffFrequency", 1.0 + 0.25 * i);
+        QMetaObject::invokeMethod(editor.managed("paramSetModel"), "switchParamSet");
     }
-    ~Editor() { std::filesystem::remove_all(m_script.parent_path()); }
-
-    QObject* manager() const {
-        return m_view.rootContext()
-            ->contextProperty(QStringLiteral("cpp_configManager"))
-            .value<QObject*>();
-    }
-    QObject* managed(const char* name) const { return manager()->property(name).value<QObject*>(); }
-    QObject* published(const char* name) const {
-        return m_view.rootContext()->contextProperty(QLatin1String(name)).value<QObject*>();
-    }
-    QObject* item(const char* name) const {
-        return m_view.rootObject()->findChild<QObject*>(QString::fromLatin1(name));
-    }
-    // Edits values on several pages in both parameter sets, as a user tuning would.
-    void makeEdits(int count) {
-        QObject* root = managed("configModel");
-        const char* sections[] = {"lateralConfigModel", "longitudinalConfigModel",
-                                  "verticalConfigModel"};
-        for (int i = 0; i < count; ++i) {
-            QObject* axis = root->property(sections[i % 3]).value<QObject*>();
-            QObject* travel = axis->property("travelConfigModel").value<QObject*>();
-            QObject* filter = travel->property("outputTravelFilterModel").value<QObject*>();
-            filter->setProperty("cutoffFrequency", 1.0 + 0.25 * i);
-            QMetaObject::invokeMethod(managed("paramSetModel"), "switchParamSet");
-        }
-        // Once through undo and redo, so that the first showing of a page is not counted.
-        QObject* history = published("cpp_editHistory");
-        QMetaObject::invokeMethod(history, "undo");
-        waitForFrame();
-        QMetaObject::invokeMethod(history, "redo");
-        waitForFrame();
-    }
-    void waitForFrame() { waitForNextFrame(m_view); }
-
-private:
-    std::filesystem::path m_script;
-    const WorkEnvelopeLimits m_envelopes[2] = {{0.4f, 0.4f, 0.45f, 0.2f, 0.25f, 0.25f, 1},
-                                               {0.5f, 0.5f, 0.55f, 0.25f, 0.3f, 0.3f, 1}};
-    DestructionNotifier m_notifier;
-    JVX::GraphWidgetRepainter m_repainter;
-    QQuickView m_view;
-};
+    QObject* history = editor.published("cpp_editHistory");
+    QMetaObject::invokeMethod(history, "undo");
+    editor.waitForFrame();
+    QMetaObject::invokeMethod(history, "redo");
+    editor.waitForFrame();
+}
 
 // Time of `action` up to the frame that shows it; `prepare` runs untimed before each.
 template <class Prepare, class Action>
-void timeToFrame(benchmark::State& state, Editor& editor, Prepare prepare, Action action) {
+void timeToFrame(benchmark::State& state, LoadedEditor& editor, Prepare prepare, Action action) {
     for (auto _ : state) {
         prepare();
         editor.waitForFrame();
@@ -91,8 +49,8 @@ void timeToFrame(benchmark::State& state, Editor& editor, Prepare prepare, Actio
 }
 
 void BM_UndoOneStep(benchmark::State& state) {
-    Editor editor;
-    editor.makeEdits(12);
+    LoadedEditor editor(QSize(1700, 950));
+    makeEdits(editor, 12);
     QObject* history = editor.published("cpp_editHistory");
     timeToFrame(
         state, editor, [&] { QMetaObject::invokeMethod(history, "redo"); },
@@ -101,8 +59,8 @@ void BM_UndoOneStep(benchmark::State& state) {
 BENCHMARK(BM_UndoOneStep)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
 
 void BM_RedoOneStep(benchmark::State& state) {
-    Editor editor;
-    editor.makeEdits(12);
+    LoadedEditor editor(QSize(1700, 950));
+    makeEdits(editor, 12);
     QObject* history = editor.published("cpp_editHistory");
     timeToFrame(
         state, editor, [&] { QMetaObject::invokeMethod(history, "undo"); },
@@ -111,8 +69,8 @@ void BM_RedoOneStep(benchmark::State& state) {
 BENCHMARK(BM_RedoOneStep)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
 
 void BM_OpenPanel(benchmark::State& state, const char* button) {
-    Editor editor;
-    editor.makeEdits(12);
+    LoadedEditor editor(QSize(1700, 950));
+    makeEdits(editor, 12);
     QObject* opener = editor.item(button);
     timeToFrame(
         state, editor, [&] { QMetaObject::invokeMethod(opener, "clicked"); },
