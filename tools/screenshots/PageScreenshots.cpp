@@ -2,34 +2,22 @@
 // chosen, to <out>/<page>-<scale>.png. Pages are reached by clicking their tab buttons.
 //   keo_page_screenshots --out docs/pages --scale 1.5
 #include "KeoQmlResources.h"
-#include "QmlTestSetup.h"
-#include "ScreenshotOptions.h"
-#include "script/ConfigManager.h"
+#include "ScreenshotSupport.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFont>
 #include <QMouseEvent>
 #include <QQmlContext>
-#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
-#include <QTimer>
 #include <cstdio>
 
 namespace {
 
-// Logical size of the editor's window before scaling: wide enough for the widest diagram.
-constexpr int windowWidth = 1680;
-constexpr int windowHeight = 930;
 // A page's canvases paint on the frame after they are shown, and the tab buttons fade their
 // colours over 200 ms: render a few frames and long enough for the fades to end.
 constexpr int framesToSettle = 4;
 constexpr int settleMs = 400;
-constexpr int frameTimeoutMs = 2000;
 
 const char* const tabs[][2] = {
     {"lateralTabButton", "lateral"},       {"longitudinalTabButton", "longitudinal"},
@@ -38,16 +26,6 @@ const char* const tabs[][2] = {
     {"understeerTabButton", "understeer"}, {"multiplexerTabButton", "multiplexer"},
     {"optionsTabButton", "options"},
 };
-
-void waitFrames(QQuickView& view, int frames) {
-    for (int i = 0; i < frames; ++i) {
-        QEventLoop loop;
-        QObject::connect(&view, &QQuickWindow::frameSwapped, &loop, &QEventLoop::quit);
-        QTimer::singleShot(frameTimeoutMs, &loop, &QEventLoop::quit);
-        view.update();
-        loop.exec();
-    }
-}
 
 // Renders frames until `done` holds, at most `limitMs` long; the dialogs fade in and out.
 template <typename Condition> bool renderUntil(QQuickView& view, Condition done, int limitMs) {
@@ -86,10 +64,8 @@ void setEnvelope(QObject* envelope) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const auto options = screenshotOptions(app, QStringLiteral("docs/pages"));
-    if (!options) {
-        std::fprintf(stderr, "bad --scale or --out\n");
+    if (!options)
         return 2;
-    }
     const double scale = options->scale;
     const QDir out = options->out;
 
@@ -97,22 +73,11 @@ int main(int argc, char** argv) {
     QmlTestSetup setup;
     QmlTestSetup::installWarningRecorder();
     QQuickView view;
-    setup.qmlEngineAvailable(view.engine());
-    QQmlContext* context = view.engine()->rootContext();
-    context->setContextProperty(QStringLiteral("qt_scale"), scale);
-    context->setContextProperty(QStringLiteral("cpp_graphsEnabled"), true);
-    setEnvelope(context->contextProperty(QStringLiteral("cpp_workEnvelope")).value<QObject*>());
-    auto* manager = qobject_cast<ConfigManager*>(
-        context->contextProperty("cpp_configManager").value<QObject*>());
-    view.setResizeMode(QQuickView::SizeRootObjectToView);
-    view.setColor(Qt::white);
-    view.resize(int(windowWidth * scale), int(windowHeight * scale));
-    view.setSource(QUrl(QStringLiteral("qrc:/keoqml/MainView.qml")));
-    if (view.status() != QQuickView::Ready) {
-        std::fprintf(stderr, "the main view did not load\n");
+    ConfigManager* manager = showMainView(view, setup, scale, true);
+    if (!manager)
         return 1;
-    }
-    view.show();
+    setEnvelope(
+        view.rootContext()->contextProperty(QStringLiteral("cpp_workEnvelope")).value<QObject*>());
     waitFrames(view, framesToSettle);
 
     // The two-cluster example asks which cluster to edit; answer as the user would.

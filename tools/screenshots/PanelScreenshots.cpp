@@ -3,39 +3,18 @@
 // to <out>/changes-<scale>.png and <out>/compare-sets-<scale>.png.
 //   keo_panel_screenshots --out docs/panels --scale 1.0
 #include "KeoQmlResources.h"
-#include "QmlTestSetup.h"
-#include "ScreenshotOptions.h"
+#include "ScreenshotSupport.h"
 #include "models/ConfigModel.h"
 #include "models/ParamSetModel.h"
-#include "script/ConfigManager.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QDir>
 #include <QEventLoop>
-#include <QFont>
-#include <QQmlContext>
-#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QTimer>
 #include <cstdio>
 
 namespace {
-
-constexpr int windowWidth = 1680;
-constexpr int windowHeight = 930;
-constexpr int frameTimeoutMs = 2000;
-
-void waitFrames(QQuickView& view, int frames) {
-    for (int i = 0; i < frames; ++i) {
-        QEventLoop loop;
-        QObject::connect(&view, &QQuickWindow::frameSwapped, &loop, &QEventLoop::quit);
-        QTimer::singleShot(frameTimeoutMs, &loop, &QEventLoop::quit);
-        view.update();
-        loop.exec();
-    }
-}
 
 // Lets animations (button fades, the block highlight) end before a picture is taken.
 void settle(QQuickView& view) {
@@ -83,31 +62,17 @@ bool grab(QQuickView& view, const char* button, const QString& file) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const auto options = screenshotOptions(app, QStringLiteral("docs/panels"));
-    if (!options) {
-        std::fprintf(stderr, "bad --scale or --out\n");
+    if (!options)
         return 2;
-    }
     const double scale = options->scale;
     const QDir out = options->out;
 
     initKeoQmlResources();
     QmlTestSetup setup;
     QQuickView view;
-    setup.qmlEngineAvailable(view.engine());
-    QQmlContext* context = view.engine()->rootContext();
-    context->setContextProperty(QStringLiteral("qt_scale"), scale);
-    context->setContextProperty(QStringLiteral("cpp_graphsEnabled"), false);
-    auto* manager = qobject_cast<ConfigManager*>(
-        context->contextProperty("cpp_configManager").value<QObject*>());
-    view.setResizeMode(QQuickView::SizeRootObjectToView);
-    view.setColor(Qt::white);
-    view.resize(int(windowWidth * scale), int(windowHeight * scale));
-    view.setSource(QUrl(QStringLiteral("qrc:/keoqml/MainView.qml")));
-    if (view.status() != QQuickView::Ready || !manager) {
-        std::fprintf(stderr, "the main view did not load\n");
+    ConfigManager* manager = showMainView(view, setup, scale, false);
+    if (!manager)
         return 1;
-    }
-    view.show();
     waitFrames(view, 3);
     manager->load();
     settle(view);
