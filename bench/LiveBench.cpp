@@ -6,6 +6,7 @@
 //   build-feed/bench/live_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 #include "AllocationCounter.h"
 #include "GraphScene.h"
+#include "StepStatistics.h"
 #include "graph/GraphSource.h"
 #include "graph/QuickGraphView.h"
 #include "live/GraphsDataProvider.h"
@@ -55,12 +56,6 @@ struct Feed {
     std::vector<KEOOutputRecord> records = recordCycle();
     long firstDeliveryAllocations = 0;
 };
-
-double percentile(std::vector<double> values, double share) {
-    const auto at = values.begin() + std::ptrdiff_t(share * double(values.size() - 1));
-    std::nth_element(values.begin(), at, values.end());
-    return *at;
-}
 
 void BM_Delivery(benchmark::State& state) {
     Feed feed(state.range(0) != 0);
