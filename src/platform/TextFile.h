@@ -13,6 +13,10 @@
 // Reads every byte of a regular file; false when it cannot be opened or read whole.
 bool readWholeFile(const WidePath& path, std::vector<char>& bytes);
 
+// For the systems' readWholeFile: makes `bytes` hold `size` bytes; false when that many do not fit
+// in memory.
+bool sizeForWholeFile(std::vector<char>& bytes, std::uint64_t size);
+
 // Reads a script in text mode; false when the file cannot be opened or read whole.
 bool readTextFile(const WidePath& path, std::string& text);
 

@@ -5,8 +5,6 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
-#include <new>
-#include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -147,16 +145,7 @@ bool rewriteInPlace(const std::string& target, const std::string& bytes) {
 bool readWholeFile(const WidePath& path, std::vector<char>& bytes) {
     std::uint64_t size = 0;
     const FileDescriptor fd = openRegularFileForReading(path, size);
-    if (!fd.valid() || size > bytes.max_size())
-        return false;
-    try {
-        bytes.resize(static_cast<std::size_t>(size));
-    } catch (const std::bad_alloc&) {
-        return false;
-    } catch (const std::length_error&) {
-        return false;
-    }
-    return readExactly(fd.get(), bytes.data(), size);
+    return fd.valid() && sizeForWholeFile(bytes, size) && readExactly(fd.get(), bytes.data(), size);
 }
 
 bool canOpenForReading(const WidePath& path) {

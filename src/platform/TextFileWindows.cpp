@@ -6,9 +6,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <memory>
-#include <new>
 #include <share.h>
-#include <stdexcept>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -179,16 +177,7 @@ bool rewriteInPlace(const std::wstring& target, const std::string& text) {
 bool readWholeFile(const WidePath& path, std::vector<char>& bytes) {
     std::uint64_t size = 0;
     const Stream stream = openRegularFileForReading(path, size);
-    if (!stream || size > bytes.max_size())
-        return false;
-    try {
-        bytes.resize(static_cast<std::size_t>(size));
-    } catch (const std::bad_alloc&) {
-        return false;
-    } catch (const std::length_error&) {
-        return false;
-    }
-    return readExactly(stream.get(), bytes.data(), size);
+    return stream && sizeForWholeFile(bytes, size) && readExactly(stream.get(), bytes.data(), size);
 }
 
 bool canOpenForReading(const WidePath& path) {
