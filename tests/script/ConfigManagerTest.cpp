@@ -12,7 +12,6 @@
 #include "platform/TextFile.h"
 #include "support/TempDir.h"
 
-#include <QMetaMethod>
 #include <QMetaProperty>
 #include <QSignalSpy>
 #include <filesystem>
@@ -76,48 +75,6 @@ protected:
 
     TempDir temp;
 };
-
-// The views bind to these names by text; the table is written out by hand.
-TEST_F(ConfigManagerTest, MetaObjectMatchesWhatTheViewsBindTo) {
-    const QMetaObject& meta = ConfigManager::staticMetaObject;
-    const char* const expected[][3] = {
-        // name, type, notify signal (empty: constant)
-        {"paramSetModel", "QObject*", ""},
-        {"configModel", "QObject*", ""},
-        {"attachedToScript", "bool", ""},
-        {"isConfigLoaded", "bool", "configLoaded"},
-        {"multiConfigTrigger", "int", "multiConfigTriggerChanged"},
-        {"configFilePath", "QString", "configFilePathChanged"},
-        {"errorCounter", "int", "errorCounterChanged"},
-        {"errorMessage", "QString", "errorMessageChanged"},
-        {"configModelId", "int", "configIdChanged"},
-    };
-    ASSERT_EQ(meta.propertyCount() - meta.propertyOffset(), int(std::size(expected)));
-    for (int i = 0; i < int(std::size(expected)); ++i) {
-        const QMetaProperty property = meta.property(meta.propertyOffset() + i);
-        SCOPED_TRACE(expected[i][0]);
-        EXPECT_STREQ(property.name(), expected[i][0]);
-        EXPECT_STREQ(property.typeName(), expected[i][1]);
-        EXPECT_FALSE(property.isWritable());
-        EXPECT_EQ(property.isConstant(), expected[i][2][0] == '\0');
-        EXPECT_EQ(property.notifySignal().name(), QByteArray(expected[i][2]));
-    }
-    const char* const methods[] = {"void configFilePathChanged()",
-                                   "void configLoaded(bool)",
-                                   "void errorCounterChanged()",
-                                   "void errorMessageChanged()",
-                                   "void multiConfigTriggerChanged()",
-                                   "void configIdChanged(int)",
-                                   "void saveFromUi()",
-                                   "void loadFromUi()",
-                                   "bool loadFromUiEx()",
-                                   "bool setConfigFromUi(int)"};
-    ASSERT_EQ(meta.methodCount() - meta.methodOffset(), int(std::size(methods)));
-    for (int i = 0; i < int(std::size(methods)); ++i) {
-        const QMetaMethod method = meta.method(meta.methodOffset() + i);
-        EXPECT_EQ(QByteArray(method.typeName()) + ' ' + method.methodSignature(), methods[i]);
-    }
-}
 
 TEST_F(ConfigManagerTest, ErrorsAreReportedOnceEachTimeWithTheirMessage) {
     auto empty = makeManager("");
