@@ -8,11 +8,9 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QTextItem>
-#include <atomic>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <random>
-#include <thread>
 
 namespace {
 
@@ -259,17 +257,6 @@ TEST_F(GraphDrawing, HoverReadsEveryVisibleSeriesUnderTheCursor) {
     }
 }
 
-TEST_F(GraphDrawing, NewestValuesAndTimingAppearInTheDetails) {
-    source.addSamples(2, std::array<float, 2>{1.25f, -2.5f}.data(), false, 1000);
-    source.addSamples(2, std::array<float, 2>{1.5f, -3.0f}.data(), false, 1040);
-    const QStringList texts = record(source, request(true)).texts;
-    EXPECT_TRUE(texts.contains("1.5000"));
-    EXPECT_TRUE(texts.contains("-3.0000"));
-    EXPECT_TRUE(texts.contains("50/40 ms"));
-    EXPECT_TRUE(texts.contains("40 ms"));
-    EXPECT_TRUE(texts.contains("3.0000")); // hi, made symmetrical
-}
-
 class Measurement : public GraphDrawing {
 protected:
     // Series 0 rises by 1 per step of 10 ms; series 1 stays at 5.
@@ -329,15 +316,6 @@ TEST_F(GraphDrawing, SpectrumBarsOfAZeroSignalAreFlat) {
     }
 }
 
-TEST_F(GraphDrawing, SpectrumBarsOfAnOffsetSignalRise) {
-    const auto bars = spectrumBars(
-        source, [](int n) { return 1.0f + std::sin(2.0f * float(M_PI) * 5 * n / 64); });
-    ASSERT_EQ(bars.size(), 32u);
-    EXPECT_EQ(bars[0].y2(), Height - 25 - Height / 8); // |c0| / (4 |c0|) * h / 2
-    EXPECT_LT(bars[5].y2(), bars[0].y1());
-    EXPECT_LE(bars[20].y1() - bars[20].y2(), 1);
-}
-
 TEST(GraphDrawingReduction, ReducedPictureMatchesTheFullDrawing) {
     GraphSource source;
     source.setMaxOnScreen(4000);
@@ -363,38 +341,6 @@ TEST(GraphDrawingReduction, ReducedPictureMatchesTheFullDrawing) {
                 differing += full.pixel(x, y) != reduced.pixel(x, y);
         EXPECT_EQ(differing, 0) << size.width() << " x " << size.height();
     }
-}
-
-// Run under ThreadSanitizer: delivery on one thread, option changes and painting on another.
-TEST(GraphDrawingThreads, DeliveryWhileTheGuiChangesOptionsAndPaints) {
-    GraphSource source;
-    std::atomic<bool> done{false};
-    std::thread delivery([&] {
-        // Until a step got past the freezing, however the two threads interleave.
-        for (int i = 0; i < 3000 || source.channelCount() == 0; ++i) {
-            const std::array<float, 2> values{std::sin(i * 0.1f), float(i % 7)};
-            source.addSamples(i % 3 == 0 ? 1 : 2, values.data(), false, 0);
-        }
-        done = true;
-    });
-    QImage image(300, 150, QImage::Format_RGB32);
-    int paints = 0;
-    for (int i = 0; !done || paints < 10; ++i, ++paints) {
-        source.setFftEnabled(i % 2 == 0);
-        source.setFrozen(i % 5 == 4);
-        source.setFilterStrength(1 + i % 3);
-        source.setConversion(i % 9);
-        source.setYLimit(i % 4 == 0 ? 0.0f : 5.0f);
-        source.setMaxOnScreen(i % 2 ? 50 : 200);
-        GraphPaintRequest r = hoverAt(QPoint(100, 50));
-        r.showDetails = true;
-        r.width = 300;
-        r.height = 150;
-        QPainter painter(&image);
-        JVX::paintGraph(source, painter, r);
-    }
-    delivery.join();
-    EXPECT_GE(paints, 10);
 }
 
 } // namespace

@@ -66,6 +66,8 @@ void actOnce(int step, const GraphScene& scene, GraphsDataProvider& provider,
     case 4:
         graph->source()->setFilterStrength(1 + step % 10);
         graph->source()->setConversion(step % 9);
+        graph->source()->setMaxOnScreen(step % 12 == 4 ? 50 : 400);
+        graph->source()->setYLimit(step % 12 == 4 ? 0.0f : 5.0f);
         break;
     case 5:
         repainter.toggleFreeze();
