@@ -14,8 +14,7 @@ std::vector<float> routedValues(std::size_t route, const KEOOutputRecord& record
 }
 
 // Against the expected table every graph's name, the number of its series and that only signal
-// words are read: the table names no others (and the word-table test checks them against the
-// documentation).
+// words are read: the table names no others.
 TEST(RoutingTable, EveryGraphGetsItsSeriesInOrderInSinglePrecision) {
     ASSERT_EQ(expected::routes.size(), routing::graphCount);
     const KEOOutputRecord record = expected::distinctRecord(0, 0);
