@@ -39,6 +39,11 @@ TEST(FreezeShortcut, InTheBiggerViewTogglesTheHostsFreezeForEveryGraph) {
 
     pressFreezeShortcut(*window);
     EXPECT_FALSE(repainter.isFrozen());
+    // A destroyed item is no longer visited.
+    shown.reset();
+    int visited = 0;
+    repainter.forEachGraph([&visited](IRepaintable&) { ++visited; });
+    EXPECT_EQ(visited, 1);
 }
 
 } // namespace

@@ -13,7 +13,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -107,109 +106,6 @@ TEST_F(GraphWidgetTest, SpaceTogglesFreezeOnlyWithoutModifiersOrRepeat) {
     EXPECT_TRUE(source.frozen());
     sendKey(widget, Qt::Key_Space, Qt::NoModifier, false);
     EXPECT_FALSE(source.frozen());
-}
-
-TEST_F(GraphWidgetTest, OnlyAPressReleasedWithinFivePixelsIsAClick) {
-    widget.resize(400, 200);
-    widget.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
-    const std::pair<QPoint, int> releases[] = {
-        {{56, 50}, 0}, {{47, 47}, 0}, {{55, 50}, 1}, {{48, 47}, 1}};
-    for (const auto& [to, clicks] : releases) {
-        QSignalSpy clicked(&widget, &QAbstractButton::clicked);
-        QTest::mousePress(&widget, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
-        EXPECT_TRUE(widget.isMeasuring());
-        QTest::mouseRelease(&widget, Qt::LeftButton, Qt::NoModifier, to);
-        EXPECT_FALSE(widget.isMeasuring());
-        EXPECT_EQ(clicked.count(), clicks) << to.x() << "," << to.y();
-    }
-    EXPECT_EQ(widget.biggerView(), nullptr); // a click into a bigger view opens no other
-    QTest::mousePress(&widget, Qt::RightButton, Qt::NoModifier, QPoint(20, 20));
-    EXPECT_FALSE(widget.isMeasuring());
-    QTest::mouseRelease(&widget, Qt::RightButton, Qt::NoModifier, QPoint(20, 20));
-}
-
-TEST(GraphWidgetBiggerView, ClickOpensOneWindowOnTheSameSourceOnlyWithATitle) {
-    GraphWidget widget;
-    widget.resize(400, 200);
-    widget.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
-    QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
-    EXPECT_EQ(widget.biggerView(), nullptr);
-
-    widget.setTitle("Lateral - Output Limit");
-    QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
-    GraphWindow* window = widget.biggerView();
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->windowTitle(), "Lateral - Output Limit");
-    EXPECT_EQ(window->graphWidget()->source(), widget.source());
-    EXPECT_EQ(window->graphWidget()->title(), "Lateral - Output Limit");
-    QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
-    EXPECT_EQ(widget.biggerView(), window);
-    EXPECT_EQ(widget.findChildren<GraphWindow*>().size(), 1);
-}
-
-// Two rounds, so that every entry is seen both unchecked and checked.
-TEST_F(GraphWidgetTest, MenuEntriesShowAndChangeTheSourceOptions) {
-    // Accessors in lambdas: UBSan's alignment check misreads calls through member pointers.
-    const struct {
-        std::function<bool()> read;
-        const char* text;
-    } toggles[] = {{[&] { return source.autoRangeDownscale(); }, "Auto range downscale"},
-                   {[&] { return source.symmetricalScale(); }, "Symmetrical scale"},
-                   {[&] { return source.drawReferenceLines(); }, "Draw reference lines"},
-                   {[&] { return source.fftEnabled(); }, "FFT"},
-                   {[&] { return source.frozen(); }, "Freeze [spacebar]"}};
-    for (int round = 0; round < 2; ++round) {
-        for (const auto& [read, text] : toggles) {
-            const bool before = read();
-            const std::unique_ptr<QMenu> menu = widget.buildContextMenu();
-            QAction* action = entry(*menu, text);
-            ASSERT_TRUE(action && action->isCheckable()) << text;
-            EXPECT_EQ(action->isChecked(), before) << text;
-            action->trigger();
-            EXPECT_EQ(read(), !before) << text;
-        }
-    }
-}
-
-TEST_F(GraphWidgetTest, OnScreenMenuEntriesStepLikeTheirKeys) {
-    const std::unique_ptr<QMenu> menu = widget.buildContextMenu();
-    for (const auto& [text, expected] : {std::pair{"More on screen [+]", 250u},
-                                         {"More on screen (x2) [2]", 350u},
-                                         {"More on screen (x4) [4]", 550u},
-                                         {"More on screen (x8) [8]", 950u},
-                                         {"Less on screen [-]", 900u}}) {
-        entry(*menu, text)->trigger();
-        EXPECT_EQ(source.maxOnScreen(), expected) << text;
-    }
-}
-
-// Each entry carries its value; the entry of the current value shows checked.
-TEST_F(GraphWidgetTest, FilterAndConvertEntriesSetTheirValue) {
-    source.setFilterStrength(100);
-    source.setConversion(2);
-    const struct {
-        const char* menu;
-        std::function<int()> read;
-        int entries;
-    } menus[] = {{"Filter", [&] { return source.filterStrength(); }, 13},
-                 {"Convert", [&] { return source.conversion(); }, 9}};
-    for (const auto& m : menus) {
-        const int current = m.read();
-        const std::unique_ptr<QMenu> menu = widget.buildContextMenu();
-        const QList<QAction*> actions = submenu(*menu, m.menu)->actions();
-        ASSERT_EQ(actions.size(), m.entries) << m.menu;
-        for (QAction* action : actions) {
-            const int value = action->property("tevo_user_data").toInt();
-            EXPECT_EQ(action->isChecked(), value == current) << action->text().toStdString();
-        }
-        for (QAction* action : actions) {
-            action->trigger();
-            EXPECT_EQ(m.read(), action->property("tevo_user_data").toInt())
-                << action->text().toStdString();
-        }
-    }
 }
 
 TEST_F(GraphWidgetTest, SeriesMenusListEverySeriesAndTheirDialogsStoreIntoIt) {

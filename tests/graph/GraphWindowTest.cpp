@@ -58,16 +58,6 @@ TEST_F(GraphWindowTest, DragSettlesOnTheNearestGridPoint) {
     }
 }
 
-TEST_F(GraphWindowTest, GestureEndsByItselfWhenTheEventsStop) {
-    window.setSettleDelayMs(10);
-    window.move(90, 40);
-    window.move(100, 50); // every event of the drag restarts the wait
-    EXPECT_EQ(window.pos(), QPoint(100, 50));
-    EXPECT_TRUE(eventually([&] { return window.pos() == QPoint(96, 64); }))
-        << window.pos().x() << "," << window.pos().y();
-    EXPECT_FALSE(window.userGestureActive());
-}
-
 TEST_F(GraphWindowTest, EveryResizeOfAUserDragEmitsThenTheSnappedSizeOnce) {
     QSignalSpy sizes(&window, &GraphWindow::sizeChanged);
     window.resize(330, 170);
@@ -121,15 +111,6 @@ TEST(GraphWindowSnapping, NestedResizeOfASnapEmitsNothing) {
     EXPECT_EQ(spiedSize(sizes, 0), QSize(288, 160));
     EXPECT_EQ(window.size(), QSize(288, 160));
     EXPECT_EQ(window.resizeState(), GraphWindow::Idle);
-}
-
-TEST(GraphWindowBiggerView, ShowsAtTheCursorOnTheGrid) {
-    QCursor::setPos(QPoint(210, 150));
-    QWidget window;
-    window.resize(100, 100);
-    showAtCursor(&window);
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.pos(), QPoint(224, 160));
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "graph/QuickGraphView.h"
 
-#include "KEOUI64/GraphWidgetRepainter.h"
 #include "graph/GraphSource.h"
 #include "graph/GraphWidget.h"
 #include "graph/GraphWindow.h"
@@ -11,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -35,18 +33,6 @@ protected:
 
     std::unique_ptr<QuickGraphView> item = std::make_unique<QuickGraphView>();
 };
-
-TEST_F(QuickGraphViewTest, KeepsSixCaptionsSilently) {
-    QSignalSpy changed(item.get(), &QuickGraphView::captionsChanged);
-    const QStringList seven{"a", "b", "c", "d", "e", "f", "g"};
-    item->setProperty("captions", seven);
-    EXPECT_EQ(item->captions(), seven.mid(0, 6));
-    EXPECT_EQ(item->source()->captions(), seven.mid(0, 6));
-    EXPECT_EQ(changed.count(), 0);
-
-    item->setCaptions({"x"});
-    EXPECT_EQ(item->captions(), QStringList({"x", "b", "c", "d", "e", "f"}));
-}
 
 TEST_F(QuickGraphViewTest, DeliveryFeedsTheSourceAndPaintingClearsTheFlag) {
     paintItem(*item);
@@ -117,22 +103,6 @@ TEST_F(QuickGraphViewTest, RepaintAlsoRepaintsAnOpenBiggerView) {
     EXPECT_TRUE(widget->needsRepaint());
     item->repaint();
     EXPECT_FALSE(widget->needsRepaint());
-}
-
-// Registered until the item goes; the host's freezing through the registration is in the freeze
-// shortcut test.
-TEST(QuickGraphViewRepainter, RegistersTheItemUntilItGoes) {
-    GraphWidgetRepainter repainter;
-    auto item = std::make_unique<QuickGraphView>();
-    EXPECT_FALSE(registerWithRepainter(nullptr, item.get()));
-    EXPECT_FALSE(registerWithRepainter(&repainter, nullptr));
-    EXPECT_EQ(repainter.size(), 0u);
-    ASSERT_TRUE(registerWithRepainter(&repainter, item.get()));
-    EXPECT_EQ(repainter.size(), 1u);
-    item.reset();
-    int visited = 0;
-    repainter.forEachGraph([&visited](IRepaintable&) { ++visited; });
-    EXPECT_EQ(visited, 0);
 }
 
 } // namespace
