@@ -73,10 +73,7 @@ QString QmlTestSetup::readFile(const QString& path) const {
 
 QObject* QmlTestSetup::resetManager(const QString& path, bool attachedToScript) {
     auto* manager = new ConfigManager(path.toStdU16String(), attachedToScript, m_engine);
-    manager->setOpenFileChooser([this](const QString&, const QString&) {
-        ++m_openFileRequests;
-        return m_nextOpenFile;
-    });
+    manager->setOpenFileChooser([this](const QString&, const QString&) { return m_nextOpenFile; });
     m_engine->rootContext()->setContextProperty(QStringLiteral("cpp_configManager"), manager);
     publishEditing(*m_engine->rootContext(), *manager);
     return manager;

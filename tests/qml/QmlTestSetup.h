@@ -14,12 +14,9 @@ class QQmlEngine;
 class QmlTestSetup : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString nextOpenFile MEMBER m_nextOpenFile)
-    Q_PROPERTY(int openFileRequests READ openFileRequests)
 
 public:
     QmlTestSetup();
-
-    int openFileRequests() const { return m_openFileRequests; }
 
     // Every message of warning level or above seen so far.
     static QStringList warnings();
@@ -43,6 +40,5 @@ private:
     QTemporaryDir m_scratch;
     QQmlEngine* m_engine = nullptr;
     QString m_nextOpenFile;
-    int m_openFileRequests = 0;
     int m_copies = 0;
 };

@@ -119,33 +119,6 @@ Item {
             compare(label.text, "[%] of: <b>0.25</b> [m]");
         }
 
-        function test_illustrationWindowIsReused() {
-            var model = axis.accelerationInputLimitModel;
-            model.limitationType = KEOLimitationType.Logistic;
-            var block = createTemporaryObject(limitComponent, scene, {
-                model: model, maxValueEnabled: true, ilustrationEnabled: true,
-                ilustrationWindowTitle: "Translational channel input limitation"
-            });
-            var link = child(block, "ilustrateLink");
-            mouseClick(link);
-            var window = block.ilustrationWindow;
-            verify(window);
-            tryCompare(window, "visible", true);
-            compare(window.title, "Translational channel input limitation");
-            mouseClick(link);
-            verify(block.ilustrationWindow === window);
-
-            window.close();
-            tryCompare(window, "visible", false);
-            verify(block.ilustrationWindow === window, "closing keeps the window for reuse");
-            model.limitationFactor = 2;
-            mouseClick(link);
-            verify(block.ilustrationWindow === window);
-            tryCompare(window, "visible", true);
-            compare(window.limitationFactor, 2);
-            window.close();
-        }
-
         function test_illustrationSurvivesZeroMaximum() {
             var model = axis.accelerationInputLimitModel;
             model.limitationType = KEOLimitationType.Gain;
@@ -184,18 +157,6 @@ Item {
             verify(!child(selectable, "cutoffEdit").enabled);
             model.filterType = KEOFilterType.HighPass;
             verify(child(selectable, "cutoffEdit").enabled);
-        }
-
-        function test_blockWithoutModelShowsZeros() {
-            var block = createTemporaryObject(filterComponent, scene, {model: null});
-            var edit = child(block, "cutoffEdit");
-            compare(edit.value, 0);
-            edit.forceActiveFocus();
-            keyClick(Qt.Key_5);
-            compare(block.model, null);
-            var restore = child(block, "restoreLink");
-            compare(restore.text, "Restore saved");
-            verify(!restore.enabled);
         }
     }
 }

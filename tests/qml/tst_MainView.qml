@@ -51,14 +51,6 @@ Item {
             verify(child(view, "loadTabButton").visible);
         }
 
-        function test_startsOnLateralPageWhenLoaded() {
-            loadExample("one_cluster.cpp");
-            var view = createMainView();
-            verify(child(view, "lateralPage").visible);
-            verify(!child(view, "loadPage").visible);
-            verify(child(view, "lateralTabButton").checked);
-        }
-
         // Which button shows which page is the untouched-editor test's table.
         function test_eachTabShowsOnlyItsPage() {
             var view = loadedView("one_cluster.cpp");
@@ -159,18 +151,6 @@ Item {
             compare(pagesBefore.length, 1);
         }
 
-        function test_clusterDialogCancelWithNothingLoaded() {
-            var view = createView("one_cluster.cpp");
-            var dialog = child(view, "clusterDialog");
-            clickLoad(view, testSupport.copyExample("two_clusters.cpp"));
-            tryCompare(dialog, "opened", true);
-            keyClick(Qt.Key_Escape);
-            tryCompare(dialog, "visible", false);
-            verify(!cpp_configManager.isConfigLoaded);
-            verify(child(view, "loadPage").visible);
-            verify(!child(view, "lateralTabButton").enabled);
-        }
-
         function test_errorPopupOpensOnEveryError() {
             var view = createView("one_cluster.cpp");
             var dialog = child(view, "errorDialog");
@@ -204,29 +184,6 @@ Item {
             compare(shownPages(view), [child(view, "lateralPage")]);
             verify(child(view, "lateralTabButton").checked);
             verify(!view.loadingScript);
-        }
-
-        function test_cancelledFileChooserKeepsLoadPage() {
-            var view = createView("one_cluster.cpp");
-            var requests = testSupport.openFileRequests;
-            clickLoad(view, "");
-            compare(testSupport.openFileRequests, requests + 1);
-            verify(child(view, "loadPage").visible);
-            verify(!child(view, "errorDialog").visible);
-        }
-
-        // Clicking a radio edits in its set in the end-to-end test; here the index both ways.
-        function test_paramSetRadiosFollowAndWriteIndex() {
-            var view = loadedView("one_cluster.cpp");
-            var paramSet = cpp_configManager.paramSetModel;
-            var first = child(view, "paramSet1Radio");
-            var second = child(view, "paramSet2Radio");
-            verify(first.checked && !second.checked);
-            paramSet.paramSetIndex = KEOParamSet.Second;
-            verify(second.checked && !first.checked);
-            mouseClick(first);
-            compare(paramSet.paramSetIndex, KEOParamSet.First);
-            verify(first.checked && !second.checked);
         }
     }
 }

@@ -134,18 +134,6 @@ Item {
             verify(child(page, "accelerationInput").enabled);
         }
 
-        function test_tiltLineStartsWhereTheGInputIs() {
-            var page = axisPage();
-            var line = child(page, "tiltLine");
-            verify(line.connections[0] === child(page, "accelerationInput"));
-            verify(line.connections[line.connections.length - 1] === child(page, "angleOutput"));
-            page.extraTiltG = true;
-            page.heaveToPitchFeature = true;
-            verify(line.connections[0] === child(page, "tiltInput"));
-            verify(line.connections[line.connections.length - 1] === child(page, "tiltOutput"));
-            compare(child(page, "summation").opacity, 0);
-        }
-
         function test_mixerPathOffDisablesAllButInput() {
             var path = config.mixerConfigModel.surgeToPitchModel;
             path.enabled = true;
