@@ -120,11 +120,4 @@ TEST(HostileInput, EveryMemberRemoved) {
     }
 }
 
-TEST(HostileInput, WholeDocumentsOfEveryType) {
-    Outcome outcome;
-    for (const Json& document : hostileValues())
-        readAndRecord(document, document.type_name(), outcome);
-    EXPECT_EQ(outcome.loaded, 0);
-}
-
 } // namespace

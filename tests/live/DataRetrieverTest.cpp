@@ -12,9 +12,7 @@
 #include <functional>
 #include <future>
 #include <gtest/gtest.h>
-#include <string>
 #include <thread>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -23,25 +21,6 @@ using fakehost::HostCall;
 using fakehost::HostSetup;
 
 constexpr int rounds = 100;
-
-// The listener's name, both records and the flag.
-using Delivery = std::tuple<std::string, const KEOOutputRecord*, const KEOOutputRecord*, bool>;
-
-class RecordingListener : public IKEOOutputDataRetriever {
-public:
-    RecordingListener(std::string name, std::vector<Delivery>& deliveries)
-        : m_name(std::move(name))
-        , m_deliveries(deliveries) {}
-
-    void onOutputs(const KEOOutputRecord* first, const KEOOutputRecord* second,
-                   bool flag) override {
-        m_deliveries.emplace_back(m_name, first, second, flag);
-    }
-
-private:
-    std::string m_name;
-    std::vector<Delivery>& m_deliveries;
-};
 
 // Checks on the delivering thread that each step arrives whole and in order.
 class CheckingListener : public IKEOOutputDataRetriever {
@@ -87,29 +66,6 @@ void runOrAbortOnHang(const std::function<void()>& work) {
         std::abort();
     }
     done.get();
-}
-
-// Without a source the retriever passes on what it is given, until it has detached.
-TEST(DataRetriever, EveryListenerReceivesEveryLaterDeliveryInTheOrderAdded) {
-    std::vector<Delivery> deliveries;
-    RecordingListener a("A", deliveries);
-    RecordingListener b("B", deliveries);
-    const KEOOutputRecord records[2]{};
-
-    DataRetriever retriever(nullptr);
-    retriever.addListener(&a);
-    retriever.onOutputs(&records[0], &records[1], false);
-    retriever.addListener(&b);
-    retriever.onOutputs(&records[1], &records[0], true);
-    retriever.aboutToBeDestroyed();
-    retriever.onOutputs(&records[0], &records[1], false);
-
-    const std::vector<Delivery> expected{
-        {"A", &records[0], &records[1], false},
-        {"A", &records[1], &records[0], true},
-        {"B", &records[1], &records[0], true},
-    };
-    EXPECT_EQ(deliveries, expected);
 }
 
 // Released exactly once, whether the retriever goes by itself or with its Qt parent.

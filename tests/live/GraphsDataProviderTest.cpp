@@ -127,14 +127,6 @@ TEST_F(GraphsDataProviderTest, MissingGraphsLeaveTheirSlotsEmpty) {
               expectedValues(routing::heaveSumRoute, record));
 }
 
-TEST_F(GraphsDataProviderTest, NullRecordsAndAMissingViewAreHandled) {
-    provider.attachGraphs(static_cast<QQuickView*>(nullptr));
-    EXPECT_EQ(provider.attachedGraphCount(), 0);
-    provider.attachGraphs(scene.view());
-    provider.onOutputs(nullptr, nullptr, false);
-    EXPECT_EQ(scene.graph(0)->source()->channelCount(), 0u);
-}
-
 // The view deletes its items before its QObject children, the provider among them: the
 // provider must have let go of the items by then.
 TEST_F(GraphsDataProviderTest, ForgetsTheGraphsWhenTheRootItemGoes) {

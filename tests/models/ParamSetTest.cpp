@@ -1,21 +1,8 @@
 #include "ModelTestSupport.h"
 
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(ParamSetModel, SwitchTogglesAndEmitsOnlyOnChange) {
-    ParamSetModel paramSets;
-    QSignalSpy spy(&paramSets, &ParamSetModel::_keo_paramSetIndexChanged);
-    paramSets.switchParamSet();
-    EXPECT_EQ(paramSets.paramSetIndex(), KEOParamSet::Second);
-    paramSets.setParamSetIndex(KEOParamSet::Second);
-    EXPECT_EQ(spy.count(), 1);
-    paramSets.switchParamSet();
-    EXPECT_EQ(paramSets.paramSetIndex(), KEOParamSet::First);
-    EXPECT_EQ(spy.count(), 2);
-}
 
 // The switch must make every view re-read, yet it is not an edit: the record stays byte for byte.
 TEST(ParamSetModel, SwitchReannouncesEveryModelWithoutWritingTheRecord) {

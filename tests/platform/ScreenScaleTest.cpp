@@ -1,6 +1,5 @@
 #include "platform/ScreenScale.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <utility>
 
@@ -16,27 +15,6 @@ TEST(ScaleFactorForPercentage, MapsEveryScaleSettingAndNothingElse) {
         EXPECT_EQ(scaleFactorForPercentage(percent), factor) << percent << " %";
     for (int percent : {100, 110, 0, -150, 119, 121, 130, 174, 176, 600, 1000})
         EXPECT_EQ(scaleFactorForPercentage(percent), 1.0f) << percent << " %";
-}
-
-// putenv is the one way to set a variable on every system; the strings must outlive their use.
-void setVariable(const char* assignment) {
-    ::putenv(const_cast<char*>(assignment));
-}
-
-TEST(EnvironmentScalePercentage, ReadsAWholeNumberOnEveryCallAndOtherwiseHundred) {
-    setVariable("KEO_SCALE_PERCENT=");
-    EXPECT_EQ(environmentScalePercentage(), 100);
-    setVariable("KEO_SCALE_PERCENT=175");
-    EXPECT_EQ(environmentScalePercentage(), 175);
-    setVariable("KEO_SCALE_PERCENT=250");
-    EXPECT_EQ(environmentScalePercentage(), 250);
-    for (const char* assignment :
-         {"KEO_SCALE_PERCENT=abc", "KEO_SCALE_PERCENT=150%", "KEO_SCALE_PERCENT=1.5",
-          "KEO_SCALE_PERCENT=99999999999999999999"}) {
-        setVariable(assignment);
-        EXPECT_EQ(environmentScalePercentage(), 100) << assignment;
-    }
-    setVariable("KEO_SCALE_PERCENT=");
 }
 
 int twoHundredPercent() {

@@ -72,7 +72,7 @@ TEST_F(CreateTest, MissingFileShowsNoWindow) {
     EXPECT_EQ(managerOf(*view)->errorCounter(), 1);
 }
 
-TEST_F(CreateTest, TwoClustersWaitForTheChoiceAndTheTitleFollows) {
+TEST_F(CreateTest, TwoClustersWaitForTheChoiceAndTheTitleAndEnvelopeFollow) {
     auto view = makeView();
     const QString path = copyOfExample("two_clusters.cpp");
     EXPECT_EQ(create(view.get(), path), 0);
@@ -85,16 +85,9 @@ TEST_F(CreateTest, TwoClustersWaitForTheChoiceAndTheTitleFollows) {
     EXPECT_EQ(view->title(), "KEO Editor - " + path + " [Cluster #2]");
     auto* workEnvelope = view->findChild<WorkEnvelopeModel*>();
     EXPECT_FLOAT_EQ(workEnvelope->roll(), 0.6f * 57.295776f);
-    EXPECT_TRUE(GuiTestMessages::instance().take().isEmpty());
-}
-
-TEST_F(CreateTest, OneClusterSelectsTheFirstEnvelope) {
-    auto view = makeView();
-    EXPECT_EQ(create(view.get(), copyOfExample("one_cluster.cpp")), 0);
-    EXPECT_TRUE(managerOf(*view)->isConfigLoaded());
-    auto* workEnvelope = view->findChild<WorkEnvelopeModel*>();
+    ASSERT_TRUE(manager->setConfigFromUi(0));
     EXPECT_FLOAT_EQ(workEnvelope->surge(), 0.3f);
-    EXPECT_FLOAT_EQ(workEnvelope->pitch(), 0.4f * 57.295776f);
+    EXPECT_TRUE(GuiTestMessages::instance().take().isEmpty());
 }
 
 TEST_F(CreateTest, EmptyPathShowsTheLoadPageAtAMinimumSizeFollowingTheScale) {
@@ -189,16 +182,6 @@ TEST_F(CreateTest, EveryGraphOfThePagesIsFedAndRepainted) {
     ASSERT_TRUE(managerOf(*view)->setConfigFromUi(1));
     EXPECT_EQ(graphs->cluster(), 1);
     EXPECT_TRUE(GuiTestMessages::instance().take().isEmpty());
-}
-
-TEST_F(CreateTest, GraphsTakeTheScaleFromTheScreen) {
-    auto view = makeView();
-    ASSERT_EQ(create(view.get(), QString()), 5);
-    const ScalePercentageProvider installed = setScalePercentageProvider(nullptr);
-    EXPECT_NE(installed, nullptr);
-    EXPECT_NE(installed, &environmentScalePercentage);
-    EXPECT_GE(installed(), 100);
-    setScalePercentageProvider(installed);
 }
 
 // Each block's "Graph" link is there only while the host supplies live data, and opens the
