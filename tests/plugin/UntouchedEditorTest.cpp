@@ -121,6 +121,17 @@ TEST_P(UntouchedEditorTest, ShowingEveryPageInBothParameterSetsChangesNothing) {
             view->grabWindow(); // a frame of the page as shown
         }
     }
+    // A block whose model the page names wrongly is left without one and shows zeros silently.
+    int blocks = 0;
+    for (const QQuickItem* block : view->rootObject()->findChildren<QQuickItem*>()) {
+        const QMetaObject* type = block->metaObject();
+        if (!QByteArray(type->className()).startsWith("KEO_") || type->indexOfProperty("model") < 0)
+            continue;
+        ++blocks;
+        EXPECT_NE(block->property("model").value<QObject*>(), nullptr)
+            << type->className() << " " << block->objectName().toStdString();
+    }
+    EXPECT_GT(blocks, 100);
 
     BaseModel* root = manager()->configModel();
     QList<BaseModel*> models = root->findChildren<BaseModel*>();
