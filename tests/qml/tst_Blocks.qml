@@ -38,6 +38,14 @@ Item {
         }
     }
 
+    Component {
+        id: comboComponent
+        ComboBoxStyled {
+            model: Style.availableFilterTypeNames
+            dataList: Style.availableFilterTypes
+        }
+    }
+
     KeoTestCase {
         name: "Blocks"
 
@@ -157,6 +165,24 @@ Item {
             verify(!child(selectable, "cutoffEdit").enabled);
             model.filterType = KEOFilterType.HighPass;
             verify(child(selectable, "cutoffEdit").enabled);
+        }
+
+        // The type selectors: the last entry holding the value is selected; an unknown value keeps
+        // the selection.
+        function test_comboSelectsByValue() {
+            var combo = createTemporaryObject(comboComponent, scene,
+                                              {data: KEOFilterType.LowPass});
+            compare(combo.currentIndex, 2);
+            compare(combo.displayText, "Low pass");
+            combo.data = KEOFilterType.HighPass;
+            compare(combo.currentIndex, 1);
+            combo.data = 42;
+            compare(combo.currentIndex, 1);
+            combo.data = "1";
+            compare(combo.currentIndex, 1);
+            combo.dataList = [1, 7, 7];
+            combo.data = 7;
+            compare(combo.currentIndex, 2);
         }
     }
 }
