@@ -1,15 +1,10 @@
-// Create to the first frame of the main view, as bench/CreateBench.cpp measures it, for builds that
-// have no Google Benchmark (the Windows build, run under Wine). Prints each of ten runs and their
-// median in milliseconds; run it with a real display (xvfb-run -a) to include rendering.
+// Create to the first frame of the main view, timed as bench/CreateBench.cpp times it, for builds
+// that have no Google Benchmark (the Windows build, run under Wine). Prints each of ten runs and
+// their median in milliseconds; run it with a real display (xvfb-run -a) to include rendering.
 //   create_probe SCRIPT
-#include "KEOUI64/KEOUI64.h"
+#include "CreateTiming.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QQmlContext>
-#include <QQuickView>
-#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -17,25 +12,6 @@
 namespace {
 
 constexpr int runs = 10;
-
-double createToFirstFrameMs(const QString& script) {
-    static const WorkEnvelopeLimits envelopes[2] = {{0.4f, 0.4f, 0.45f, 0.2f, 0.25f, 0.25f, 1},
-                                                    {0.5f, 0.5f, 0.55f, 0.25f, 0.3f, 0.3f, 1}};
-    static DestructionNotifier notifier;
-    static JVX::GraphWidgetRepainter repainter;
-    QQuickView view;
-    view.rootContext()->setContextProperty(QStringLiteral("qt_scale"), 1.0);
-    QEventLoop firstFrame;
-    QObject::connect(&view, &QQuickWindow::frameSwapped, &firstFrame, &QEventLoop::quit);
-    QTimer::singleShot(30000, &firstFrame, &QEventLoop::quit);
-
-    QElapsedTimer clock;
-    clock.start();
-    const int code = Create(&view, script, false, &notifier, &repainter, nullptr, envelopes);
-    firstFrame.exec();
-    const double ms = clock.nsecsElapsed() / 1e6;
-    return code == 0 ? ms : -1.0;
-}
 
 } // namespace
 

@@ -6,9 +6,7 @@
 #include "models/EditHistory.h"
 #include "script/ConfigManager.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QStandardPaths>
 #include <benchmark/benchmark.h>
 #include <filesystem>
 
@@ -48,25 +46,23 @@ void timeToFrame(benchmark::State& state, LoadedEditor& editor, Prepare prepare,
     }
 }
 
-void BM_UndoOneStep(benchmark::State& state) {
+// `untimed` first, then `timed`: an undo after a redo, or a redo after an undo.
+void BM_OneStep(benchmark::State& state, const char* untimed, const char* timed) {
     LoadedEditor editor(QSize(1700, 950));
     makeEdits(editor, 12);
     QObject* history = editor.published("cpp_editHistory");
     timeToFrame(
-        state, editor, [&] { QMetaObject::invokeMethod(history, "redo"); },
-        [&] { QMetaObject::invokeMethod(history, "undo"); });
+        state, editor, [&] { QMetaObject::invokeMethod(history, untimed); },
+        [&] { QMetaObject::invokeMethod(history, timed); });
 }
-BENCHMARK(BM_UndoOneStep)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
-
-void BM_RedoOneStep(benchmark::State& state) {
-    LoadedEditor editor(QSize(1700, 950));
-    makeEdits(editor, 12);
-    QObject* history = editor.published("cpp_editHistory");
-    timeToFrame(
-        state, editor, [&] { QMetaObject::invokeMethod(history, "undo"); },
-        [&] { QMetaObject::invokeMethod(history, "redo"); });
-}
-BENCHMARK(BM_RedoOneStep)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+BENCHMARK_CAPTURE(BM_OneStep, Undo, "redo", "undo")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(40);
+BENCHMARK_CAPTURE(BM_OneStep, Redo, "undo", "redo")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(40);
 
 void BM_OpenPanel(benchmark::State& state, const char* button) {
     LoadedEditor editor(QSize(1700, 950));
@@ -105,12 +101,3 @@ void BM_UndoRedoWithoutView(benchmark::State& state) {
 BENCHMARK(BM_UndoRedoWithoutView)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BenchSupport.h"
-#include "KEOUI64/KEOUI64.h"
+#include "CreateTiming.h"
 
 #include <QEventLoop>
 #include <QQmlContext>
@@ -30,7 +30,7 @@ public:
         if (size.isValid())
             m_view.resize(size);
         Create(&m_view, QString::fromStdString(m_script.string()), false, &m_notifier, &m_repainter,
-               nullptr, m_envelopes);
+               nullptr, benchEnvelopes);
         QMetaObject::invokeMethod(manager(), "setConfigFromUi", Q_ARG(int, 0));
         waitForFrame();
     }
@@ -52,8 +52,6 @@ public:
 
 private:
     std::filesystem::path m_script;
-    const WorkEnvelopeLimits m_envelopes[2] = {{0.4f, 0.4f, 0.45f, 0.2f, 0.25f, 0.25f, 1},
-                                               {0.5f, 0.5f, 0.55f, 0.25f, 0.3f, 0.3f, 1}};
     DestructionNotifier m_notifier;
     JVX::GraphWidgetRepainter m_repainter;
     QQuickView m_view;
