@@ -12,7 +12,7 @@ constexpr int Bins = FrequencyAnalysis::Bins;
 // Bins 0 and 1 are the constant term and the slowest drift; above 31 the bins mirror.
 constexpr int FirstPeakBin = 2;
 constexpr int LastPeakBin = 31;
-constexpr float NoConstantPart = 0.00001f;
+constexpr float NoConstantTerm = 0.00001f;
 
 // Only real parts are shown, and those of a real input need cosines alone. With the windowed
 // values y folded as f_n = y_n + y_(64-n) (f_0 = y_0, f_32 = y_32), cos being even and
@@ -160,7 +160,7 @@ int FrequencyAnalysis::dominantBin() const {
 }
 
 float FrequencyAnalysis::relativeAmplitude(int bin) const {
-    if (std::fabs(coefficients[0]) <= NoConstantPart)
+    if (std::fabs(coefficients[0]) <= NoConstantTerm)
         return 0.0f;
     return coefficients[bin] / coefficients[0];
 }

@@ -49,11 +49,6 @@ struct PixelColumn {
     int low = 0;
     int high = 0;
 
-    void add(int y) {
-        low = std::min(low, y);
-        high = std::max(high, y);
-        last = y;
-    }
     // In an aliased raster painter, a vertical line of the series pen (width 2, square caps) from
     // low to high covers exactly this rectangle.
     QRect rect() const { return QRect(x - 1, low - 1, SeriesPenWidth, high - low + 2); }

@@ -1,13 +1,13 @@
 #include "Clock.h"
 
-namespace {
-
-// counts * 1000 / frequency without overflowing for counts near the top of the range.
-std::int64_t countsToMs(std::int64_t counts, std::int64_t countsPerSecond) {
+std::int64_t highResolutionCounter::toMilliseconds(std::int64_t counts,
+                                                   std::int64_t countsPerSecond) {
     const std::int64_t whole = counts / countsPerSecond;
     const std::int64_t rest = counts % countsPerSecond;
     return whole * 1000 + rest * 1000 / countsPerSecond;
 }
+
+namespace {
 
 // The innermost reading held on this thread, if any.
 thread_local const HeldClockReading* heldReading = nullptr;
@@ -52,5 +52,5 @@ std::int64_t ElapsedClock::elapsedMs() const {
     // milliseconds of counts, which gives the same truncated value.
     if (m_countsPerMs != 0)
         return (now - m_start) / m_countsPerMs;
-    return countsToMs(now - m_start, m_countsPerSecond);
+    return highResolutionCounter::toMilliseconds(now - m_start, m_countsPerSecond);
 }

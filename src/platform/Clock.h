@@ -46,10 +46,12 @@ private:
     const HeldClockReading* m_outer = nullptr;
 };
 
-// The counter behind both clocks; each system provides these.
+// The counter behind both clocks; each system provides frequency() and read().
 namespace highResolutionCounter {
 // Counts per second; false when the system has no such counter.
 bool frequency(std::int64_t& countsPerSecond);
 // The current count; false when it cannot be read.
 bool read(std::int64_t& count);
+// counts * 1000 / countsPerSecond, truncated, without overflowing near the top of the range.
+std::int64_t toMilliseconds(std::int64_t counts, std::int64_t countsPerSecond);
 } // namespace highResolutionCounter

@@ -59,11 +59,9 @@ bool read(std::int64_t& count) {
 std::uint64_t millisecondClock() {
     const CounterFrequency& frequency = counterFrequency();
     std::int64_t count = 0;
-    if (frequency.available && highResolutionCounter::read(count)) {
-        const auto counts = static_cast<std::uint64_t>(count);
-        const auto perSecond = static_cast<std::uint64_t>(frequency.countsPerSecond);
-        return counts / perSecond * 1000 + counts % perSecond * 1000 / perSecond;
-    }
+    if (frequency.available && highResolutionCounter::read(count))
+        return static_cast<std::uint64_t>(
+            highResolutionCounter::toMilliseconds(count, frequency.countsPerSecond));
     if (const TickCount64 function = tickCount64())
         return function();
     return ::GetTickCount();

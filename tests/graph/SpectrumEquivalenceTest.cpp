@@ -20,7 +20,7 @@ constexpr int ShownBins = 32;
 constexpr float BinWidthHz = 100.0f / Points;
 
 struct DirectSpectrum {
-    // Real parts of bins 0..31 of the windowed values.
+    // The cosine sums (real components) of bins 0..31 of the windowed values.
     std::array<double, ShownBins> bins{};
     // Sum of the magnitudes of the windowed values: the scale of single-precision rounding.
     double magnitude = 0.0;
