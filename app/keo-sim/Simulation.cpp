@@ -62,11 +62,11 @@ EnvelopeMonitor::EnvelopeMonitor(const engine::Tuning& tuning, const WorkEnvelop
     const char* names[6] = {"roll", "pitch", "yaw", "heave", "sway", "surge"};
     for (int i = 0; i < 6; ++i)
         m_report.dofs[i] = DofUse{names[i], i < 3, envelopes[i], limits[i]->maximum};
-    const engine::TiltTuning* tilts[3] = {&tuning.longitudinal.tilt, &tuning.lateral.tilt,
-                                          &tuning.vertical.tilt};
+    const engine::TiltPath* tilts[3] = {&tuning.longitudinal.tilt, &tuning.lateral.tilt,
+                                        &tuning.vertical.tilt};
     const char* tiltNames[3] = {"longitudinal (pitch)", "lateral (roll)", "vertical (pitch)"};
     for (int i = 0; i < 3; ++i)
-        m_report.tilts[i] = TiltUse{tiltNames[i], tilts[i]->enabled, tilts[i]->maximumRate};
+        m_report.tilts[i] = TiltUse{tiltNames[i], tilts[i]->enabled, tilts[i]->rate.maximumRate};
 }
 
 void EnvelopeMonitor::add(const KEOOutputRecord& record) {

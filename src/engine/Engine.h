@@ -3,6 +3,7 @@
 #include "KEOUI64/OutputRecord.h"
 #include "KEOUI64/WorkEnvelopeLimits.h"
 #include "config/Config.h"
+#include "engine/InputCheck.h"
 #include "engine/Tuning.h"
 #include "engine/VehicleInput.h"
 
@@ -41,16 +42,26 @@ public:
     // Back to rest: every filter, integrator, rate limiter and output at zero.
     void reset() noexcept;
 
-    // One step of `dt` seconds: fills words 2-152 of `record` (word 2 is dt itself; words 0-1, the
-    // time stamp, are the caller's). Filters run with the coefficients of the configured rate;
-    // integrations and rate limits use dt. A dt that is not finite or not positive counts as one
-    // configured step. Non-finite or absurd inputs are treated as 0 for that step; every output
-    // stays finite and within its limits.
+    // The host's step of `dt` seconds: fills words 2-152 of `record` (word 2 is the engine's own
+    // step; words 0-1, the time stamp, are the caller's). The engine runs on a fixed grid at the
+    // configured rate: every filter, integration and rate limit takes the same step, and a host
+    // step of another length is resampled onto that grid (the input interpolated between the
+    // host's samples), so jitter in dt changes nothing but the instants of the samples. A dt that
+    // is not finite, not positive or above 1 s counts as one configured step. Each sample is
+    // checked first (see InputCheck); every output stays finite and within its limits.
     void step(const VehicleInput& input, double dt, KEOOutputRecord& record) noexcept;
 
 private:
+    VehicleInput restInput() const noexcept;
+    void writePlatformAtHostTime(KEOOutputRecord& record) const noexcept;
+
     Tuning tuning_;
-    State state_;
+    InputCheck check_;
+    VehicleInput previous_; // the host's last sample, checked
+    double pending_ = 0.0;  // engine steps due since the last one taken, below 1
+    bool started_ = false;  // a host sample came since the last reset
+    Signals signals_{};
+    DofSignals previousSummed_{}; // the six sums one engine step before signals_
 };
 
 } // namespace engine

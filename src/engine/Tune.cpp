@@ -1,4 +1,5 @@
 #include "Engine.h"
+#include "config/StoredUnits.h"
 
 #include <cmath>
 
@@ -20,24 +21,32 @@ public:
         const double v = pair[set_];
         return std::isfinite(v) ? v : 0.0;
     }
-    double rate(const FloatPair& pair) const { return value(pair); }
+    // A rate limit in rad/s, whatever unit the record stores it in.
+    template <auto Member, class Block> RateLimiter rate(const Block& block) const {
+        const double v = rateInRadiansPerSecond<Member>(block, set_);
+        return RateLimiter{std::isfinite(v) ? v : 0.0};
+    }
 
     // A filter of the configured type: none passes, low-pass, and high-pass for the rest.
-    Biquad filter(const FilterConfig& f) const {
+    Section filter(const FilterConfig& f) const {
         switch (f.type) {
         case KEOFilterType::None:
-            return passThrough();
+            return Section(passThrough());
         case KEOFilterType::LowPass:
-            return lowPass2(value(f.cutoff), rate_);
+            return Section(lowPass2(value(f.cutoff), rate_));
         default:
-            return highPass2(value(f.cutoff), rate_);
+            return Section(highPass2(value(f.cutoff), rate_));
         }
     }
     // Filters whose kind the block fixes, whatever type the record holds.
-    Biquad lowPass(const FilterConfig& f) const { return lowPass2(value(f.cutoff), rate_); }
-    Biquad highPass(const FilterConfig& f) const { return highPass2(value(f.cutoff), rate_); }
-    DeltaHighPass deltaHighPass(const FilterConfig& f) const {
-        return highPass1Delta(value(f.cutoff), rate_);
+    Section lowPass(const FilterConfig& f) const {
+        return Section(lowPass2(value(f.cutoff), rate_));
+    }
+    InputHighPass highPass(const FilterConfig& f) const {
+        return InputHighPass(highPass2(value(f.cutoff), rate_));
+    }
+    Washout washout(const FilterConfig& f) const {
+        return Washout(highPass1Delta(value(f.cutoff), rate_));
     }
 
     LimitCurve input(const SignalLimitation& l) const {
@@ -46,76 +55,103 @@ public:
     LimitCurve output(const Limitation& l, double envelope) const {
         return outputLimit(l.type, l.maxValueFactor[set_], l.limitationFactor[set_], envelope);
     }
-
-    PathTuning path(const MixerPathConfig& c, double envelope) const {
-        return PathTuning{c.enabled, filter(c.outputFilter), output(c.outputLimit, envelope)};
+    OutputStage stage(const FilterConfig& f, const Limitation& l, double envelope) const {
+        OutputStage s;
+        s.filter = filter(f);
+        s.limit = output(l, envelope);
+        return s;
     }
 
-    AxisTuning axis(const AxisConfig& c, double travelEnvelope, double angleEnvelope,
-                    double tiltEnvelope) const {
-        AxisTuning t;
-        t.accelerationInput = input(c.accelerationInputLimit);
-        t.angularRateInput = input(c.angularRateInputLimit);
-        t.tiltInput = input(c.tiltCoordinationInputLimit);
+    MixerPath path(const MixerPathConfig& c, double envelope) const {
+        MixerPath p;
+        p.enabled = c.enabled;
+        p.output = stage(c.outputFilter, c.outputLimit, envelope);
+        return p;
+    }
+
+    AxisPath axis(const AxisConfig& c, double travelEnvelope, double angleEnvelope,
+                  double tiltEnvelope) const {
+        AxisPath a;
+        a.accelerationInput = input(c.accelerationInputLimit);
+        a.angularRateInput = input(c.angularRateInputLimit);
 
         const TravelConfig& travel = c.travel;
-        t.travel = TravelTuning{travel.enabled,
-                                travel.bypassAccIntegration,
-                                travel.bypassSpeedIntegration,
-                                highPass(travel.accelerationFilter),
-                                deltaHighPass(travel.velocityFilter),
-                                deltaHighPass(travel.travelFilter),
-                                filter(travel.outputFilter),
-                                output(travel.outputLimit, travelEnvelope)};
+        a.travel.enabled = travel.enabled;
+        a.travel.acceleration = highPass(travel.accelerationFilter);
+        a.travel.toVelocity.bypass = travel.bypassAccIntegration;
+        a.travel.velocity = washout(travel.velocityFilter);
+        a.travel.toTravel.bypass = travel.bypassSpeedIntegration;
+        a.travel.travel = washout(travel.travelFilter);
+        a.travel.output = stage(travel.outputFilter, travel.outputLimit, travelEnvelope);
 
         const TiltCoordinationConfig& tilt = c.tiltCoordination;
-        t.tilt = TiltTuning{tilt.enabled, rate(tilt.maximumRate), lowPass(tilt.accelerationFilter),
-                            filter(tilt.outputFilter), output(tilt.outputLimit, tiltEnvelope)};
+        a.tilt.enabled = tilt.enabled;
+        a.tilt.input = input(c.tiltCoordinationInputLimit);
+        a.tilt.acceleration = lowPass(tilt.accelerationFilter);
+        a.tilt.rate = rate<&TiltCoordinationConfig::maximumRate>(tilt);
+        a.tilt.output = stage(tilt.outputFilter, tilt.outputLimit, tiltEnvelope);
 
         const AngularVelocityConfig& angular = c.angularVelocity;
-        t.angular = AngularTuning{angular.enabled,
-                                  angular.bypassIntegration,
-                                  highPass(angular.velocityFilter),
-                                  deltaHighPass(angular.angleFilter),
-                                  filter(angular.outputFilter),
-                                  output(angular.outputLimit, angleEnvelope)};
-        return t;
+        a.angular.enabled = angular.enabled;
+        a.angular.velocity = highPass(angular.velocityFilter);
+        a.angular.toAngle.bypass = angular.bypassIntegration;
+        a.angular.angle = washout(angular.angleFilter);
+        a.angular.output = stage(angular.outputFilter, angular.outputLimit, angleEnvelope);
+        return a;
     }
 
-    AbsoluteTuning absolute(const AbsoluteAngleConfig& c, double envelope) const {
-        return AbsoluteTuning{c.enabled, input(c.inputLimit), filter(c.outputFilter),
-                              output(c.outputLimit, envelope)};
+    AbsolutePath absolute(const AbsoluteAngleConfig& c, double envelope) const {
+        AbsolutePath p;
+        p.enabled = c.enabled;
+        p.input = input(c.inputLimit);
+        p.output = stage(c.outputFilter, c.outputLimit, envelope);
+        return p;
     }
 
-    SideslipTuning sideslip(const SideslipPathConfig& c, double envelope) const {
-        return SideslipTuning{c.enabled,
-                              rate(c.maximumRate),
-                              input(c.inputLimit),
-                              highPass(c.highpassFilter),
-                              filter(c.outputFilter),
-                              output(c.outputLimit, envelope)};
+    SideslipPath sideslip(const SideslipPathConfig& c, double envelope) const {
+        SideslipPath p;
+        p.enabled = c.enabled;
+        p.input = input(c.inputLimit);
+        p.rate = rate<&SideslipPathConfig::maximumRate>(c);
+        p.highPass = highPass(c.highpassFilter);
+        p.output = stage(c.outputFilter, c.outputLimit, envelope);
+        return p;
     }
 
-    RoadTuning road(const RoadHarshnessConfig& c, double envelope) const {
-        return RoadTuning{c.enabled, input(c.inputLimit), highPass(c.highpassFilter),
-                          filter(c.outputFilter), output(c.outputLimit, envelope)};
+    RoadPath road(const RoadHarshnessConfig& c, double envelope) const {
+        RoadPath p;
+        p.enabled = c.enabled;
+        p.input = input(c.inputLimit);
+        p.left.highPass = highPass(c.highpassFilter);
+        p.left.output = stage(c.outputFilter, c.outputLimit, envelope);
+        p.right = p.left;
+        return p;
     }
 
-    UndersteerTuning understeer(const UndersteerConfig& c, double yawEnvelope,
-                                double rollEnvelope) const {
-        return UndersteerTuning{lowPass(c.intendedTurningCurveFilter),
-                                lowPass(c.actualTurningCurveFilter),
-                                lowPass(c.yawRateFilter),
-                                rate(c.deltaTurningCurveMaximumRate),
-                                path(c.toYaw, yawEnvelope),
-                                path(c.toRoll, rollEnvelope),
-                                value(c.pivotPointLongitudinalOffset)};
+    UndersteerPath understeer(const UndersteerConfig& c, double yawEnvelope,
+                              double rollEnvelope) const {
+        UndersteerPath p;
+        p.intended = lowPass(c.intendedTurningCurveFilter);
+        p.actual = lowPass(c.actualTurningCurveFilter);
+        p.yawRate = lowPass(c.yawRateFilter);
+        p.difference = rate<&UndersteerConfig::deltaTurningCurveMaximumRate>(c);
+        p.toYaw = path(c.toYaw, yawEnvelope);
+        p.toRoll = path(c.toRoll, rollEnvelope);
+        p.pivotOffset = value(c.pivotPointLongitudinalOffset);
+        return p;
     }
 
 private:
     int set_;
     double rate_;
 };
+
+Rotation rotation(double stepRate) {
+    Rotation r;
+    for (Section& s : r.smoothing)
+        s = Section(lowPass2(angularAccelerationCutoff, stepRate));
+    return r;
+}
 
 } // namespace
 
@@ -142,8 +178,8 @@ Tuning Engine::tune(const Config& config, KEOParamSet::Enum paramSet,
     t.yawToRoll = tuner.path(mixer.yawToRoll, roll);
     t.surgeToPitch = tuner.path(mixer.surgeToPitch, pitch);
     t.heaveToPitch = tuner.path(mixer.heaveToPitch, pitch);
-    t.roadToSurge = tuner.path(mixer.roadHarshnessToSurge, surge);
-    t.roadToPitch = tuner.path(mixer.roadHarshnessToPitch, pitch);
+    t.roadToSurgeLeft = t.roadToSurgeRight = tuner.path(mixer.roadHarshnessToSurge, surge);
+    t.roadToPitchLeft = t.roadToPitchRight = tuner.path(mixer.roadHarshnessToPitch, pitch);
 
     const EnhancerConfig& enhancer = config.enhancer;
     t.road = tuner.road(enhancer.roadHarshness, heave);
@@ -169,7 +205,7 @@ Tuning Engine::tune(const Config& config, KEOParamSet::Enum paramSet,
     t.surge = final(m.surge, surge);
 
     t.options = config.algorithm;
-    t.angularAccelerationFilter = lowPass2(angularAccelerationCutoff, stepRate);
+    t.vehicle = t.platform = rotation(stepRate);
     return t;
 }
 
@@ -179,7 +215,9 @@ void Engine::configure(const Config& config, KEOParamSet::Enum paramSet,
 }
 
 void Engine::setTuning(const Tuning& tuning) noexcept {
-    tuning_ = tuning;
+    Tuning next = tuning;
+    next.keepState(tuning_);
+    tuning_ = next;
 }
 
 } // namespace engine

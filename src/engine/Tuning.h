@@ -1,185 +1,199 @@
 #pragma once
 
 #include "config/Config.h"
-#include "engine/Filters.h"
-#include "engine/Limits.h"
+#include "engine/Blocks.h"
+#include "engine/Signals.h"
 
+#include <algorithm>
 #include <type_traits>
 
-// Everything one configuration fixes, computed once per configuration: the parameter set's
-// numbers, the filters discretised for the step rate and the limitations scaled to the work
-// envelope (Tuning); and everything a step changes (State). Both are plain values so a tuning can
-// be built on one thread and copied in on another.
+// The paths of the pages, each a plain struct of its blocks in the order its page draws them, and
+// the whole chain of one configuration (Tuning): every coefficient, computed once per
+// configuration by Engine::tune(), and the state the engine's steps advance. A tuning is a plain
+// value, so it can be built on one thread and handed to another.
 namespace engine {
 
-struct TravelTuning {
-    bool enabled = false;
-    bool bypassAccelerationIntegration = false;
-    bool bypassVelocityIntegration = false;
-    Biquad accelerationFilter;
-    DeltaHighPass velocityFilter;
-    DeltaHighPass travelFilter;
-    Biquad outputFilter;
-    LimitCurve outputLimit;
+// What every block of one step shares.
+struct StepContext {
+    double dt; // the engine's fixed step, s
+    bool hold; // the high-passes on input data hold (a source repeating its last sample)
 };
 
-struct TiltTuning {
-    bool enabled = false;
-    double maximumRate = 0.0; // rad/s
-    Biquad accelerationFilter;
-    Biquad outputFilter;
-    LimitCurve outputLimit;
+// Output filter and limitation of a switched path; a path that is off outputs 0 and rests.
+struct OutputStage : Composite<OutputStage> {
+    Section filter;
+    LimitCurve limit;
+
+    MixerSignals step(bool enabled, double x);
+    template <class P> static auto parts(P& p) { return std::tie(p.filter); }
 };
 
-struct AngularTuning {
+// A mixer cross-feed, and each of the understeer section's two outputs.
+struct MixerPath : Composite<MixerPath> {
     bool enabled = false;
-    bool bypassIntegration = false;
-    Biquad velocityFilter;
-    DeltaHighPass angleFilter;
-    Biquad outputFilter;
-    LimitCurve outputLimit;
+    OutputStage output;
+
+    MixerSignals step(double x) { return output.step(enabled, x); }
+    template <class P> static auto parts(P& p) { return std::tie(p.output); }
 };
 
-struct AxisTuning {
+struct TravelPath : Composite<TravelPath> {
+    bool enabled = false;
+    InputHighPass acceleration;
+    Integrator toVelocity;
+    Washout velocity;
+    Integrator toTravel;
+    Washout travel;
+    OutputStage output;
+
+    // Fills the signals from the transformation on.
+    void step(double transformed, const StepContext& c, TravelSignals& out);
+    template <class P> static auto parts(P& p) {
+        return std::tie(p.acceleration, p.toVelocity, p.velocity, p.toTravel, p.travel, p.output);
+    }
+};
+
+struct TiltPath : Composite<TiltPath> {
+    bool enabled = false;
+    LimitCurve input; // in front of the path's switch: it works while the path is off
+    Section acceleration;
+    RateLimiter rate;
+    OutputStage output;
+
+    TiltSignals step(double acceleration, const StepContext& c);
+    template <class P> static auto parts(P& p) {
+        return std::tie(p.acceleration, p.rate, p.output);
+    }
+};
+
+struct AngularPath : Composite<AngularPath> {
+    bool enabled = false;
+    InputHighPass velocity;
+    Integrator toAngle;
+    Washout angle;
+    OutputStage output;
+
+    // Fills the signals from the transformation on.
+    void step(double transformed, const StepContext& c, AngularSignals& out);
+    template <class P> static auto parts(P& p) {
+        return std::tie(p.velocity, p.toAngle, p.angle, p.output);
+    }
+};
+
+// One channel: a linear acceleration with its travel and tilt, and the angular rate beside it.
+struct AxisPath : Composite<AxisPath> {
     LimitCurve accelerationInput;
     LimitCurve angularRateInput;
-    LimitCurve tiltInput;
-    TravelTuning travel;
-    TiltTuning tilt;
-    AngularTuning angular;
+    TravelPath travel;
+    TiltPath tilt;
+    AngularPath angular;
+
+    template <class P> static auto parts(P& p) { return std::tie(p.travel, p.tilt, p.angular); }
 };
 
-struct AbsoluteTuning {
+struct AbsolutePath : Composite<AbsolutePath> {
     bool enabled = false;
     LimitCurve input;
-    Biquad outputFilter;
-    LimitCurve outputLimit;
+    OutputStage output;
+
+    AbsoluteSignals step(double angle);
+    template <class P> static auto parts(P& p) { return std::tie(p.output); }
 };
 
-// A mixer path, and each of the understeer section's two outputs.
-struct PathTuning {
-    bool enabled = false;
-    Biquad outputFilter;
-    LimitCurve outputLimit;
+// Road harshness of one side; both sides share the coefficients.
+struct RoadSide : Composite<RoadSide> {
+    InputHighPass highPass;
+    OutputStage output;
+
+    template <class P> static auto parts(P& p) { return std::tie(p.highPass, p.output); }
 };
 
-struct SideslipTuning {
-    bool enabled = false;
-    double maximumRate = 0.0; // rad/s
-    LimitCurve input;
-    Biquad highPass;
-    Biquad outputFilter;
-    LimitCurve outputLimit;
-};
-
-struct RoadTuning {
+struct RoadPath : Composite<RoadPath> {
     bool enabled = false;
     LimitCurve input;
-    Biquad highPass;
-    Biquad outputFilter;
-    LimitCurve outputLimit;
+    RoadSide left, right;
+
+    RoadSignals step(RoadSide& side, double road, const StepContext& c);
+    template <class P> static auto parts(P& p) { return std::tie(p.left, p.right); }
 };
 
-struct UndersteerTuning {
-    Biquad intendedFilter;
-    Biquad actualFilter;
-    Biquad yawRateFilter;
-    double differenceMaximumRate = 0.0; // rad/s
-    PathTuning toYaw;
-    PathTuning toRoll;
+struct SideslipPath : Composite<SideslipPath> {
+    bool enabled = false;
+    LimitCurve input;
+    RateLimiter rate;
+    InputHighPass highPass;
+    OutputStage output;
+
+    SideslipSignals step(double sideslip, const StepContext& c);
+    template <class P> static auto parts(P& p) { return std::tie(p.rate, p.highPass, p.output); }
+};
+
+struct UndersteerPath : Composite<UndersteerPath> {
+    Section intended, actual, yawRate;
+    RateLimiter difference;
+    MixerPath toYaw, toRoll;
     double pivotOffset = 0.0; // m
+
+    struct Vehicle {
+        double speed, frontWheelAngle, yawRate, wheelbase;
+    };
+    UndersteerSignals step(const Vehicle& v, const StepContext& c);
+    template <class P> static auto parts(P& p) {
+        return std::tie(p.intended, p.actual, p.yawRate, p.difference, p.toYaw, p.toRoll);
+    }
 };
 
-struct Tuning {
+// Angular rate and smoothed angular acceleration of one rotating frame (right-handed body axes),
+// for the point-of-sense terms.
+struct Rotation {
+    double rate[3] = {0.0, 0.0, 0.0};
+    double acceleration[3] = {0.0, 0.0, 0.0};
+    Section smoothing[3]; // the derivative of a rate step is a spike; this low-pass tames it
+
+    void step(const double (&now)[3], double dt);
+    void reset() { keepState(Rotation{}); }
+    void keepState(const Rotation& old) {
+        for (int i = 0; i < 3; ++i) {
+            rate[i] = old.rate[i];
+            acceleration[i] = old.acceleration[i];
+            smoothing[i].keepState(old.smoothing[i]);
+        }
+    }
+};
+
+// The platform's attitude after the last step (roll, pitch, yaw), rad, without the mixer's
+// cross-feeds from travel.
+struct PlatformAttitude {
+    double angles[3] = {0.0, 0.0, 0.0};
+
+    void reset() { *this = PlatformAttitude{}; }
+    void keepState(const PlatformAttitude& old) { *this = old; }
+};
+
+struct Tuning : Composite<Tuning> {
     double stepRate = 1000.0; // Hz
-    AxisTuning lateral, longitudinal, vertical;
-    AbsoluteTuning absolutePitch, absoluteRoll;
-    PathTuning swayToRoll, yawToRoll, surgeToPitch, heaveToPitch, roadToSurge, roadToPitch;
-    RoadTuning road;
-    SideslipTuning sideslipToYaw, sideslipToRoll;
+    AxisPath lateral, longitudinal, vertical;
+    AbsolutePath absolutePitch, absoluteRoll;
+    MixerPath swayToRoll, yawToRoll, surgeToPitch, heaveToPitch;
+    MixerPath roadToSurgeLeft, roadToSurgeRight, roadToPitchLeft, roadToPitchRight;
+    RoadPath road;
+    SideslipPath sideslipToYaw, sideslipToRoll;
     double sideslipPivotOffset = 0.0; // m
-    UndersteerTuning understeer;
+    UndersteerPath understeer;
     LimitCurve roll, pitch, yaw, sway, heave, surge; // the multiplexer's final limits
     AlgorithmOptions options{};
-    // Smooths the derivative of angular rates for the point-of-sense terms.
-    Biquad angularAccelerationFilter;
+    Rotation vehicle, platform;
+    PlatformAttitude attitude;
+
+    template <class P> static auto parts(P& p) {
+        return std::tie(p.lateral, p.longitudinal, p.vertical, p.absolutePitch, p.absoluteRoll,
+                        p.swayToRoll, p.yawToRoll, p.surgeToPitch, p.heaveToPitch,
+                        p.roadToSurgeLeft, p.roadToSurgeRight, p.roadToPitchLeft,
+                        p.roadToPitchRight, p.road, p.sideslipToYaw, p.sideslipToRoll, p.understeer,
+                        p.vehicle, p.platform, p.attitude);
+    }
 };
 
 static_assert(std::is_trivially_copyable_v<Tuning>, "a tuning is handed over by copy");
-
-// --- State ---------------------------------------------------------------------------------
-
-struct Integration {
-    double previous = 0.0; // the last input: trapezoidal rule, or the difference when bypassed
-};
-
-struct TravelState {
-    BiquadState accelerationFilter;
-    Integration toVelocity;
-    double velocity = 0.0;
-    Integration toTravel;
-    double travel = 0.0;
-    BiquadState outputFilter;
-};
-
-struct TiltState {
-    BiquadState accelerationFilter;
-    double angle = 0.0; // after the rate limit
-    BiquadState outputFilter;
-};
-
-struct AngularState {
-    BiquadState velocityFilter;
-    Integration toAngle;
-    double angle = 0.0;
-    BiquadState outputFilter;
-};
-
-struct AxisState {
-    TravelState travel;
-    TiltState tilt;
-    AngularState angular;
-};
-
-struct RoadSideState {
-    BiquadState highPass, outputFilter, toSurge, toPitch;
-};
-
-struct SideslipState {
-    double angle = 0.0; // after the rate limit
-    BiquadState highPass, outputFilter;
-};
-
-struct UndersteerState {
-    BiquadState intended, actual, yawRate;
-    double difference = 0.0; // after the rate limit
-    BiquadState toYaw, toRoll;
-};
-
-// Angular rate and acceleration of one rotating frame, for the point-of-sense terms.
-struct Rotation {
-    double rate[3] = {0.0, 0.0, 0.0};
-    double previousRate[3] = {0.0, 0.0, 0.0};
-    BiquadState acceleration[3];
-    double filteredAcceleration[3] = {0.0, 0.0, 0.0};
-};
-
-struct State {
-    AxisState lateral, longitudinal, vertical;
-    BiquadState absolutePitch, absoluteRoll;
-    BiquadState swayToRoll, yawToRoll, surgeToPitch, heaveToPitch;
-    RoadSideState roadLeft, roadRight;
-    SideslipState sideslipToYaw, sideslipToRoll;
-    UndersteerState understeer;
-    Rotation vehicle;
-    Rotation platform;
-    // The platform's attitude after the last step (roll, pitch, yaw), rad, without the mixer's
-    // cross-feeds from travel.
-    double attitude[3] = {0.0, 0.0, 0.0};
-    // 0 until the first step after a reset has run (a double, as the whole state is).
-    double started = 0.0;
-};
-
-static_assert(std::is_trivially_copyable_v<State>, "the state is a plain value");
 
 } // namespace engine

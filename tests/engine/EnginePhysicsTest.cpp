@@ -143,22 +143,6 @@ TEST(EnginePhysics, OutputLimitsHoldForHostileInputs) {
     }
 }
 
-// A bad sample is as harmless as a zero one, and the next good one is served as usual.
-TEST(EnginePhysics, BadSampleCountsAsZeroAndTheNextGoodOneIsServed) {
-    Config config = exampleConfig();
-    enableAll(config);
-    auto withFaults = [](double bad) {
-        return [bad](double t) {
-            VehicleInput in = lively(t);
-            if (std::lround(t / dt) % 500 == 7)
-                in.lateralAcceleration = in.yawRate = bad;
-            return in;
-        };
-    };
-    expectSameRun(engineFor(config), withFaults(std::numeric_limits<double>::quiet_NaN()),
-                  engineFor(config), withFaults(0.0), 0.0);
-}
-
 // A source whose vertical acceleration carries gravity, declared so (G2 off), moves the platform
 // exactly as a gravity-free one declared with G2: its input limitation acts on the motion alone.
 TEST(EnginePhysics, GravityInTheInputsIsTakenOutWhereTheOptionsSaySo) {

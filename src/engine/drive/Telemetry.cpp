@@ -1,5 +1,7 @@
 #include "Telemetry.h"
 
+#include "engine/InputCheck.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -13,22 +15,25 @@ namespace {
 constexpr double degree = 3.14159265358979323846 / 180.0;
 
 using Setter = void (*)(VehicleInput&, double);
+using Getter = double (*)(const VehicleInput&);
 
 struct ColumnKind {
     TelemetryColumn column;
     Setter set;
+    Getter get;
     double scale;       // to SI units and radians
     const char* signal; // two columns of the same signal cannot both be given
 };
 
+// The signal a column feeds: how to set it and read it back (for the check of each sample).
 #define KEO_SETTER(member)                                                                         \
-    [](VehicleInput& in, double value) {                                                           \
-        in.member = value;                                                                         \
+    [](VehicleInput& in, double value) { in.member = value; }, [](const VehicleInput& in) {        \
+        return in.member;                                                                          \
     }
 
 const std::vector<ColumnKind>& columnKinds() {
     static const std::vector<ColumnKind> kinds = {
-        {{"time_s", "time of the sample, s, increasing"}, nullptr, 1.0, "time"},
+        {{"time_s", "time of the sample, s, increasing"}, nullptr, nullptr, 1.0, "time"},
         {{"longitudinal_acceleration_mps2", "forward acceleration, m/s²"},
          KEO_SETTER(longitudinalAcceleration),
          1.0,
@@ -206,6 +211,7 @@ public:
         , m_kinds(std::move(kinds))
         , m_values(std::move(values)) {
         m_rest.verticalAcceleration = standardGravity;
+        checkSamples();
     }
 
     double duration() const override { return m_times.back() - m_times.front(); }
@@ -227,6 +233,25 @@ public:
     }
 
 private:
+    // Every sample passes the engine's check before anything interpolates between samples: a
+    // bad one is replaced as the engine would replace it, so the steps interpolated towards it
+    // never reach the platform as plausible motion.
+    void checkSamples() {
+        InputCheck check;
+        for (std::size_t i = 0; i < m_times.size(); ++i) {
+            VehicleInput sample = m_rest;
+            for (std::size_t c = 0; c < m_kinds.size(); ++c)
+                m_kinds[c]->set(sample, m_values[c][i] * m_kinds[c]->scale);
+            const double dt = i == 0 ? 0.0 : m_times[i] - m_times[i - 1];
+            const VehicleInput checked = check.check(sample, dt, m_rest);
+            for (std::size_t c = 0; c < m_kinds.size(); ++c) {
+                const double value = m_kinds[c]->get(checked);
+                if (value != m_kinds[c]->get(sample))
+                    m_values[c][i] = value / m_kinds[c]->scale;
+            }
+        }
+    }
+
     std::vector<double> m_times;
     std::vector<const ColumnKind*> m_kinds;
     std::vector<std::vector<double>> m_values;
