@@ -132,15 +132,21 @@ private:
         return gravity + apply(limit, acceleration - gravity);
     }
 
-    // G1: remove the gravity the top frame's present attitude puts into the driver's seat; all
-    // of it when the inputs contain gravity, only the part the tilt adds when they do not (G2).
+    // G2 off: the source carries gravity, which leaves here (its input limitation acted on the
+    // deviation from it), so every later block sees the same motion whichever way the source
+    // declares gravity. G1 then removes the gravity the top frame's present attitude adds to the
+    // driver's seat: what the tilt renders.
     Channels correctGravity(const Channels& a) const {
+        Channels out = a;
+        if (inputsCarryGravity())
+            out.vertical -= gravity;
         if (!t_.options.enableCorrection)
-            return a;
+            return out;
         const Vec3 reading = Attitude(t_.attitude.angles).gravityReading(gravity);
-        const double level = inputsCarryGravity() ? 0.0 : gravity;
-        return {a.lateral - reading.y, a.longitudinal - reading.x,
-                a.vertical - (reading.z - level)};
+        out.lateral -= reading.y;
+        out.longitudinal -= reading.x;
+        out.vertical -= reading.z - gravity;
+        return out;
     }
 
     // The acceleration a point at `lever` from the vehicle's reference point has beyond it.

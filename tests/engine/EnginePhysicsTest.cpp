@@ -1,12 +1,15 @@
 #include "EngineFixture.h"
 #include "config/ConfigFields.h"
 #include "engine/Words.h"
+#include "engine/drive/Manoeuvres.h"
 #include "live/RoutingTable.h"
+#include "models/ConfigFieldTable.h"
 
 #include <cfloat>
 #include <cstddef>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 #include <tuple>
 #include <vector>
 
@@ -144,21 +147,227 @@ TEST(EnginePhysics, OutputLimitsHoldForHostileInputs) {
 }
 
 // A source whose vertical acceleration carries gravity, declared so (G2 off), moves the platform
-// exactly as a gravity-free one declared with G2: its input limitation acts on the motion alone.
+// exactly as a gravity-free one declared with G2, with the gravity correction on or off: its input
+// limitation acts on the motion alone (it once squashed the heave to 0.39 with G1 off).
 TEST(EnginePhysics, GravityInTheInputsIsTakenOutWhereTheOptionsSaySo) {
-    Config withGravity = exampleConfig();
-    enableAll(withGravity);
-    withGravity.algorithm.enableCorrection = true;
-    withGravity.algorithm.removeVerticalComponent = false;
-    Config withoutGravity = withGravity;
-    withoutGravity.algorithm.removeVerticalComponent = true;
-    auto accelerometer = [](double t) {
-        VehicleInput in = lively(t);
-        in.verticalAcceleration += 9.80665;
-        return in;
+    for (bool correction : {true, false}) {
+        SCOPED_TRACE(correction ? "G1 on" : "G1 off");
+        Config withGravity = exampleConfig();
+        enableAll(withGravity);
+        withGravity.algorithm.enableCorrection = correction;
+        withGravity.algorithm.removeVerticalComponent = false;
+        Config withoutGravity = withGravity;
+        withoutGravity.algorithm.removeVerticalComponent = true;
+        auto accelerometer = [](double t) {
+            VehicleInput in = lively(t);
+            in.verticalAcceleration += 9.80665;
+            return in;
+        };
+        expectSameRun(engineFor(withGravity), accelerometer, engineFor(withoutGravity), lively,
+                      1e-5, w::summed.roll);
+    }
+}
+
+// Each rate limit turns its path's output at the rate its page shows, in the page's unit: the
+// sideslip and understeer rates, stored in deg/s, once acted as rad/s, 57 times looser.
+TEST(EnginePhysics, RateLimitsActAtTheRateTheirPageShows) {
+    constexpr double shownRate = 10.0; // deg/s
+    const Limitation wholeEnvelope{FloatPair::both(1.0f), KEOLimitationType::None,
+                                   FloatPair::both(100.0f)};
+    const FilterConfig passing{FloatPair::both(100.0f), {}, {}, KEOFilterType::LowPass};
+    struct Case {
+        const char* name;
+        std::size_t rateOffset;
+        int output;
+        std::function<void(Config&)> enable;
+        std::function<void(VehicleInput&)> step;
     };
-    expectSameRun(engineFor(withGravity), accelerometer, engineFor(withoutGravity), lively, 1e-5,
-                  w::summed.roll);
+    const Case cases[] = {
+        {"sideslip to yaw", offsetof(Config, enhancer.sideslipToYaw.maximumRate),
+         w::sideslipToYaw.output,
+         [&](Config& c) {
+             c.enhancer.sideslipToYaw.enabled = true;
+             c.enhancer.sideslipToYaw.outputLimit = wholeEnvelope;
+         },
+         [](VehicleInput& in) {
+             in.sideslipAngle = 0.3;
+         }},
+        {"sideslip to roll", offsetof(Config, enhancer.sideslipToRoll.maximumRate),
+         w::sideslipToRoll.output,
+         [&](Config& c) {
+             c.enhancer.sideslipToRoll.enabled = true;
+             c.enhancer.sideslipToRoll.outputLimit = wholeEnvelope;
+         },
+         [](VehicleInput& in) {
+             in.sideslipAngle = 0.2;
+         }},
+        {"understeer", offsetof(Config, understeer.deltaTurningCurveMaximumRate),
+         w::understeerToYaw.output,
+         [&](Config& c) {
+             UndersteerConfig& u = c.understeer;
+             u.intendedTurningCurveFilter = u.actualTurningCurveFilter = u.yawRateFilter = passing;
+             u.toYaw.enabled = true;
+             u.toYaw.outputLimit = wholeEnvelope;
+         },
+         [](VehicleInput& in) {
+             in.speed = 20.0;
+             in.frontWheelAngle = 0.3;
+         }},
+        {"lateral tilt", offsetof(Config, lateral.tiltCoordination.maximumRate),
+         w::lateralTilt.output,
+         [&](Config& c) {
+             c.lateral.tiltCoordination.enabled = true;
+             c.lateral.tiltCoordination.accelerationFilter = passing;
+             c.lateral.tiltCoordination.outputLimit = wholeEnvelope;
+         },
+         [](VehicleInput& in) {
+             in.lateralAcceleration = 2.0;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto& fields = ConfigFieldTable::fields();
+        const auto field = std::find_if(fields.begin(), fields.end(),
+                                        [&](const auto& f) { return f.offset == c.rateOffset; });
+        ASSERT_NE(field, fields.end());
+        ASSERT_EQ(field->unit, QStringLiteral("deg/s"));
+        Config config = zeroConfig();
+        c.enable(config);
+        const double stored = field->shownInDegrees ? shownRate * pi / 180.0 : shownRate;
+        *reinterpret_cast<FloatPair*>(reinterpret_cast<char*>(&config) + c.rateOffset) =
+            FloatPair::both(float(stored));
+        Engine engine = engineFor(config);
+        double previous = 0.0, fastest = 0.0;
+        drive(
+            engine, 1.0,
+            [&](double) {
+                VehicleInput in;
+                c.step(in);
+                return in;
+            },
+            [&](double, const KEOOutputRecord& r) {
+                fastest = std::max(fastest, std::fabs(r.signal(c.output) - previous) / dt);
+                previous = r.signal(c.output);
+            });
+        EXPECT_NEAR(fastest * 180.0 / pi, shownRate, 0.01 * shownRate);
+    }
+}
+
+// A host whose step time jitters by ±20 % moves the platform along the same trajectory as one
+// stepping evenly: every block runs on the engine's own fixed step.
+TEST(EnginePhysics, JitteredHostStepsGiveTheSameTrajectory) {
+    const std::shared_ptr<const engine::drive::Drive> mix = engine::drive::makeManoeuvre("mix");
+    Config config = exampleConfig();
+    enableAll(config);
+    Engine even = engineFor(config), jittered = engineFor(config);
+    std::vector<std::array<float, 6>> evenPoses;
+    KEOOutputRecord record{};
+    const auto pose = [&record] {
+        const w::Dof p = w::platform;
+        return std::array<float, 6>{record.signal(p.roll),  record.signal(p.pitch),
+                                    record.signal(p.yaw),   record.signal(p.sway),
+                                    record.signal(p.heave), record.signal(p.surge)};
+    };
+    const long steps = std::lround(mix->duration() / dt);
+    std::array<double, 6> peak{};
+    for (long k = 0; k <= steps; ++k) {
+        even.step(mix->at(double(k) * dt), dt, record);
+        evenPoses.push_back(pose());
+        for (int i = 0; i < 6; ++i)
+            peak[i] = std::max(peak[i], std::fabs(double(evenPoses.back()[i])));
+    }
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> jitter(-0.2, 0.2);
+    std::array<double, 6> worst{};
+    for (double t = 0.0, step = dt; t < mix->duration() - dt; step = dt * (1.0 + jitter(random))) {
+        t += step;
+        jittered.step(mix->at(t), step, record);
+        // The even run at the same instant, between its two nearest steps.
+        const auto k = std::size_t(t / dt);
+        const double f = t / dt - double(k);
+        for (int i = 0; i < 6; ++i) {
+            const double expected = evenPoses[k][i] + f * (evenPoses[k + 1][i] - evenPoses[k][i]);
+            worst[i] = std::max(worst[i], std::fabs(pose()[i] - expected));
+        }
+    }
+    for (int i = 0; i < 6; ++i)
+        EXPECT_LT(worst[i], 0.01 * peak[i]) << "degree of freedom " << i;
+}
+
+// With the point of sense ahead of the reference point (options T1, T2), tilt coordination renders
+// the acceleration the driver's head has in a steady turn, as it renders the same acceleration at
+// the reference point; before, the turn's ω²·r went to the travel path and washed out.
+TEST(EnginePhysics, TiltRendersTheAccelerationAtThePointOfSense) {
+    Config config = exampleConfig();
+    config.algorithm.enableAccMatrix = config.algorithm.enableAccMatrixTranslationBefore = true;
+    config.lateral.tiltCoordination.enabled = true;
+    constexpr double yawRate = 1.0, headLeft = 1.0; // rad/s, m: the head feels -1 m/s² sideways
+    const auto finalTilt = [&](const std::function<VehicleInput(double)>& input) {
+        Engine engine = engineFor(config);
+        double tilt = 0.0;
+        drive(engine, 30.0, input,
+              [&](double, const KEOOutputRecord& r) { tilt = r.signal(w::lateralTilt.output); });
+        return tilt;
+    };
+    const double turning = finalTilt([](double) {
+        VehicleInput in;
+        in.verticalAcceleration = 9.80665;
+        in.yawRate = yawRate;
+        in.pointOfSense[1] = headLeft;
+        return in;
+    });
+    const double pushed = finalTilt([](double) {
+        VehicleInput in;
+        in.verticalAcceleration = 9.80665;
+        in.lateralAcceleration = -yawRate * yawRate * headLeft;
+        return in;
+    });
+    ASSERT_GT(std::fabs(pushed), 0.01);
+    EXPECT_NEAR(turning, pushed, 0.01 * std::fabs(pushed));
+}
+
+// The travel chain's order decides whether a washed-out cue comes back past neutral: with the
+// travel filter it is fourth order and does; at a travel cutoff of 0 it is the classical
+// third-order washout, whose step response never changes sign.
+TEST(EnginePhysics, TravelReturnsPastNeutralOnlyWithTheTravelFilter) {
+    for (bool travelFilter : {true, false}) {
+        SCOPED_TRACE(travelFilter ? "travel filter on" : "travel cutoff 0");
+        Config config = exampleConfig();
+        config.longitudinal.tiltCoordination.enabled = false;
+        config.mixer.surgeToPitch.enabled = false;
+        if (!travelFilter)
+            config.longitudinal.travel.travelFilter.cutoff = FloatPair::both(0.0f);
+        Engine engine = engineFor(config);
+        double forward = 0.0, back = 0.0;
+        drive(engine, 60.0, accelerating, [&](double, const KEOOutputRecord& r) {
+            forward = std::max(forward, double(r.signal(w::longitudinalTravel.output)));
+            back = std::min(back, double(r.signal(w::longitudinalTravel.output)));
+        });
+        ASSERT_GT(forward, 0.01);
+        if (travelFilter)
+            EXPECT_GT(-back, 0.25 * forward);
+        else
+            EXPECT_LT(-back, 1e-4 * forward);
+    }
+}
+
+// A low-pass behind a rate limit keeps the angle within the limit while its cutoff is below a
+// quarter of the step rate, where its discrete impulse response is never negative: tried just
+// below that bound, the steepest low-pass it allows.
+TEST(EnginePhysics, TiltRateLimitHoldsForOutputLowPassesBelowAQuarterOfTheStepRate) {
+    Config config = exampleConfig();
+    TiltCoordinationConfig& tilt = config.longitudinal.tiltCoordination;
+    tilt.outputFilter = {FloatPair::both(float(0.24 * stepRate)), {}, {}, KEOFilterType::LowPass};
+    tilt.outputLimit.maxValueFactor = FloatPair::both(100.0f);
+    Engine engine = engineFor(config);
+    double previous = 0.0, fastest = 0.0;
+    drive(engine, 5.0, accelerating, [&](double, const KEOOutputRecord& r) {
+        const double angle = r.signal(w::longitudinalTilt.output);
+        fastest = std::max(fastest, std::fabs(angle - previous) / dt);
+        previous = angle;
+    });
+    // The record's single precision lets a rate measured between two angles wobble by 1e-4.
+    EXPECT_LE(fastest, tilt.maximumRate[0] * (1.0 + 2e-4));
 }
 
 // A path switched off outputs exactly zero while the same path switched on moves.

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <complex>
 #include <functional>
-#include <utility>
 #include <gtest/gtest.h>
+#include <utility>
 
 // The discrete filters against their continuous designs (docs/engine.md): gain measured by
 // driving each one with a sine and demodulating its settled output, never read off coefficients.
