@@ -232,7 +232,7 @@ constexpr std::string_view platformCueing = R"KEO({
 		"acceleration_to_angle": {
 			"acceleration_filter": {
 				"cutoffFrequency": [
-					0.6,
+					0.5,
 					0.5
 				]
 			},
@@ -243,8 +243,8 @@ constexpr std::string_view platformCueing = R"KEO({
 			],
 			"output_filter": {
 				"cutoffFrequency": [
-					1.5,
-					1.2
+					10.0,
+					10.0
 				],
 				"name": "low_pass"
 			},
@@ -318,24 +318,23 @@ constexpr std::string_view platformCueing = R"KEO({
 		"travel": {
 			"acceleration_filter": {
 				"cutoffFrequency": [
-					0.4,
-					0.5
+					0.2,
+					0.15
 				]
 			},
-			"bypassSpeedIntegration": true,
 			"enabled": true,
 			"output_filter": {
 				"cutoffFrequency": [
-					2.2,
-					1.8
+					20.0,
+					20.0
 				],
 				"name": "low_pass"
 			},
 			"output_limit": {
 				"limitation": "logistic",
 				"limitationFactor": [
-					1.2,
-					1.0
+					0.6,
+					0.6
 				],
 				"maxValueFactor": [
 					85.0,
@@ -344,14 +343,14 @@ constexpr std::string_view platformCueing = R"KEO({
 			},
 			"travel_filter": {
 				"cutoffFrequency": [
-					0.2,
-					0.25
+					0.0,
+					0.0
 				]
 			},
 			"velocity_filter": {
 				"cutoffFrequency": [
-					0.3,
-					0.35
+					0.05,
+					0.08
 				]
 			}
 		}
@@ -372,7 +371,7 @@ constexpr std::string_view platformCueing = R"KEO({
 			"acceleration_filter": {
 				"cutoffFrequency": [
 					0.5,
-					0.4
+					0.5
 				]
 			},
 			"enabled": true,
@@ -382,8 +381,8 @@ constexpr std::string_view platformCueing = R"KEO({
 			],
 			"output_filter": {
 				"cutoffFrequency": [
-					1.2,
-					1.0
+					10.0,
+					10.0
 				],
 				"name": "low_pass"
 			},
@@ -457,23 +456,23 @@ constexpr std::string_view platformCueing = R"KEO({
 		"travel": {
 			"acceleration_filter": {
 				"cutoffFrequency": [
-					0.4,
-					0.45
+					0.2,
+					0.15
 				]
 			},
 			"enabled": true,
 			"output_filter": {
 				"cutoffFrequency": [
-					2.0,
-					1.8
+					20.0,
+					20.0
 				],
 				"name": "low_pass"
 			},
 			"output_limit": {
 				"limitation": "logistic",
 				"limitationFactor": [
-					1.1,
-					1.0
+					0.6,
+					0.6
 				],
 				"maxValueFactor": [
 					90.0,
@@ -482,14 +481,14 @@ constexpr std::string_view platformCueing = R"KEO({
 			},
 			"travel_filter": {
 				"cutoffFrequency": [
-					0.15,
-					0.2
+					0.0,
+					0.0
 				]
 			},
 			"velocity_filter": {
 				"cutoffFrequency": [
-					0.25,
-					0.3
+					0.05,
+					0.08
 				]
 			}
 		}
@@ -559,7 +558,7 @@ constexpr std::string_view platformCueing = R"KEO({
 			}
 		},
 		"surgeToPitch": {
-			"enabled": true,
+			"enabled": false,
 			"output_filter": {
 				"cutoffFrequency": [
 					1.2,
@@ -580,7 +579,7 @@ constexpr std::string_view platformCueing = R"KEO({
 			}
 		},
 		"swayToRoll": {
-			"enabled": true,
+			"enabled": false,
 			"output_filter": {
 				"cutoffFrequency": [
 					1.5,

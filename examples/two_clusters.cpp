@@ -237,7 +237,7 @@ constexpr std::string_view passengerCarCueing = R"KEO({
 		"acceleration_to_angle": {
 			"acceleration_filter": {
 				"cutoffFrequency": [
-					0.6,
+					0.5,
 					0.5
 				]
 			},
@@ -248,8 +248,8 @@ constexpr std::string_view passengerCarCueing = R"KEO({
 			],
 			"output_filter": {
 				"cutoffFrequency": [
-					1.5,
-					1.2
+					10.0,
+					10.0
 				],
 				"name": "low_pass"
 			},
@@ -323,23 +323,23 @@ constexpr std::string_view passengerCarCueing = R"KEO({
 		"travel": {
 			"acceleration_filter": {
 				"cutoffFrequency": [
-					0.4,
-					0.5
+					0.2,
+					0.15
 				]
 			},
 			"enabled": true,
 			"output_filter": {
 				"cutoffFrequency": [
-					2.5,
-					2.0
+					20.0,
+					20.0
 				],
 				"name": "low_pass"
 			},
 			"output_limit": {
 				"limitation": "logistic",
 				"limitationFactor": [
-					1.2,
-					1.0
+					0.6,
+					0.6
 				],
 				"maxValueFactor": [
 					85.0,
@@ -348,14 +348,14 @@ constexpr std::string_view passengerCarCueing = R"KEO({
 			},
 			"travel_filter": {
 				"cutoffFrequency": [
-					0.2,
-					0.25
+					0.0,
+					0.0
 				]
 			},
 			"velocity_filter": {
 				"cutoffFrequency": [
-					0.3,
-					0.35
+					0.05,
+					0.08
 				]
 			}
 		}
@@ -376,7 +376,7 @@ constexpr std::string_view passengerCarCueing = R"KEO({
 			"acceleration_filter": {
 				"cutoffFrequency": [
 					0.5,
-					0.4
+					0.5
 				]
 			},
 			"enabled": true,
@@ -386,8 +386,8 @@ constexpr std::string_view passengerCarCueing = R"KEO({
 			],
 			"output_filter": {
 				"cutoffFrequency": [
-					1.2,
-					1.0
+					10.0,
+					10.0
 				],
 				"name": "low_pass"
 			},
@@ -461,23 +461,23 @@ constexpr std::string_view passengerCarCueing = R"KEO({
 		"travel": {
 			"acceleration_filter": {
 				"cutoffFrequency": [
-					0.35,
-					0.45
+					0.2,
+					0.15
 				]
 			},
 			"enabled": true,
 			"output_filter": {
 				"cutoffFrequency": [
-					2.0,
-					1.8
+					20.0,
+					20.0
 				],
 				"name": "low_pass"
 			},
 			"output_limit": {
 				"limitation": "logistic",
 				"limitationFactor": [
-					1.1,
-					1.0
+					0.6,
+					0.6
 				],
 				"maxValueFactor": [
 					90.0,
@@ -486,14 +486,14 @@ constexpr std::string_view passengerCarCueing = R"KEO({
 			},
 			"travel_filter": {
 				"cutoffFrequency": [
-					0.15,
-					0.2
+					0.0,
+					0.0
 				]
 			},
 			"velocity_filter": {
 				"cutoffFrequency": [
-					0.25,
-					0.3
+					0.05,
+					0.08
 				]
 			}
 		}
@@ -563,7 +563,7 @@ constexpr std::string_view passengerCarCueing = R"KEO({
 			}
 		},
 		"surgeToPitch": {
-			"enabled": true,
+			"enabled": false,
 			"output_filter": {
 				"cutoffFrequency": [
 					1.2,
@@ -584,7 +584,7 @@ constexpr std::string_view passengerCarCueing = R"KEO({
 			}
 		},
 		"swayToRoll": {
-			"enabled": true,
+			"enabled": false,
 			"output_filter": {
 				"cutoffFrequency": [
 					1.5,
@@ -1150,7 +1150,7 @@ constexpr std::string_view lightTruckCueing = R"KEO_C2({
 		"acceleration_to_angle": {
 			"acceleration_filter": {
 				"cutoffFrequency": [
-					0.6,
+					0.5,
 					0.5
 				]
 			},
@@ -1161,8 +1161,8 @@ constexpr std::string_view lightTruckCueing = R"KEO_C2({
 			],
 			"output_filter": {
 				"cutoffFrequency": [
-					1.5,
-					1.2
+					10.0,
+					10.0
 				],
 				"name": "low_pass"
 			},
@@ -1236,24 +1236,23 @@ constexpr std::string_view lightTruckCueing = R"KEO_C2({
 		"travel": {
 			"acceleration_filter": {
 				"cutoffFrequency": [
-					0.4,
-					0.5
+					0.2,
+					0.15
 				]
 			},
-			"bypassSpeedIntegration": true,
 			"enabled": true,
 			"output_filter": {
 				"cutoffFrequency": [
-					2.2,
-					1.8
+					20.0,
+					20.0
 				],
 				"name": "low_pass"
 			},
 			"output_limit": {
 				"limitation": "logistic",
 				"limitationFactor": [
-					1.2,
-					1.0
+					0.6,
+					0.6
 				],
 				"maxValueFactor": [
 					85.0,
@@ -1262,14 +1261,14 @@ constexpr std::string_view lightTruckCueing = R"KEO_C2({
 			},
 			"travel_filter": {
 				"cutoffFrequency": [
-					0.2,
-					0.25
+					0.0,
+					0.0
 				]
 			},
 			"velocity_filter": {
 				"cutoffFrequency": [
-					0.3,
-					0.35
+					0.05,
+					0.08
 				]
 			}
 		}
@@ -1290,7 +1289,7 @@ constexpr std::string_view lightTruckCueing = R"KEO_C2({
 			"acceleration_filter": {
 				"cutoffFrequency": [
 					0.5,
-					0.4
+					0.5
 				]
 			},
 			"enabled": true,
@@ -1300,8 +1299,8 @@ constexpr std::string_view lightTruckCueing = R"KEO_C2({
 			],
 			"output_filter": {
 				"cutoffFrequency": [
-					1.2,
-					1.0
+					10.0,
+					10.0
 				],
 				"name": "low_pass"
 			},
@@ -1375,23 +1374,23 @@ constexpr std::string_view lightTruckCueing = R"KEO_C2({
 		"travel": {
 			"acceleration_filter": {
 				"cutoffFrequency": [
-					0.4,
-					0.45
+					0.2,
+					0.15
 				]
 			},
 			"enabled": true,
 			"output_filter": {
 				"cutoffFrequency": [
-					2.0,
-					1.8
+					20.0,
+					20.0
 				],
 				"name": "low_pass"
 			},
 			"output_limit": {
 				"limitation": "logistic",
 				"limitationFactor": [
-					1.1,
-					1.0
+					0.6,
+					0.6
 				],
 				"maxValueFactor": [
 					90.0,
@@ -1400,14 +1399,14 @@ constexpr std::string_view lightTruckCueing = R"KEO_C2({
 			},
 			"travel_filter": {
 				"cutoffFrequency": [
-					0.15,
-					0.2
+					0.0,
+					0.0
 				]
 			},
 			"velocity_filter": {
 				"cutoffFrequency": [
-					0.25,
-					0.3
+					0.05,
+					0.08
 				]
 			}
 		}
@@ -1477,7 +1476,7 @@ constexpr std::string_view lightTruckCueing = R"KEO_C2({
 			}
 		},
 		"surgeToPitch": {
-			"enabled": true,
+			"enabled": false,
 			"output_filter": {
 				"cutoffFrequency": [
 					1.2,
@@ -1498,7 +1497,7 @@ constexpr std::string_view lightTruckCueing = R"KEO_C2({
 			}
 		},
 		"swayToRoll": {
-			"enabled": true,
+			"enabled": false,
 			"output_filter": {
 				"cutoffFrequency": [
 					1.5,

@@ -279,8 +279,8 @@ TEST(EnginePhysics, JitteredHostStepsGiveTheSameTrajectory) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> jitter(-0.2, 0.2);
     std::array<double, 6> worst{};
-    for (double t = 0.0, step = dt; t < mix->duration() - dt; step = dt * (1.0 + jitter(random))) {
-        t += step;
+    for (double t = dt, step = dt; t < mix->duration() - dt;
+         step = dt * (1.0 + jitter(random)), t += step) {
         jittered.step(mix->at(t), step, record);
         // The even run at the same instant, between its two nearest steps.
         const auto k = std::size_t(t / dt);
@@ -335,8 +335,8 @@ TEST(EnginePhysics, TravelReturnsPastNeutralOnlyWithTheTravelFilter) {
         Config config = exampleConfig();
         config.longitudinal.tiltCoordination.enabled = false;
         config.mixer.surgeToPitch.enabled = false;
-        if (!travelFilter)
-            config.longitudinal.travel.travelFilter.cutoff = FloatPair::both(0.0f);
+        config.longitudinal.travel.travelFilter.cutoff =
+            FloatPair::both(travelFilter ? 0.2f : 0.0f);
         Engine engine = engineFor(config);
         double forward = 0.0, back = 0.0;
         drive(engine, 60.0, accelerating, [&](double, const KEOOutputRecord& r) {

@@ -85,8 +85,9 @@ TEST(SampleCheck, HostFaultsHoldTheLastGoodValueThenFadeToRest) {
     const auto withFaults = [](bool held) {
         return [held](double t) {
             VehicleInput in = lively(t);
-            if (std::lround(t / dt) % 500 == 7) {
-                const VehicleInput before = lively(t - dt);
+            const long step = std::lround(t / dt);
+            if (step % 500 == 7) {
+                const VehicleInput before = lively(double(step - 1) * dt); // as the drive gave it
                 in.lateralAcceleration = held ? before.lateralAcceleration : notANumber;
                 in.yawRate = held ? before.yawRate : std::numeric_limits<double>::infinity();
             }

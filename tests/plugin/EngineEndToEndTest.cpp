@@ -86,7 +86,7 @@ TEST(EngineEndToEnd, BrakingWashesOutAndACutoffEditTakesEffectWithoutASave) {
     EXPECT_LT(std::fabs(before[1].last), 0.15f * before[1].peak)
         << "standing still, the travel has washed out to neutral";
 
-    // The travel path's output filter (a 2 Hz low-pass) down to 0.02 Hz, in the parameter set
+    // The travel path's output filter (a 20 Hz low-pass) down to 0.02 Hz, in the parameter set
     // shown: it now lets hardly any of the braking through.
     QObject* manager =
         view->rootContext()->contextProperty(QStringLiteral("cpp_configManager")).value<QObject*>();

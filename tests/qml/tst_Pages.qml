@@ -51,6 +51,10 @@ Item {
         function initTestCase() {
             loadExample("one_cluster.cpp");
             config = cpp_configManager.configModel;
+            // A bypass as a file may hold it: the lateral travel's speed integration, saved so.
+            config.lateralConfigModel.travelConfigModel.bypassSpeedIntegration = true;
+            cpp_configManager.saveFromUi();
+            verify(!config.lateralConfigModel.travelConfigModel.isModified);
         }
 
         function cleanup() {
@@ -74,8 +78,8 @@ Item {
             return shownPage(axisComponent, config.lateralConfigModel);
         }
 
-        // A bypass the user switches on is confirmed or cancelled in a warning; the example's
-        // lateral travel path is saved with its speed integration bypassed, which warns of nothing.
+        // A bypass the user switches on is confirmed or cancelled in a warning; the lateral travel
+        // path saved with its speed integration bypassed warns of nothing.
         function test_bypassWarning_data() {
             return [
                 {tag: "cancelled", integral: "accToVelocityIntegral", model: "travelConfigModel",

@@ -114,7 +114,10 @@ TEST_F(ConfigManagerTest, TwoClustersWaitForTheChoice) {
     EXPECT_EQ(loaded.count(), 1);
     ASSERT_EQ(id.count(), 1);
     EXPECT_EQ(id.at(0).at(0).toInt(), 1);
-    EXPECT_FLOAT_EQ(lateralOutputFilter(*manager)->cutoffFrequency(), 2.2f);
+    // The light truck's lateral input limit (the passenger car's is 6 m/s²).
+    const QObject* inputLimit =
+        manager->configModel()->lateralConfigModel()->accelerationInputLimitModel();
+    EXPECT_FLOAT_EQ(inputLimit->property("maxValue").toFloat(), 5.0f);
 }
 
 TEST_F(ConfigManagerTest, CancelledChoiceKeepsThePreviousState) {
