@@ -64,6 +64,29 @@ TextField {
         }
     }
 
+    // Undo and redo belong to the editor's history, whose steps are whole edits. The field's own
+    // text undo would come back as a new edit, and a new edit drops every step there was to redo.
+    function historyKey(event) {
+        var control = (event.modifiers & ~Qt.KeypadModifier) === Qt.ControlModifier;
+        var controlShift = (event.modifiers & ~Qt.KeypadModifier)
+                === (Qt.ControlModifier | Qt.ShiftModifier);
+        if (event.matches(StandardKey.Undo))
+            return "undo";
+        if (event.matches(StandardKey.Redo) || (controlShift && event.key === Qt.Key_Z)
+                || (control && event.key === Qt.Key_Y))
+            return "redo";
+        return "";
+    }
+
+    Keys.onPressed: {
+        var step = historyKey(event);
+        if (step === "")
+            return;
+        event.accepted = true;
+        if (typeof cpp_editHistory !== "undefined" && cpp_editHistory)
+            cpp_editHistory[step]();
+    }
+
     onActiveFocusChanged: {
         if (!activeFocus && isCleared())
             text = format(0);

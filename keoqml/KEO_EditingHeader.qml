@@ -9,12 +9,16 @@ Column {
     property var tools: null
 
     readonly property var changes: cpp_configChanges
+    // Both as wide as the wider text needs, and never narrower than the design's 130.
+    readonly property real buttonWidth: Math.max(130 * qt_scale, changesButton.implicitWidth,
+                                                 compareButton.implicitWidth)
 
     spacing: 4 * qt_scale
 
     TextButton {
+        id: changesButton
         objectName: "changesButton"
-        width: 130 * qt_scale
+        width: header.buttonWidth
         height: 30 * qt_scale
         enabled: cpp_configManager.isConfigLoaded
         checked: header.tools ? header.tools.changesOpen : false
@@ -23,8 +27,9 @@ Column {
     }
 
     TextButton {
+        id: compareButton
         objectName: "compareSetsButton"
-        width: 130 * qt_scale
+        width: header.buttonWidth
         height: 30 * qt_scale
         enabled: cpp_configManager.isConfigLoaded
         checked: header.tools ? header.tools.compareOpen : false

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
 import KEOParamSet 1.0
 import "."
 
@@ -95,139 +96,122 @@ Rectangle {
         objectName: "pathControllersManager"
     }
 
-    Row {
+    // A header button: as wide as the design wants where the window has room, narrower where it
+    // has not (down to three lines of its text, as many as its height holds), so that every
+    // control of the header shows at the window's minimum size.
+    component HeaderButton: TextButton {
+        Layout.fillWidth: true
+        Layout.preferredWidth: root.tabButtonWidth
+        Layout.maximumWidth: root.tabButtonWidth
+        Layout.minimumWidth: narrowestWidth
+        Layout.preferredHeight: root.tabButtonHeight
+        maximumLines: 3
+    }
+
+    RowLayout {
         id: tabRow
         objectName: "tabRow"
+        anchors.left: parent.left
+        anchors.right: parent.right
         spacing: 1 * qt_scale
 
-        TextButton {
+        HeaderButton {
             id: lateralButton
             objectName: "lateralTabButton"
-            width: root.tabButtonWidth
-            height: root.tabButtonHeight
             text: qsTr("Lateral acceleration and roll rate")
                   + root.modifiedMark(root.configModel.lateralConfigModel)
             enabled: root.configLoaded
             onClicked: root.setTab(lateralPage, lateralButton)
         }
 
-        TextButton {
+        HeaderButton {
             id: longitudinalButton
             objectName: "longitudinalTabButton"
-            width: root.tabButtonWidth
-            height: root.tabButtonHeight
             text: qsTr("Longitudinal acceleration and pitch rate")
                   + root.modifiedMark(root.configModel.longitudinalConfigModel)
             enabled: root.configLoaded
             onClicked: root.setTab(longitudinalPage, longitudinalButton)
         }
 
-        TextButton {
+        HeaderButton {
             id: verticalButton
             objectName: "verticalTabButton"
-            width: root.tabButtonWidth
-            height: root.tabButtonHeight
             text: qsTr("Vertical acceleration and yaw rate")
                   + root.modifiedMark(root.configModel.verticalConfigModel)
             enabled: root.configLoaded
             onClicked: root.setTab(verticalPage, verticalButton)
         }
 
-        TextButton {
+        HeaderButton {
             id: absoluteButton
             objectName: "absoluteTabButton"
-            width: root.tabButtonWidth
-            height: root.tabButtonHeight
             text: qsTr("Body\n roll and pitch")
                   + root.modifiedMark(root.configModel.absolutePitchRollConfigModel)
             enabled: root.configLoaded
             onClicked: root.setTab(absolutePage, absoluteButton)
         }
 
-        TextButton {
+        HeaderButton {
             id: mixerButton
             objectName: "mixerTabButton"
-            width: root.tabButtonWidth
-            height: root.tabButtonHeight
             text: qsTr("DoF mixer") + root.modifiedMark(root.configModel.mixerConfigModel)
             enabled: root.configLoaded
             onClicked: root.setTab(mixerPage, mixerButton)
         }
 
-        TextButton {
+        HeaderButton {
             id: enhancerButton
             objectName: "enhancerTabButton"
-            width: root.tabButtonWidth
-            height: root.tabButtonHeight
             text: qsTr("Enhancer") + root.modifiedMark(root.configModel.enhancerConfigModel)
             enabled: root.configLoaded
             onClicked: root.setTab(enhancerPage, enhancerButton)
         }
 
-        TextButton {
+        HeaderButton {
             id: understeerButton
             objectName: "understeerTabButton"
-            width: root.tabButtonWidth
-            height: root.tabButtonHeight
             text: qsTr("Understeer")
             enabled: root.configLoaded
             onClicked: root.setTab(understeerPage, understeerButton)
         }
 
-        TextButton {
+        HeaderButton {
             id: multiplexerButton
             objectName: "multiplexerTabButton"
-            width: root.tabButtonWidth
-            height: root.tabButtonHeight
             text: qsTr("Multiplexer") + root.modifiedMark(root.configModel.multiplexerConfigModel)
             enabled: root.configLoaded
             onClicked: root.setTab(multiplexerPage, multiplexerButton)
         }
 
-        TextButton {
+        HeaderButton {
             id: optionsButton
             objectName: "optionsTabButton"
-            width: root.tabButtonWidth
-            height: root.tabButtonHeight
             text: qsTr("Options")
             enabled: root.configLoaded
             onClicked: root.setTab(optionsPage, optionsButton)
         }
 
-        TextButton {
+        HeaderButton {
             id: loadButton
             objectName: "loadTabButton"
-            width: root.tabButtonWidth
-            height: root.tabButtonHeight
             text: qsTr("Load")
             visible: !cpp_configManager.attachedToScript
             onClicked: root.loadConfigScript()
         }
 
-        TextButton {
+        HeaderButton {
             id: saveButton
             objectName: "saveTabButton"
-            width: root.tabButtonWidth
-            height: root.tabButtonHeight
             text: qsTr("Save") + root.modifiedMark(root.configModel)
             enabled: root.configLoaded && root.configModel.isModified
             onClicked: cpp_configManager.saveFromUi()
         }
-    }
-
-    Rectangle {
-        id: paramSetArea
-        objectName: "paramSetArea"
-        anchors.left: tabRow.right
-        anchors.leftMargin: 8 * qt_scale
-        anchors.top: tabRow.top
-        width: 3 * root.tabButtonWidth
-        height: root.tabButtonHeight
-        color: "white"
 
         Column {
-            anchors.left: parent.left
-            anchors.verticalCenter: parent.verticalCenter
+            id: paramSetArea
+            objectName: "paramSetArea"
+            Layout.leftMargin: 7 * qt_scale
+            Layout.alignment: Qt.AlignVCenter
 
             RadioButtonStyled {
                 objectName: "paramSet1Radio"
@@ -247,10 +231,21 @@ Rectangle {
         }
 
         KEO_EditingHeader {
-            anchors.right: parent.right
-            anchors.rightMargin: 8 * qt_scale
-            anchors.verticalCenter: parent.verticalCenter
+            Layout.leftMargin: 8 * qt_scale
+            Layout.alignment: Qt.AlignVCenter
             tools: editingTools
+        }
+
+        KEO_HostActions {
+            Layout.leftMargin: 8 * qt_scale
+            Layout.alignment: Qt.AlignVCenter
+            visible: actions.length > 0
+        }
+
+        // Takes what the buttons leave when the window is wide.
+        Item {
+            Layout.fillWidth: true
+            Layout.minimumWidth: 8 * qt_scale
         }
     }
 

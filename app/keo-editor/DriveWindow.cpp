@@ -23,7 +23,8 @@ DriveWindow::DriveWindow(EngineOutputSource& source, const QString& driveName, Q
     , m_drives(new QComboBox(this))
     , m_playPause(new QPushButton(this))
     , m_speeds(new QComboBox(this))
-    , m_position(new QLabel(this)) {
+    , m_position(new QLabel(this))
+    , m_timeline(driveName, source.drive().duration()) {
     setWindowTitle(tr("KEO Drive"));
     m_drives->setObjectName(QStringLiteral("driveChoice"));
     for (const std::string& name : engine::drive::manoeuvreNames())
@@ -41,7 +42,8 @@ DriveWindow::DriveWindow(EngineOutputSource& source, const QString& driveName, Q
         m_speeds->addItem(QStringLiteral("×%1").arg(factor), factor);
     m_speeds->setCurrentIndex(2);
     m_position->setObjectName(QStringLiteral("positionLabel"));
-    m_position->setMinimumWidth(m_position->fontMetrics().horizontalAdvance("000.0 s of 000.0 s"));
+    m_position->setMinimumWidth(
+        m_position->fontMetrics().horizontalAdvance("mix: steady-turn, 000.0 s of 000.0 s"));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(tr("Drive"), this), 0, 0);
@@ -71,6 +73,7 @@ bool DriveWindow::openDrive(const QString& nameOrPath, QString& error) {
         error = QString::fromStdString(failure.what());
         return false;
     }
+    m_timeline = DriveTimeline(nameOrPath, m_source.drive().duration());
     m_shownIndex = indexOf(nameOrPath);
     m_drives->setCurrentIndex(m_shownIndex);
     showState();
@@ -111,7 +114,9 @@ void DriveWindow::togglePlaying() {
 
 void DriveWindow::showState() {
     m_playPause->setText(m_source.isPlaying() ? tr("Pause") : tr("Play"));
-    m_position->setText(tr("%1 s of %2 s")
-                            .arg(m_source.driveSeconds(), 0, 'f', 1)
+    const double seconds = m_source.driveSeconds();
+    m_position->setText(tr("%1, %2 s of %3 s")
+                            .arg(m_timeline.nameAt(seconds))
+                            .arg(seconds, 0, 'f', 1)
                             .arg(m_source.drive().duration(), 0, 'f', 1));
 }

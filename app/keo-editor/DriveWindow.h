@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DriveTimeline.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -9,7 +11,8 @@ class QLabel;
 class QPushButton;
 
 // The host's small window beside the editor: which drive the engines follow (a built-in
-// manoeuvre or a telemetry CSV file), play and pause, restart, and the speed from ×0.25 to ×4.
+// manoeuvre or a telemetry CSV file), play and pause, restart, the speed from ×0.25 to ×4, and
+// what is playing (within "mix", which manoeuvre) and where.
 // A CSV file that cannot be read is refused with its fault in a message, and the drive playing
 // goes on.
 class DriveWindow : public QWidget {
@@ -34,6 +37,7 @@ private:
     QPushButton* m_playPause;
     QComboBox* m_speeds;
     QLabel* m_position;
+    DriveTimeline m_timeline;
     QTimer m_refresh;
     int m_shownIndex = 0;
 };

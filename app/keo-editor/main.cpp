@@ -1,9 +1,9 @@
 // keo-editor: a host application for the editor library. It owns the window, publishes the
 // display scale, keeps the graphs repainted, hands the library its host objects and runs the
 // motion-cueing engine on the configuration being edited along a drive of its small window.
-#include "DriveWindow.h"
 #include "EditorOptions.h"
 #include "EngineOutputSource.h"
+#include "HostWindows.h"
 #include "RepaintScheduler.h"
 
 #include <KEOUI64/KEOUI64.h>
@@ -26,6 +26,7 @@
 #include <functional>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -69,29 +70,6 @@ QString userCopyOfExample() {
     return copy;
 }
 
-// Ctrl+Shift+F freezes and thaws every graph.
-class FreezeShortcut : public QObject {
-public:
-    explicit FreezeShortcut(JVX::GraphWidgetRepainter& repainter)
-        : m_repainter(repainter) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_F &&
-                key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)) {
-                m_repainter.toggleFreeze();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    JVX::GraphWidgetRepainter& m_repainter;
-};
-
 // Saves a picture once the window has shown its first frames, 700 ms have passed and `ready`
 // holds (looked at every 20 ms), then quits. Frames are announced from the render thread, so
 // several may be queued before the first is seen here.
@@ -118,11 +96,37 @@ void grabOnceRendered(QQuickView& view, const QString& path, std::function<QPixm
     });
 }
 
+// The editor's block graphs: the items named "__page.block" that open a graph window.
+std::vector<QObject*> blockGraphs(const QQuickView& view) {
+    std::vector<QObject*> graphs;
+    if (!view.rootObject())
+        return graphs;
+    for (QObject* item : view.rootObject()->findChildren<QObject*>())
+        if (item->objectName().startsWith(QLatin1String("__")) &&
+            item->metaObject()->indexOfMethod("showBiggerView()") >= 0)
+            graphs.push_back(item);
+    return graphs;
+}
+
+QObject* blockGraph(const QQuickView& view, const QString& name) {
+    for (QObject* graph : blockGraphs(view))
+        if (graph->objectName() == name)
+            return graph;
+    return nullptr;
+}
+
+QString blockGraphNames(const QQuickView& view) {
+    QStringList names;
+    for (const QObject* graph : blockGraphs(view))
+        names << graph->objectName();
+    names.sort();
+    return names.join(QStringLiteral(", "));
+}
+
 // The graph window of the block graph `name`, opened the way its "Graph" link opens it and showing
-// as many steps as it can; null when the editor has no such graph.
-QWidget* openGraphWindow(const QQuickView& view, const QString& name) {
-    QObject* graph = view.rootObject() ? view.rootObject()->findChild<QObject*>(name) : nullptr;
-    if (!graph || !QMetaObject::invokeMethod(graph, "showBiggerView"))
+// as many steps as it can; null when it did not open.
+QWidget* openGraphWindow(QObject& graph) {
+    if (!QMetaObject::invokeMethod(&graph, "showBiggerView"))
         return nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (!window->isVisible() || !window->inherits("JVX::GraphWindow"))
@@ -138,17 +142,6 @@ QWidget* openGraphWindow(const QQuickView& view, const QString& name) {
         return window;
     }
     return nullptr;
-}
-
-// The drive window goes to the left of the editor's window where the screen has room, else over
-// its top-left corner.
-void placeBeside(QWidget& window, const QQuickView& view) {
-    window.adjustSize();
-    const QRect editor = view.frameGeometry();
-    const QRect screen = view.screen() ? view.screen()->availableGeometry() : editor;
-    const int gap = 8;
-    const int left = editor.left() - window.frameGeometry().width() - gap;
-    window.move(std::max(screen.left(), left), editor.top());
 }
 
 } // namespace
@@ -173,9 +166,10 @@ int main(int argc, char** argv) {
     DestructionNotifier destructionNotifier;
     JVX::GraphWidgetRepainter repainter;
     RepaintScheduler scheduler(repainter);
-    FreezeShortcut freezeShortcut(repainter);
     QQuickView view;
-    view.installEventFilter(&freezeShortcut);
+    HostWindows hostWindows(view, repainter);
+    QObject::connect(&hostWindows, &HostWindows::editorClosed, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     view.rootContext()->setContextProperty(
         QStringLiteral("qt_scale"), options->scale.value_or(screenScale(app.primaryScreen())));
 
@@ -186,7 +180,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "keo-editor: %s\n", error.what());
         return 2;
     }
-    // Create takes over the output source; the drive window goes before the view, which owns it.
+    // Create takes over the output source; the drive window goes before the view, which owns it
+    // (hostWindows, declared after the view, goes first).
     auto* engines = options->graphs
                         ? new EngineOutputSource(drive, options->outputRate, options->envelopes)
                         : nullptr;
@@ -197,20 +192,20 @@ int main(int argc, char** argv) {
                      code);
         return 1;
     }
-    std::unique_ptr<DriveWindow> driveWindow;
-    if (engines) {
-        driveWindow = std::make_unique<DriveWindow>(*engines, options->drive);
-        placeBeside(*driveWindow, view);
-        driveWindow->show();
-    }
     QWidget* graphWindow = nullptr;
     if (!options->graph.isEmpty()) {
-        graphWindow = openGraphWindow(view, options->graph);
-        if (!graphWindow)
-            std::fprintf(stderr, "keo-editor: no graph named %s\n", qUtf8Printable(options->graph));
-        else if (engines)
+        QObject* graph = blockGraph(view, options->graph);
+        if (!graph) {
+            std::fprintf(stderr, "keo-editor: no graph named %s; the graphs are %s\n",
+                         qUtf8Printable(options->graph), qUtf8Printable(blockGraphNames(view)));
+            return 2;
+        }
+        graphWindow = openGraphWindow(*graph);
+        if (graphWindow && engines)
             engines->restart(); // the window shows the drive from its start
     }
+    if (engines)
+        hostWindows.openDriveWindow(*engines, options->drive);
     if (!options->screenshotPath.isEmpty()) {
         if (graphWindow && engines) {
             // Once the window's 4000 steps are all the drive's (or the drive is over).

@@ -2,8 +2,10 @@
 
 // Everything a host application needs to use the editor library.
 #include "DestructionNotifier.h"
+#include "EditorSession.h"
 #include "Exports.h"
 #include "GraphWidgetRepainter.h"
+#include "HostActions.h"
 #include "HostOutputSource.h"
 #include "IAboutToBeDestroyedNotificationReceiver.h"
 #include "IKEOConfigurationListener.h"

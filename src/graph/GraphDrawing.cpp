@@ -195,7 +195,7 @@ public:
         , m_ink(inkOn(request.background.color())) {}
 
     void paint() {
-        m_source.m_measurements.resize(m_source.m_channels.size());
+        m_source.m_measurements.resize(m_source.m_delivered);
         m_sampleCount = m_source.m_channels.empty() ? 0 : m_source.m_channels.front().ring.count();
         m_maxOnScreen = m_source.m_maxOnScreen;
         if (m_sampleCount < 1 || m_maxOnScreen < 1) {
@@ -206,7 +206,7 @@ public:
             computeRange();
             if (m_source.drawReferenceLines())
                 drawReferenceLines();
-            for (std::size_t k = 0; k < m_source.m_channels.size(); ++k) {
+            for (std::size_t k = 0; k < m_source.m_delivered; ++k) {
                 if (m_source.m_channels[k].visible)
                     drawChannel(static_cast<int>(k));
             }
@@ -260,9 +260,9 @@ private:
         std::vector<ColumnValues>& all = m_source.m_columnValues;
         std::vector<std::size_t>& runs = m_source.m_columnRuns;
         all.clear();
-        runs.assign(m_source.m_channels.size() + 1, 0);
+        runs.assign(m_source.m_delivered + 1, 0);
         const std::vector<int>& columns = m_source.m_columnBuffer;
-        for (std::size_t k = 0; k < m_source.m_channels.size(); ++k) {
+        for (std::size_t k = 0; k < m_source.m_delivered; ++k) {
             runs[k] = all.size();
             const Channel& channel = m_source.m_channels[k];
             if (!channel.visible)

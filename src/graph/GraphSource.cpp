@@ -45,6 +45,7 @@ void GraphSource::addSamples(std::uint32_t count, const float* values, bool repa
         const std::uint64_t timestamp = timestampMs != 0 ? timestampMs : now();
         addMissingChannels(count, timestamp);
         pushStep(count, values, timestamp);
+        noteDelivered(count);
         updateTiming(timestamp);
     }
     // Never take the widget lock while holding the data lock: a repaint takes them the other way.
@@ -111,6 +112,15 @@ void GraphSource::pushStep(std::uint32_t count, const float* values, std::uint64
     }
 }
 
+// A series that stopped arriving (the spectrum's, once the FFT is off) must not hold the range
+// it widened: the delivered ones would draw as flat lines inside it.
+void GraphSource::noteDelivered(std::uint32_t count) {
+    const bool shrinking = count < m_delivered;
+    m_delivered = count;
+    if (shrinking)
+        restartRangeLocked();
+}
+
 void GraphSource::updateTiming(std::uint64_t timestamp) {
     const std::uint64_t difference =
         std::min<std::uint64_t>(timestamp - m_lastTimestamp, MaxIntervalMs);
@@ -150,17 +160,25 @@ std::uint32_t GraphSource::maxOnScreen() const {
 void GraphSource::resetRanges() {
     {
         ScopedLock lock(m_dataLock);
-        for (const Channel& channel : m_channels) {
-            if (channel.visible && !channel.ring.empty()) {
-                // The next paint widens the range again from here.
-                m_rangeMin = m_rangeMax = channel.displayed(channel.ring.newest());
-                return;
-            }
-        }
-        m_rangeMin = m_rangeMax = 0.0f;
+        if (restartRangeLocked())
+            return;
     }
     // No paint would follow from new data alone when nothing is shown, so repaint now.
     markDirty(true);
+}
+
+// The next paint widens the range again from the newest value of the first shown series;
+// returns whether there was one (else the range is 0..0).
+bool GraphSource::restartRangeLocked() {
+    for (std::uint32_t k = 0; k < m_delivered; ++k) {
+        const Channel& channel = m_channels[k];
+        if (channel.visible && !channel.ring.empty()) {
+            m_rangeMin = m_rangeMax = channel.displayed(channel.ring.newest());
+            return true;
+        }
+    }
+    m_rangeMin = m_rangeMax = 0.0f;
+    return false;
 }
 
 float GraphSource::rangeMin() const {
@@ -190,6 +208,11 @@ QStringList GraphSource::captions() const {
 std::uint32_t GraphSource::channelCount() const {
     ScopedLock lock(m_dataLock);
     return static_cast<std::uint32_t>(m_channels.size());
+}
+
+std::uint32_t GraphSource::deliveredCount() const {
+    ScopedLock lock(m_dataLock);
+    return m_delivered;
 }
 
 std::uint32_t GraphSource::sampleCount() const {
@@ -320,9 +343,10 @@ void GraphSource::paintGraph(QPainter& painter, const QBrush& background, int wi
 
 void GraphSource::collectCsvColumns(const QString& title, CsvTable& table) const {
     ScopedLock lock(m_dataLock);
-    if (m_channels.empty())
+    if (m_delivered == 0)
         return;
-    for (int i = 0; i < static_cast<int>(m_channels.size()); ++i) {
+    const int delivered = static_cast<int>(m_delivered);
+    for (int i = 0; i < delivered; ++i) {
         const bool captioned = i < m_captions.size() && !m_captions[i].isEmpty();
         table.headers.append(captioned ? title + QLatin1Char(':') + m_captions[i] : title);
     }
@@ -335,9 +359,9 @@ void GraphSource::collectCsvColumns(const QString& title, CsvTable& table) const
         }
         CsvRow& row = table.rows[j];
         const bool aligned = row.timestamp == timestamp;
-        for (const Channel& channel : m_channels) {
+        for (int k = 0; k < delivered; ++k) {
             // Every series holds as many samples as the first one.
-            row.values.push_back(aligned ? channel.ring.at(j).value : -1.0f);
+            row.values.push_back(aligned ? m_channels[k].ring.at(j).value : -1.0f);
         }
     }
 }

@@ -100,6 +100,10 @@ public:
     QStringList captions() const;
 
     std::uint32_t channelCount() const;
+    // Series the newest step delivered: the first deliveredCount() channels. The others (the
+    // spectrum's two once the FFT is off) keep their samples but are neither drawn, ranged,
+    // measured, listed nor exported; a step that delivers fewer series starts the range afresh.
+    std::uint32_t deliveredCount() const;
     // Number of samples of the first series (all series hold the same number).
     std::uint32_t sampleCount() const;
     // Sample i (0 = oldest) of a series; a default sample when either index is out of range.
@@ -183,6 +187,8 @@ private:
     void addMissingChannels(std::uint32_t count, std::uint64_t timestamp);
     void pushStep(std::uint32_t count, const float* values, std::uint64_t timestamp);
     void updateTiming(std::uint64_t timestamp);
+    void noteDelivered(std::uint32_t count);
+    bool restartRangeLocked();
     std::uint32_t channelZeroSpan() const;
 
     std::atomic<bool> m_autoRangeDownscale{false};
@@ -198,6 +204,7 @@ private:
     bool m_refusingSamples = false;
     std::unique_ptr<FrequencyAnalysis> m_spectrum;
     std::vector<Channel> m_channels;
+    std::uint32_t m_delivered = 0;
     QStringList m_captions;
     std::uint32_t m_maxOnScreen = DefaultMaxOnScreen;
     float m_rangeMin = 0.0f;

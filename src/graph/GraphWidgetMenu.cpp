@@ -97,7 +97,7 @@ void GraphWidget::addConvertMenu(QMenu& menu) {
 }
 
 void GraphWidget::addSeriesMenus(QMenu& menu) {
-    const int seriesCount = m_source ? int(m_source->channelCount()) : 0;
+    const int seriesCount = m_source ? int(m_source->deliveredCount()) : 0;
     if (seriesCount < 1)
         return;
     const QStringList captions = m_source->captions();

@@ -1,6 +1,7 @@
 #include "Editor.h"
 
 #include "ConfigurationTeller.h"
+#include "EditorSession.h"
 #include "KEOUI64/DestructionNotifier.h"
 #include "KEOUI64/HostOutputSource.h"
 #include "KEOUI64/IKEOConfigurationListener.h"
@@ -175,6 +176,7 @@ std::int32_t createEditor(EditorArguments arguments) {
     if (load.code != Success && load.code != NoScriptPath)
         return load.code;
     updateWindowTitle(view, objects.manager);
+    new EditorSession(objects.manager, view);
 
     registerWithNotifier(arguments.destructionNotifier, objects.retriever);
     if (teller) {

@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -208,6 +209,40 @@ TEST_F(GraphWidgetExportTest, ExportsStoredValuesOfEverySeriesCutToTheShortest) 
     EXPECT_EQ(source.maxOnScreen(), 2u);
     EXPECT_EQ(written(), "Time [ms];Roll:In;Roll;B\n0;1.0000000000;-2.0000000000;7.0000000000\n"
                          "40;0.1250000000;3.0000000000;8.0000000000\n");
+}
+
+// Once the FFT was switched off, its two series (a frequency of tens of Hz) stayed in the plot:
+// the range kept their size, so a travel of +-0.2 drew as a flat line, and the export carried
+// their stale columns. Only the series still delivered are ranged, listed and exported.
+TEST_F(GraphWidgetExportTest, SpectrumSeriesLeaveRangeMenusAndExportOnceTheFftIsOff) {
+    widget.setTitle("Sway");
+    source.setMaxOnScreen(50);
+    std::uint64_t clock = 0;
+    source.setClock([&clock] { return clock += 10; }); // 100 Hz, so the spectrum is in Hz
+    auto toggleFft = [this] {
+        entry(*widget.buildContextMenu(), "FFT")->trigger();
+    };
+    auto travel = [this](int from, int to) {
+        for (int i = from; i < to; ++i)
+            step(source, {0.2f * std::sin(i * 0.3f)}, 1000 + 10 * std::uint64_t(i));
+        widget.grab(); // a paint sets the range
+    };
+    toggleFft();
+    travel(0, 100);
+    ASSERT_EQ(source.deliveredCount(), 3u);
+    ASSERT_GT(source.rangeMax(), 1.0f); // the dominant frequency sets the range
+    toggleFft();
+    travel(100, 110);
+    EXPECT_LE(source.rangeMax(), 0.2f);
+    EXPECT_GT(source.rangeMax(), 0.1f);
+    EXPECT_EQ(source.channelCount(), 3u);
+    EXPECT_EQ(texts(*submenu(*widget.buildContextMenu(), "Plots")), QStringList{"#1 "});
+
+    ScriptedExport exporting(path());
+    ASSERT_TRUE(GraphWidget::exportCsv({&widget}));
+    const QList<QByteArray> lines = written().trimmed().split('\n');
+    EXPECT_EQ(lines.front(), "Time [ms];Sway");
+    EXPECT_EQ(lines.back().count(';'), 1);
 }
 
 // Cancelling the file dialog is no success, but no failure to report either.

@@ -7,6 +7,7 @@
 #include "script/EditingContext.h"
 #include "ui/QmlUtils.h"
 
+#include <QAction>
 #include <QFile>
 #include <QMutex>
 #include <QQmlContext>
@@ -94,6 +95,22 @@ QVariantList QmlTestSetup::graphItems(QObject* root) const {
     return items;
 }
 
+void QmlTestSetup::setScale(qreal scale) {
+    m_engine->rootContext()->setContextProperty(QStringLiteral("qt_scale"), scale);
+}
+
+QVariantList QmlTestSetup::publishHostActions(const QStringList& texts,
+                                              const QStringList& shortcuts) {
+    QVariantList actions;
+    for (int i = 0; i < texts.size(); ++i) {
+        auto* action = new QAction(texts[i], m_engine);
+        action->setShortcut(QKeySequence(shortcuts.value(i)));
+        actions.append(QVariant::fromValue<QObject*>(action));
+    }
+    m_engine->rootContext()->setContextProperty(QStringLiteral("keo_hostActions"), actions);
+    return actions;
+}
+
 void QmlTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
     installWarningRecorder();
     m_engine = engine;
@@ -103,6 +120,7 @@ void QmlTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
     });
     QQmlContext* context = engine->rootContext();
     context->setContextProperty(QStringLiteral("qt_scale"), 1.0);
+    context->setContextProperty(QStringLiteral("keo_hostActions"), QVariantList());
     context->setContextProperty(QStringLiteral("cpp_qmlUtils"), new QmlUtils(engine));
     context->setContextProperty(QStringLiteral("cpp_workEnvelope"), new WorkEnvelopeModel(engine));
     context->setContextProperty(QStringLiteral("cpp_graphsEnabled"), false);

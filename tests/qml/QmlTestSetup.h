@@ -32,6 +32,12 @@ public:
     // Every graph item below `root` whose object name starts with "__", found the way the live
     // feed finds them (Qt's recursive child search): a list of {name, title, captions}.
     Q_INVOKABLE QVariantList graphItems(QObject* root) const;
+    // The display scale the views read (qt_scale).
+    Q_INVOKABLE void setScale(qreal scale);
+    // Publishes the host's actions the header shows (keo_hostActions): one action per text, with
+    // the shortcut of the same index; returns them. An empty list publishes none.
+    Q_INVOKABLE QVariantList publishHostActions(const QStringList& texts,
+                                                const QStringList& shortcuts);
 
 public slots:
     void qmlEngineAvailable(QQmlEngine* engine);

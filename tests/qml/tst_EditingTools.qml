@@ -38,7 +38,7 @@ Item {
             keyClick(Qt.Key_5);
             fuzzyCompare(model.cutoffFrequency, 12.5, 1e-4);
             compare(history.steps, steps + 1);
-            // Out of the field, so that Ctrl+Z is not the field's own text undo.
+            // Undone from another page, with the focus elsewhere.
             edit.focus = false;
             mouseClick(child(view, "longitudinalTabButton"));
 
@@ -56,6 +56,34 @@ Item {
             keySequence("Ctrl+Y");
             fuzzyCompare(model.cutoffFrequency, 12.5, 1e-4);
             verify(child(view, "saveTabButton").text.endsWith("*"));
+        }
+
+        function test_redoOutlivesViewChanges_data() {
+            return [{tag: "page", control: "longitudinalTabButton", redo: "Ctrl+Shift+Z"},
+                    {tag: "parameter set", control: "paramSet2Radio", redo: "Ctrl+Y"},
+                    {tag: "panel", control: "changesButton", redo: "Ctrl+Y"}];
+        }
+
+        // Ctrl+Z pressed in the field it just edited is the editor's undo, not the field's own
+        // text undo (which came back as a new edit and dropped the redo), and nothing but a new
+        // edit drops the step to redo.
+        function test_redoOutlivesViewChanges(data) {
+            var model = cutoffModel();
+            var original = model.cutoffFrequency;
+            var edit = child(child(child(view, "lateralPage"), "travelOutputFilter"), "cutoffEdit");
+            mouseClick(edit);
+            edit.selectAll();
+            keyClick(Qt.Key_1);
+            keyClick(Qt.Key_2);
+            var steps = history.steps;
+            keySequence(StandardKey.Undo);
+            verify(edit.activeFocus);
+            fuzzyCompare(model.cutoffFrequency, original, 1e-4);
+            mouseClick(child(view, data.control));
+            keySequence(data.redo);
+            fuzzyCompare(model.cutoffFrequency, 12, 1e-4);
+            compare(history.steps, steps);
+            verify(!history.canRedo);
         }
     }
 }
