@@ -1,19 +1,24 @@
 #pragma once
 
 #include <QString>
-#include <utility>
-#include <vector>
+#include <memory>
+
+namespace engine::drive {
+class Drive;
+}
 
 // What plays when along a drive, by name, for the drive window: a built-in manoeuvre's name
-// throughout, a telemetry file's name, and for "mix" each manoeuvre it strings together in turn.
+// throughout, a telemetry file's name, and within a drive strung together from named parts
+// ("mix") the part playing as well.
 class DriveTimeline {
 public:
-    // `nameOrPath` as the drive was opened; `duration` the drive's, in seconds.
-    DriveTimeline(const QString& nameOrPath, double duration);
+    // `nameOrPath` as the drive was opened; `drive` the drive itself.
+    DriveTimeline(const QString& nameOrPath, std::shared_ptr<const engine::drive::Drive> drive);
 
     // The name of what plays `seconds` after the start.
     QString nameAt(double seconds) const;
 
 private:
-    std::vector<std::pair<double, QString>> m_parts; // start in seconds, name; in order
+    QString m_name;
+    std::shared_ptr<const engine::drive::Drive> m_drive;
 };

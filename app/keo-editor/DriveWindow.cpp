@@ -24,7 +24,7 @@ DriveWindow::DriveWindow(EngineOutputSource& source, const QString& driveName, Q
     , m_playPause(new QPushButton(this))
     , m_speeds(new QComboBox(this))
     , m_position(new QLabel(this))
-    , m_timeline(driveName, source.drive().duration()) {
+    , m_timeline(driveName, source.sharedDrive()) {
     setWindowTitle(tr("KEO Drive"));
     m_drives->setObjectName(QStringLiteral("driveChoice"));
     for (const std::string& name : engine::drive::manoeuvreNames())
@@ -73,7 +73,7 @@ bool DriveWindow::openDrive(const QString& nameOrPath, QString& error) {
         error = QString::fromStdString(failure.what());
         return false;
     }
-    m_timeline = DriveTimeline(nameOrPath, m_source.drive().duration());
+    m_timeline = DriveTimeline(nameOrPath, m_source.sharedDrive());
     m_shownIndex = indexOf(nameOrPath);
     m_drives->setCurrentIndex(m_shownIndex);
     showState();

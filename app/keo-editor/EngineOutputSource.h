@@ -45,6 +45,7 @@ public:
     // engines back at rest.
     void setDrive(std::shared_ptr<const Drive> drive);
     const Drive& drive() const { return *m_drive; }
+    std::shared_ptr<const Drive> sharedDrive() const { return m_drive; }
     void setPlaying(bool playing);
     bool isPlaying() const { return m_playing.load(); }
     void restart();

@@ -1,36 +1,38 @@
 #include "DriveTimeline.h"
 
 #include <engine/drive/Drive.h>
+#include <engine/drive/Manoeuvres.h>
 #include <gtest/gtest.h>
 
 namespace {
 
+using engine::drive::makeManoeuvre;
+
 double durationOf(const char* name) {
-    return engine::drive::makeManoeuvre(name)->duration();
+    return makeManoeuvre(name)->duration();
 }
 
-TEST(DriveTimeline, NamesTheManoeuvrePlayingWithinMix) {
-    const double mix = durationOf("mix");
+TEST(DriveTimeline, NamesThePartPlayingWithinADriveOfNamedParts) {
     const double braking = 2.0 + durationOf("acceleration");
     const struct {
-        const char* drive;
-        double duration;
         double seconds;
         const char* expected;
-    } cases[] = {
-        {"mix", mix, 0.0, "mix: rest"},
-        {"mix", mix, 2.5, "mix: acceleration"},
-        {"mix", mix, braking + 0.1, "mix: braking"},
-        {"mix", mix, braking - 0.1, "mix: acceleration"},
-        {"mix", mix, mix - 1.0, "mix: bumpy-road"},
-        {"mix", mix + 1.0, 50.0, "mix"}, // parts that do not add up to the drive: no part named
-        {"braking", durationOf("braking"), 5.0, "braking"},
-        {"/data/runs/recorded.csv", 30.0, 5.0, "recorded.csv"},
+    } withinMix[] = {
+        {0.0, "mix: rest"},
+        {2.5, "mix: acceleration"},
+        {braking + 0.1, "mix: braking"},
+        {braking - 0.1, "mix: acceleration"},
+        {durationOf("mix") - 1.0, "mix: bumpy-road"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DriveTimeline(c.drive, c.duration).nameAt(c.seconds), c.expected)
-            << c.drive << " at " << c.seconds;
-    }
+    const DriveTimeline mix("mix", makeManoeuvre("mix"));
+    for (const auto& c : withinMix)
+        EXPECT_EQ(mix.nameAt(c.seconds), c.expected) << c.seconds;
+
+    EXPECT_EQ(DriveTimeline("braking", makeManoeuvre("braking")).nameAt(5.0), "braking");
+    const std::shared_ptr<const engine::drive::Drive> unnamedParts =
+        std::make_shared<engine::drive::DriveSequence>(
+            std::vector<std::shared_ptr<const engine::drive::Drive>>{makeManoeuvre("idle")});
+    EXPECT_EQ(DriveTimeline("/data/runs/recorded.csv", unnamedParts).nameAt(5.0), "recorded.csv");
 }
 
 } // namespace

@@ -26,6 +26,13 @@ public:
     // What the vehicle does `seconds` after the start; before 0 the start, beyond the duration
     // the end. The vertical acceleration contains gravity, as an accelerometer reads it.
     virtual VehicleInput at(double seconds) const = 0;
+
+    // The name of the part playing `seconds` after the start, for a drive strung together from
+    // named parts ("braking" within "mix"); empty for a drive of one piece.
+    virtual std::string partAt(double seconds) const {
+        (void)seconds;
+        return {};
+    }
 };
 
 // A drive that cannot be opened: an unknown name or a malformed telemetry file. The message

@@ -447,30 +447,48 @@ const std::vector<std::pair<std::string, Factory>>& factories() {
 
 // The editor's default: the driving manoeuvres one after another, so that every path moves.
 std::unique_ptr<Drive> mix() {
-    std::vector<std::shared_ptr<const Drive>> parts;
-    parts.push_back(std::make_unique<Rest>(2.0));
+    std::vector<DriveSequence::Part> parts;
+    parts.push_back({"rest", std::make_unique<Rest>(2.0)});
     for (const char* name :
          {"acceleration", "braking", "lane-change", "slalom", "steady-turn", "bumpy-road"})
-        parts.push_back(makeManoeuvre(name));
+        parts.push_back({name, makeManoeuvre(name)});
     return std::make_unique<DriveSequence>(std::move(parts));
 }
 
 } // namespace
 
-DriveSequence::DriveSequence(std::vector<std::shared_ptr<const Drive>> parts) {
-    for (auto& part : parts) {
-        m_parts.emplace_back(m_duration, part);
-        m_duration += part->duration();
+DriveSequence::DriveSequence(std::vector<Part> parts) {
+    for (Part& part : parts) {
+        const double length = part.drive->duration();
+        m_parts.push_back({m_duration, std::move(part)});
+        m_duration += length;
     }
 }
 
+DriveSequence::DriveSequence(const std::vector<std::shared_ptr<const Drive>>& parts)
+    : DriveSequence([&parts] {
+        std::vector<Part> unnamed;
+        for (const auto& drive : parts)
+            unnamed.push_back({{}, drive});
+        return unnamed;
+    }()) {}
+
+// The last part whose start is not after `seconds`.
+const DriveSequence::Placed& DriveSequence::placedAt(double seconds) const {
+    auto placed = std::upper_bound(m_parts.begin(), m_parts.end(), seconds,
+                                   [](double t, const Placed& entry) { return t < entry.start; });
+    if (placed != m_parts.begin())
+        --placed;
+    return *placed;
+}
+
 VehicleInput DriveSequence::at(double seconds) const {
-    // The last part whose start is not after `seconds`.
-    auto part = std::upper_bound(m_parts.begin(), m_parts.end(), seconds,
-                                 [](double t, const auto& entry) { return t < entry.first; });
-    if (part != m_parts.begin())
-        --part;
-    return part->second->at(seconds - part->first);
+    const Placed& placed = placedAt(seconds);
+    return placed.part.drive->at(seconds - placed.start);
+}
+
+std::string DriveSequence::partAt(double seconds) const {
+    return placedAt(seconds).part.name;
 }
 
 const std::vector<std::string>& manoeuvreNames() {

@@ -3,6 +3,7 @@
 #include "Drive.h"
 
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -29,13 +30,25 @@ struct VehicleTraits {
 // Plays drives one after another; each part starts at its own time 0.
 class DriveSequence : public Drive {
 public:
-    explicit DriveSequence(std::vector<std::shared_ptr<const Drive>> parts);
+    struct Part {
+        std::string name; // may be empty
+        std::shared_ptr<const Drive> drive;
+    };
+    explicit DriveSequence(std::vector<Part> parts);
+    explicit DriveSequence(const std::vector<std::shared_ptr<const Drive>>& parts);
 
     double duration() const override { return m_duration; }
     VehicleInput at(double seconds) const override;
+    std::string partAt(double seconds) const override;
 
 private:
-    std::vector<std::pair<double, std::shared_ptr<const Drive>>> m_parts; // start time, part
+    struct Placed {
+        double start;
+        Part part;
+    };
+    const Placed& placedAt(double seconds) const;
+
+    std::vector<Placed> m_parts; // in order of their start
     double m_duration = 0.0;
 };
 
