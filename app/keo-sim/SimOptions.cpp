@@ -1,27 +1,36 @@
 #include "SimOptions.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 
 const char* const simUsage =
     "Usage: keo-sim SCRIPT [--cluster 1|2] [--param-set 1|2] [--drive NAME|FILE.csv]\n"
-    "               [--envelope r,p,y,h,sw,su] [--out FILE.csv] [--all-words] [--rate N]\n"
+    "               [--envelope r,p,y,h,sw,su] [--velocity-limits r,p,y,h,sw,su]\n"
+    "               [--acceleration-limits r,p,y,h,sw,su] [--out FILE.csv] [--all-words]\n"
+    "               [--rate N]\n"
     "\n"
     "Runs the motion-cueing engine on a cluster's configuration of SCRIPT (.cpp or .json) along\n"
-    "a drive, prints how much of the platform's work envelope it used and exits with 0 when the\n"
-    "drive stayed within the envelope, 1 when it did not and 2 for bad input.\n"
+    "a drive and prints what the platform did: its position, velocity and acceleration per degree\n"
+    "of freedom, and the rotation of its tilt beside the tilt rate limit. Exits with 0 when the\n"
+    "drive stayed within the envelope and the limits, 1 when it did not and 2 for bad input.\n"
     "\n"
-    "  --cluster N      the cluster to run, 1 or 2 (default 1)\n"
-    "  --param-set N    the parameter set to run, 1 or 2 (default 1)\n"
-    "  --drive D        a built-in manoeuvre or a telemetry CSV file (default mix); built in:\n"
-    "                   mix, braking, acceleration, lane-change, slalom, steady-turn, bumpy-road,\n"
-    "                   sweep-surge, sweep-sway, sweep-heave, sweep-roll, sweep-pitch, sweep-yaw,\n"
-    "                   idle\n"
-    "  --envelope E     roll,pitch,yaw in degrees, heave,sway,surge in metres (default: the\n"
-    "                   cluster's, as keo-editor assumes)\n"
-    "  --out FILE.csv   write the platform's six degrees of freedom per step\n"
-    "  --all-words      write every record word 2-152 instead\n"
-    "  --rate N         steps per second, 10 to 20000 (default 1000)\n";
+    "  --cluster N                the cluster to run, 1 or 2 (default 1)\n"
+    "  --param-set N              the parameter set to run, 1 or 2 (default 1)\n"
+    "  --drive D                  a built-in manoeuvre or a telemetry CSV file (default mix);\n"
+    "                             built in: mix, braking, acceleration, lane-change, slalom,\n"
+    "                             steady-turn, bumpy-road, sweep-surge, sweep-sway, sweep-heave,\n"
+    "                             sweep-roll, sweep-pitch, sweep-yaw, idle\n"
+    "  --envelope E               roll,pitch,yaw in degrees, heave,sway,surge in metres\n"
+    "                             (default: the cluster's, as keo-editor assumes)\n"
+    "  --velocity-limits V        the platform's fastest motion: roll,pitch,yaw in deg/s,\n"
+    "                             heave,sway,surge in m/s; \"-\" for none (default: none)\n"
+    "  --acceleration-limits A    the platform's hardest acceleration: roll,pitch,yaw in\n"
+    "                             deg/s^2, heave,sway,surge in m/s^2; \"-\" for none (default:\n"
+    "                             none)\n"
+    "  --out FILE.csv             write the platform's six degrees of freedom per step\n"
+    "  --all-words                write every record word 2-152 instead\n"
+    "  --rate N                   steps per second, 10 to 20000 (default 1000)\n";
 
 namespace {
 
@@ -44,19 +53,43 @@ WorkEnvelopeLimits envelope(double rollDeg, double pitchDeg, double yawDeg, doub
             1};
 }
 
-std::optional<WorkEnvelopeLimits> parseEnvelope(const std::string& text) {
-    double values[6];
+// Six comma-separated fields: non-negative numbers, or "-" for none where `noneAllowed`.
+std::optional<std::array<std::optional<double>, 6>> parseSix(const std::string& text,
+                                                             bool noneAllowed) {
+    std::array<std::optional<double>, 6> values;
     std::size_t start = 0;
     for (int i = 0; i < 6; ++i) {
         const std::size_t comma = text.find(',', start);
         if ((comma == std::string::npos) != (i == 5))
             return std::nullopt;
         const std::string part = text.substr(start, comma - start);
-        if (!parseDouble(part, values[i]) || values[i] < 0.0)
-            return std::nullopt;
         start = comma + 1;
+        if (noneAllowed && part == "-")
+            continue;
+        double value;
+        if (!parseDouble(part, value) || value < 0.0)
+            return std::nullopt;
+        values[i] = value;
     }
-    return envelope(values[0], values[1], values[2], values[3], values[4], values[5]);
+    return values;
+}
+
+std::optional<WorkEnvelopeLimits> parseEnvelope(const std::string& text) {
+    const auto v = parseSix(text, false);
+    if (!v)
+        return std::nullopt;
+    return envelope(*(*v)[0], *(*v)[1], *(*v)[2], *(*v)[3], *(*v)[4], *(*v)[5]);
+}
+
+// Rates of roll, pitch and yaw in degrees (per second or per second squared), of heave, sway and
+// surge in metres, as radians and metres.
+std::optional<std::array<std::optional<double>, 6>> parseRateLimits(const std::string& text) {
+    auto limits = parseSix(text, true);
+    if (limits)
+        for (int i = 0; i < 3; ++i)
+            if ((*limits)[i])
+                *(*limits)[i] *= degree;
+    return limits;
 }
 
 // "1" or "2" as an index.
@@ -118,6 +151,17 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& argume
                         "roll,pitch,yaw in degrees, heave,sway,surge in metres";
                 return std::nullopt;
             }
+        } else if (argument == "--velocity-limits" || argument == "--acceleration-limits") {
+            const auto limits = parseRateLimits(value);
+            if (!limits) {
+                error = argument +
+                        " takes six non-negative numbers or \"-\" separated by commas: " +
+                        "roll,pitch,yaw in degrees, heave,sway,surge in metres, per second" +
+                        (argument == "--velocity-limits" ? "" : " squared");
+                return std::nullopt;
+            }
+            (argument == "--velocity-limits" ? options.platform.velocity
+                                             : options.platform.acceleration) = *limits;
         } else if (argument == "--out") {
             options.outPath = value;
         } else if (argument == "--rate") {

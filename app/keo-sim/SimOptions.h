@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EnvelopeReport.h"
 #include "KEOUI64/WorkEnvelopeLimits.h"
 
 #include <optional>
@@ -13,6 +14,7 @@ struct SimOptions {
     int paramSet = 0; // 0 or 1 ("--param-set 1" or 2)
     std::string drive = "mix";
     std::optional<WorkEnvelopeLimits> envelope; // none: the default of the cluster
+    PlatformRateLimits platform;                // rad/s, m/s, rad/s², m/s²; none unless given
     std::string outPath;                        // empty: no CSV
     bool allWords = false;
     double stepRate = 1000.0; // steps per second

@@ -1,6 +1,7 @@
 // keo-sim: runs the motion-cueing engine headless on a cluster's configuration along a drive,
-// reports how much of the platform's work envelope it used and exits with 0 when the drive stayed
-// within it, 1 when it did not and 2 for bad input.
+// reports what the platform did against its work envelope and limits and exits with 0 when the
+// drive stayed within them, 1 when it did not and 2 for bad input.
+#include "ReportText.h"
 #include "SimOptions.h"
 #include "Simulation.h"
 #include "script/ScriptFile.h"
@@ -99,13 +100,13 @@ int run(const SimOptions& options) {
         EnvelopeReport report;
         {
             ProgressBar bar(std::uint64_t(drive->duration() * options.stepRate));
-            report = simulate(config->second, KEOParamSet::Enum(options.paramSet), envelope,
-                              options.stepRate, drive, writer.get(),
-                              [&bar](double fraction) { bar(fraction); });
+            report = simulate(
+                config->second, KEOParamSet::Enum(options.paramSet), envelope, options.stepRate,
+                drive, writer.get(), [&bar](double fraction) { bar(fraction); }, options.platform);
         }
         if (writer)
             writer->finish();
-        printReport(stdout, report);
+        std::fputs(reportText(report).c_str(), stdout);
         return report.withinEnvelope() ? 0 : 1;
     } catch (const std::runtime_error& error) {
         return fail(error.what());
