@@ -10,6 +10,12 @@ constexpr double gravity = 9.80665; // m/s²
 constexpr double understeerFadeSpeed = 3.0; // m/s
 constexpr double minTurningSpeed = 0.5;     // m/s
 
+// The output filter's and limitation's signals into the group of the path they end.
+template <class Group> void takeOutput(Group& out, const MixerSignals& stage) {
+    out.outputFiltered = stage.outputFiltered;
+    out.output = stage.output;
+}
+
 } // namespace
 
 MixerSignals OutputStage::step(bool enabled, double x) {
@@ -36,9 +42,7 @@ void TravelPath::step(double transformed, const StepContext& c, TravelSignals& o
     const Integrator::Out toTravelOut = toTravel.step(out.velocityFiltered, c.dt);
     out.velocityIntegrated = toTravelOut.shown;
     out.travelFiltered = travel.step(toTravelOut.delta);
-    const MixerSignals o = output.step(true, out.travelFiltered);
-    out.outputFiltered = o.outputFiltered;
-    out.output = o.output;
+    takeOutput(out, output.step(true, out.travelFiltered));
 }
 
 // Tilt coordination: the sustained part of the acceleration, rendered as the angle at which
@@ -53,9 +57,7 @@ TiltSignals TiltPath::step(double x, const StepContext& c) {
     out.accelerationFiltered = acceleration.step(out.limited);
     out.angle = -std::asin(std::clamp(out.accelerationFiltered / gravity, -1.0, 1.0));
     out.rateLimited = rate.step(out.angle, c.dt);
-    const MixerSignals o = output.step(true, out.rateLimited);
-    out.outputFiltered = o.outputFiltered;
-    out.output = o.output;
+    takeOutput(out, output.step(true, out.rateLimited));
     return out;
 }
 
@@ -71,9 +73,7 @@ void AngularPath::step(double transformed, const StepContext& c, AngularSignals&
     const Integrator::Out toAngleOut = toAngle.step(out.velocityFiltered, c.dt);
     out.integrated = toAngleOut.shown;
     out.angleFiltered = angle.step(toAngleOut.delta);
-    const MixerSignals o = output.step(true, out.angleFiltered);
-    out.outputFiltered = o.outputFiltered;
-    out.output = o.output;
+    takeOutput(out, output.step(true, out.angleFiltered));
 }
 
 AbsoluteSignals AbsolutePath::step(double angle) {
@@ -102,9 +102,7 @@ SideslipSignals SideslipPath::step(double sideslip, const StepContext& c) {
     }
     out.rateLimited = rate.step(out.limited, c.dt);
     out.highPassed = highPass.step(out.rateLimited, c.hold);
-    const MixerSignals o = output.step(true, out.highPassed);
-    out.outputFiltered = o.outputFiltered;
-    out.output = o.output;
+    takeOutput(out, output.step(true, out.highPassed));
     return out;
 }
 
