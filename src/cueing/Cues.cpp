@@ -32,20 +32,6 @@ struct Euler {
     }
 };
 
-struct Derivatives {
-    double first, second;
-};
-
-// Central differences on an uneven grid.
-Derivatives derivatives(double before, double now, double after, double back, double ahead) {
-    const double slopeBefore = (now - before) / back, slopeAfter = (after - now) / ahead;
-    return {(after - before) / (back + ahead), 2.0 * (slopeAfter - slopeBefore) / (back + ahead)};
-}
-
-Derivatives of(double Pose::*member, const PoseSpan& s) {
-    return derivatives(s.before.*member, s.now.*member, s.after.*member, s.back, s.ahead);
-}
-
 } // namespace
 
 Vec3 pointOfSenseFor(const AlgorithmOptions& o, const double (&head)[3]) {
@@ -54,18 +40,32 @@ Vec3 pointOfSenseFor(const AlgorithmOptions& o, const double (&head)[3]) {
     return moved ? Vec3{head[0], head[1], head[2]} : Vec3{};
 }
 
-Cue platformCue(const PoseSpan& s, Vec3 r) {
-    const Euler attitude(s.now);
-    const Derivatives roll = of(&Pose::roll, s), pitch = of(&Pose::pitch, s),
-                      yaw = of(&Pose::yaw, s);
-    const Vec3 acceleration{of(&Pose::surge, s).second, of(&Pose::sway, s).second,
-                            of(&Pose::heave, s).second + gravity};
-    Vec3 force = attitude.toBody(acceleration);
-    const Vec3 rate = attitude.bodyRate(-roll.first, pitch.first, yaw.first);
+PoseMotion motionOf(const PoseSpan& s) {
+    // Central differences on an uneven grid.
+    const double perBack = 1.0 / s.back, perAhead = 1.0 / s.ahead;
+    const double perSpan = 1.0 / (s.back + s.ahead);
+    PoseMotion m{s.now, {}, {}};
+    constexpr double Pose::*members[6] = {&Pose::roll, &Pose::pitch, &Pose::yaw,
+                                          &Pose::sway, &Pose::heave, &Pose::surge};
+    for (double Pose::*x : members) {
+        const double slopeBack = (s.now.*x - s.before.*x) * perBack;
+        const double slopeAhead = (s.after.*x - s.now.*x) * perAhead;
+        m.rate.*x = (s.after.*x - s.before.*x) * perSpan;
+        m.acceleration.*x = 2.0 * (slopeAhead - slopeBack) * perSpan;
+    }
+    return m;
+}
+
+Cue platformCue(const PoseMotion& m, Vec3 r) {
+    const Euler attitude(m.at);
+    const Pose& d = m.rate;
+    const Pose& dd = m.acceleration;
+    Vec3 force = attitude.toBody({dd.surge, dd.sway, dd.heave + gravity});
+    const Vec3 rate = attitude.bodyRate(-d.roll, d.pitch, d.yaw);
     if (r.x != 0.0 || r.y != 0.0 || r.z != 0.0) {
         // The Euler angles' second derivatives carry the angular acceleration; the products of
         // rates the attitude's own turning adds are left out, as everywhere in the engine.
-        const Vec3 alpha = attitude.bodyRate(-roll.second, pitch.second, yaw.second);
+        const Vec3 alpha = attitude.bodyRate(-dd.roll, dd.pitch, dd.yaw);
         force = force + engine::leverArm(rate, alpha, r);
     }
     return {force.x, force.y, force.z - gravity, -rate.x, rate.y, rate.z};

@@ -32,10 +32,17 @@ struct PoseSpan {
     double back, ahead;
 };
 
-// The platform's cue at `now`: specific force R^T (p'' + g) + alpha x r + omega x (omega x r) at
-// the point of sense r, heave as the deviation from 1 g, and the body's angular velocity, from
-// central differences across the span.
-Cue platformCue(const PoseSpan& span, engine::Vec3 pointOfSense);
+// A pose with its first and second time derivatives.
+struct PoseMotion {
+    Pose at, rate, acceleration;
+};
+
+// The motion at the middle pose by central differences across the span.
+PoseMotion motionOf(const PoseSpan& span);
+
+// The platform's cue: specific force R^T (p'' + g) + alpha x r + omega x (omega x r) at the point
+// of sense r, heave as the deviation from 1 g, and the body's angular velocity.
+Cue platformCue(const PoseMotion& motion, engine::Vec3 pointOfSense);
 
 // The vehicle's cue from its record words: specific force as its accelerometers read it at the
 // reference point (words 3-5; `carriesGravity` says whether word 5 holds the 1 g, option G2) and

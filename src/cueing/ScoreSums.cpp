@@ -50,21 +50,24 @@ double pearson(const ChannelSums& s, double n) {
     return spread > 0.0 ? covariance / std::sqrt(spread) : notANumber;
 }
 
-// The lag of the largest cross sum, refined by the parabola through it and its neighbours.
+// The lag of the largest cross sum, refined by the parabola through it and its neighbours. A
+// largest sum at the end of the lags searched is no maximum: the best fit lies beyond them, which
+// the delay says by its infinite sign, and its gain is not known.
 void bestFit(const ChannelSums& s, double lagStepSeconds, ChannelScores& out) {
-    if (!(s.decimatedVv > 0.0)) {
-        out.gain = out.delaySeconds = notANumber;
-        return;
-    }
     const auto& c = s.cross;
     const int best = int(std::max_element(c.begin(), c.end()) - c.begin());
+    if (!(s.decimatedVv > 0.0))
+        return;
+    if (best == 0 || best + 1 == lagCount) {
+        out.delaySeconds = best == 0 ? -std::numeric_limits<double>::infinity()
+                                     : std::numeric_limits<double>::infinity();
+        return;
+    }
     double offset = 0.0, peak = c[best];
-    if (best > 0 && best + 1 < lagCount) {
-        const double curvature = c[best - 1] - 2.0 * c[best] + c[best + 1];
-        if (curvature < 0.0) {
-            offset = std::clamp(0.5 * (c[best - 1] - c[best + 1]) / curvature, -0.5, 0.5);
-            peak = c[best] - 0.25 * (c[best - 1] - c[best + 1]) * offset;
-        }
+    const double curvature = c[best - 1] - 2.0 * c[best] + c[best + 1];
+    if (curvature < 0.0) {
+        offset = std::clamp(0.5 * (c[best - 1] - c[best + 1]) / curvature, -0.5, 0.5);
+        peak = c[best] - 0.25 * (c[best - 1] - c[best + 1]) * offset;
     }
     out.gain = peak / s.decimatedVv;
     out.delaySeconds = (double(best - lagsEachSide) + offset) * lagStepSeconds;

@@ -11,7 +11,8 @@
 // of the whole drive and of a sliding window come from the same sums.
 namespace cueing {
 
-// The lags searched for the best fit, each side of zero, in decimated steps of about 20 ms.
+// The lags searched for the best fit, each side of zero, in decimated steps of about 40 ms
+// (maxDelaySeconds in all).
 constexpr int lagsEachSide = 50;
 constexpr int lagCount = 2 * lagsEachSide + 1;
 

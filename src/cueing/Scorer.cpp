@@ -11,7 +11,7 @@ namespace {
 namespace w = engine::words;
 
 constexpr double differenceSpanSeconds = 0.005; // see docs/cueing.md: rounding against bandwidth
-constexpr double lagStepSeconds = 0.02;
+constexpr double lagStepSeconds = maxDelaySeconds / lagsEachSide;
 // A hard limit holds the platform on its single-precision maximum, computed in double.
 constexpr double onTheLimit = 1.0 - 1e-6;
 // Time stamps further apart than this are a pause, not a step.
@@ -168,8 +168,8 @@ CueingScorer::Judged CueingScorer::judge() const {
     const double backSeconds = now.seconds - before.seconds;
     const double aheadSeconds = after.seconds - now.seconds;
     Judged j;
-    j.platform = platformCue({before.pose, now.pose, after.pose, backSeconds, aheadSeconds},
-                             m_settings.pointOfSense);
+    j.motion = motionOf({before.pose, now.pose, after.pose, backSeconds, aheadSeconds});
+    j.platform = platformCue(j.motion, m_settings.pointOfSense);
     const double span = backSeconds + aheadSeconds;
     const engine::Vec3 vehicleAlpha = engine::rightHanded(after.vehicle[3] - before.vehicle[3],
                                                           after.vehicle[4] - before.vehicle[4],
@@ -187,7 +187,7 @@ CueingScorer::Judged CueingScorer::judge() const {
 void CueingScorer::score(const Judged& j) {
     scoreChannels(j.vehicle, j.platform, j.dt);
     scoreTilts(j.tiltRate, j.dt);
-    scoreDofs(j.dt);
+    scoreDofs(j.motion, j.dt);
     m_current.seconds += j.dt;
     ++m_current.records;
     m_latest.seconds = j.seconds;
@@ -251,23 +251,15 @@ void CueingScorer::scoreTilts(const double (&rate)[2], double dt) {
     }
 }
 
-void CueingScorer::scoreDofs(double dt) {
-    const Sample& after = back(0);
-    const Sample& now = back(m_span);
-    const Sample& before = back(2 * m_span);
-    const double ahead = after.seconds - now.seconds, behind = now.seconds - before.seconds;
+void CueingScorer::scoreDofs(const PoseMotion& m, double dt) {
     constexpr double Pose::*members[dofCount] = {&Pose::roll,  &Pose::pitch, &Pose::yaw,
                                                  &Pose::heave, &Pose::sway,  &Pose::surge};
     for (int i = 0; i < dofCount; ++i) {
-        const double x = now.pose.*members[i];
-        const double slopeAhead = (after.pose.*members[i] - x) / ahead;
-        const double slopeBehind = (x - before.pose.*members[i]) / behind;
-        const double velocity = 0.5 * (slopeAhead + slopeBehind);
-        const double acceleration = 2.0 * (slopeAhead - slopeBehind) / (ahead + behind);
+        const double x = m.at.*members[i], velocity = m.rate.*members[i];
         DofScores& dof = m_current.dofs[i];
         offerPeak(dof.peakExcursion, x);
         offerPeak(dof.peakVelocity, velocity);
-        offerPeak(dof.peakAcceleration, acceleration);
+        offerPeak(dof.peakAcceleration, m.acceleration.*members[i]);
         const FinalLimit& limit = m_settings.finalLimits[i];
         const bool pressed =
             limit.maximum > 0.0 && std::fabs(x) >= limit.pressedShare * limit.maximum;

@@ -91,6 +91,7 @@ private:
         double tilt[2] = {0.0, 0.0};     // the rotation of the tilting axes, roll and pitch
     };
     struct Judged {
+        PoseMotion motion;
         Cue vehicle, platform;
         double tiltRate[2];
         double seconds, dt;
@@ -104,7 +105,7 @@ private:
     void scoreChannels(const Cue& vehicle, const Cue& platform, double dt);
     void scoreLags(const Cue& vehicle, const Cue& platform);
     void scoreTilts(const double (&rate)[2], double dt);
-    void scoreDofs(double dt);
+    void scoreDofs(const PoseMotion& motion, double dt);
     void closeBlockWhenFull();
 
     ScorerSettings m_settings;

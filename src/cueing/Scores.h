@@ -10,6 +10,9 @@
 // A score that has no meaning for the stretch (a correlation of a channel that never moved) is NaN.
 namespace cueing {
 
+// The best fit of the platform's cue to the vehicle's is searched within this lag either way, s.
+constexpr double maxDelaySeconds = 2.0;
+
 // Stretches during which a condition held: how many began, and for how long it held in all.
 struct Episodes {
     std::uint64_t count = 0;
@@ -27,8 +30,9 @@ struct ChannelScores {
     double errorRatio = 0.0;
     // How the platform follows the vehicle, where the vehicle's cue rose above the threshold
     // (else NaN): Pearson's correlation of p and v, and the best fit p(t) ≈ gain · v(t - delay),
-    // the lag searched within ±maxDelaySeconds at about 20 ms resolution (refined between the
-    // samples): delay > 0 where the platform is late.
+    // the lag searched within ±maxDelaySeconds at about 40 ms resolution (refined between the
+    // samples): delay > 0 where the platform is late. Where the best fit lies beyond the lags
+    // searched, the delay is infinite with its sign and the gain NaN.
     double correlation = 0.0;
     double gain = 0.0;
     double delaySeconds = 0.0;
@@ -73,6 +77,5 @@ struct Scores {
     std::uint64_t records = 0; // records judged in it
 };
 
-constexpr double maxDelaySeconds = 1.0;
 
 } // namespace cueing

@@ -21,6 +21,12 @@ engine::Biquad bilinear(double n2, double n1, double n0, double d2, double d1, d
     return b;
 }
 
+// (n1 s + n0) / (d1 s + d0) by the same transform: {b0, b1, a1}.
+std::array<double, 3> bilinear(double n1, double n0, double d1, double d0, double stepRate) {
+    const double k = 2.0 * stepRate, a0 = d1 * k + d0;
+    return {(n1 * k + n0) / a0, (n0 - n1 * k) / a0, (d0 - d1 * k) / a0};
+}
+
 Complex firstOrderLag(double time, Complex s) {
     return 1.0 / (1.0 + time * s);
 }
@@ -46,15 +52,16 @@ SensationFilter SensationFilter::of(int channel, double stepRate) {
 SensationFilter SensationFilter::of(const CanalModel& c, double stepRate) {
     SensationFilter f;
     const double al = c.adaptation * c.longTime;
-    f.m_first = bilinear(al, 0.0, 0.0, al, c.adaptation + c.longTime, 1.0, stepRate);
-    f.m_second = bilinear(0.0, 0.0, 1.0, 0.0, c.shortTime, 1.0, stepRate);
+    f.m_second = bilinear(al, 0.0, 0.0, al, c.adaptation + c.longTime, 1.0, stepRate);
+    const auto lag = bilinear(0.0, 1.0, c.shortTime, 1.0, stepRate);
+    f.m_lag = {lag[0], lag[1], lag[2]};
     return f;
 }
 
 SensationFilter SensationFilter::of(const OtolithModel& o, double stepRate) {
     SensationFilter f;
-    f.m_first = bilinear(0.0, o.gain * o.leadTime, o.gain, o.longTime * o.shortTime,
-                         o.longTime + o.shortTime, 1.0, stepRate);
+    f.m_second = bilinear(0.0, o.gain * o.leadTime, o.gain, o.longTime * o.shortTime,
+                          o.longTime + o.shortTime, 1.0, stepRate);
     return f;
 }
 

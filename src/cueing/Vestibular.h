@@ -51,7 +51,7 @@ std::complex<double> response(const CanalModel& canal, double omega);
 std::complex<double> response(const OtolithModel& otolith, double omega);
 
 // One channel's model run step by step at a fixed rate: the bilinear transform of the continuous
-// model, two second-order sections. A plain value; step() allocates nothing.
+// model, a second-order section and a first-order one. A plain value; step() allocates nothing.
 class SensationFilter {
 public:
     SensationFilter() = default;
@@ -60,13 +60,25 @@ public:
     static SensationFilter of(const OtolithModel& otolith, double stepRate);
 
     double step(double x) {
-        return engine::run(m_second, m_secondState, engine::run(m_first, m_firstState, x));
+        const double u = engine::run(m_second, m_secondState, x);
+        const double y = m_lag.b0 * u + m_lag.b1 * m_lagInput - m_lag.a1 * m_lagOutput;
+        m_lagInput = u;
+        m_lagOutput = y;
+        return y;
     }
-    void reset() { m_firstState = m_secondState = {}; }
+    void reset() {
+        m_secondState = {};
+        m_lagInput = m_lagOutput = 0.0;
+    }
 
 private:
-    engine::Biquad m_first, m_second;
-    engine::BiquadState m_firstState, m_secondState;
+    struct FirstOrder {
+        double b0 = 1.0, b1 = 0.0, a1 = 0.0;
+    };
+    engine::Biquad m_second;
+    engine::BiquadState m_secondState;
+    FirstOrder m_lag; // passes its input on where the model has no third pole
+    double m_lagInput = 0.0, m_lagOutput = 0.0;
 };
 
 } // namespace cueing
