@@ -17,6 +17,13 @@ Json optionalNumber(const std::optional<double>& value) {
     return value ? number(*value) : Json(nullptr);
 }
 
+// A best fit beyond the lags searched: "later" or "earlier" than cueing::maxDelaySeconds.
+Json delayBeyond(double seconds) {
+    if (!std::isinf(seconds))
+        return nullptr;
+    return seconds > 0.0 ? "later" : "earlier";
+}
+
 Json peakJson(const Peak& peak) {
     return {{"value", number(peak.value)}, {"seconds", number(peak.seconds)}};
 }
@@ -87,6 +94,7 @@ Json cueingJson(const cueing::Scores& scores) {
                             {"correlation", number(s.correlation)},
                             {"gain", number(s.gain)},
                             {"delaySeconds", number(s.delaySeconds)},
+                            {"delayBeyondSearch", delayBeyond(s.delaySeconds)},
                             {"falseCues", episodesJson(s.falseCues)},
                             {"missingCues", episodesJson(s.missingCues)}});
     }

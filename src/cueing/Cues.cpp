@@ -72,7 +72,9 @@ Cue platformCue(const PoseMotion& m, Vec3 r) {
 }
 
 Cue vehicleCue(const std::array<double, 6>& w, bool carriesGravity, Vec3 alpha, Vec3 r) {
-    Vec3 force{w[0], w[1], carriesGravity ? w[2] - gravity : w[2]};
+    // The word holds 1 g in single precision: at rest it reads exactly that.
+    constexpr double gravityWord = double(float(gravity));
+    Vec3 force{w[0], w[1], carriesGravity ? w[2] - gravityWord : w[2]};
     if (r.x != 0.0 || r.y != 0.0 || r.z != 0.0)
         force = force + engine::leverArm(engine::rightHanded(w[3], w[4], w[5]), alpha, r);
     return {force.x, force.y, force.z, w[3], w[4], w[5]};

@@ -45,7 +45,8 @@ PoseMotion motionOf(const PoseSpan& span);
 Cue platformCue(const PoseMotion& motion, engine::Vec3 pointOfSense);
 
 // The vehicle's cue from its record words: specific force as its accelerometers read it at the
-// reference point (words 3-5; `carriesGravity` says whether word 5 holds the 1 g, option G2) and
+// reference point (words 3-5; `carriesGravity` says whether word 5 holds the 1 g, option G2,
+// taken as the single-precision 9.80665 the word holds at rest) and
 // its angular rates (words 7-9). `angularAcceleration` (right-handed, rad/s²) moves the force to
 // the point of sense; pass zeros where the point of sense is the reference point.
 Cue vehicleCue(const std::array<double, 6>& words, bool carriesGravity,

@@ -27,9 +27,8 @@ double testFrequency(int k) {
 
 double FrequencyResponse::phaseDegrees(int response, int k) const {
     const auto& row = values[response];
-    double phase = principalDegrees(row[oneRadianPerSecond]);
-    const int direction = k > oneRadianPerSecond ? 1 : -1;
-    for (int i = oneRadianPerSecond + direction; i != k + direction; i += direction)
+    double phase = principalDegrees(row[testFrequencyCount - 1]);
+    for (int i = testFrequencyCount - 2; i >= k; --i)
         phase = nearest(principalDegrees(row[i]), phase);
     return phase;
 }

@@ -65,8 +65,9 @@ struct FrequencyResponse {
     std::array<std::array<std::complex<double>, testFrequencyCount>, responseCount> values{};
 
     double gain(int response, int k) const { return std::abs(values[response][k]); }
-    // In degrees, continuous along the frequencies from its principal value (-180, 180] at
-    // 1 rad/s, so a washout's lead reads as the lead it is.
+    // In degrees, continuous along the frequencies down from its principal value (-180, 180] at
+    // the highest, where the washouts have let the cue through: a washout's lead below reads as
+    // the lead it is (up to +360° for a fourth-order one), the output filters' lag as lag.
     double phaseDegrees(int response, int k) const;
 };
 

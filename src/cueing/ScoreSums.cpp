@@ -38,12 +38,6 @@ void addDof(DofScores& to, const DofScores& from) {
     to.fastestKnock = std::max(to.fastestKnock, from.fastestKnock);
 }
 
-double ratio(double error, double vehicle) {
-    if (vehicle > 0.0)
-        return error / vehicle;
-    return error > 0.0 ? std::numeric_limits<double>::infinity() : 0.0;
-}
-
 double pearson(const ChannelSums& s, double n) {
     const double covariance = n * s.vp - s.v * s.p;
     const double spread = (n * s.vv - s.v * s.v) * (n * s.pp - s.p * s.p);
@@ -84,10 +78,10 @@ ChannelScores channelScores(const ChannelSums& s, double n, double threshold,
     out.vehicleRms = std::sqrt(s.vv / n);
     out.platformRms = std::sqrt(s.pp / n);
     out.errorRms = std::sqrt(s.ee / n);
-    out.errorRatio = ratio(out.errorRms, out.vehicleRms);
-    // How well the platform follows the vehicle means something only where the vehicle gave a
-    // cue to follow; below the threshold its signal is rounding and the model's tails.
+    // Against the vehicle's cue means something only where the vehicle gave one; below the
+    // threshold its signal is the words' rounding and the models' tails.
     if (s.vehiclePeak > threshold) {
+        out.errorRatio = out.errorRms / out.vehicleRms;
         out.correlation = pearson(s, n);
         bestFit(s, lagStepSeconds, out);
     }

@@ -80,6 +80,7 @@ CueingScorer::CueingScorer(const ScorerSettings& settings)
     m_settings.recordRate = validRate(settings.recordRate);
     const double rate = m_settings.recordRate;
     m_span = std::clamp(int(std::lround(differenceSpanSeconds * rate)), 1, maxSpan);
+    m_ringLength = 2 * m_span + 1;
     m_decimation = std::max(1, int(std::lround(lagStepSeconds * rate)));
     const double window = std::isfinite(settings.windowSeconds) && settings.windowSeconds > 0.0
                               ? settings.windowSeconds
@@ -146,14 +147,14 @@ CueingScorer::Sample CueingScorer::sampleOf(const KEOOutputRecord& r, double sec
 const CueingScorer::Sample& CueingScorer::back(int records) const {
     int index = m_newest - records;
     if (index < 0)
-        index += ringSize;
+        index += m_ringLength;
     return m_ring[index];
 }
 
 void CueingScorer::add(const KEOOutputRecord& record) noexcept {
     const double seconds = timeOf(record);
     const Sample sample = sampleOf(record, seconds);
-    m_newest = m_newest + 1 == ringSize ? 0 : m_newest + 1;
+    m_newest = m_newest + 1 == m_ringLength ? 0 : m_newest + 1;
     m_ring[m_newest] = sample;
     ++m_received;
     if (m_received > std::uint64_t(2 * m_span))

@@ -25,7 +25,7 @@
 // adds the perceived signals to running sums. Records are judged 5 ms after they arrive: the
 // first and last 5 ms of a drive are not judged.
 //
-// Memory is fixed at construction (about 100 KB, every buffer a member array); add(), reset() and
+// Memory is fixed at construction (about 135 KB, every buffer a member array); add(), reset() and
 // latest() allocate nothing and never block. One instance belongs to one thread: to show scores
 // on another, copy them out (wholeDrive() and window() return plain values).
 namespace cueing {
@@ -110,6 +110,7 @@ private:
 
     ScorerSettings m_settings;
     int m_span;       // records either side of a central difference
+    int m_ringLength; // the records a difference spans: the first 2 span + 1 slots of the ring
     int m_decimation; // records per lag step
     double m_blockSeconds;
 

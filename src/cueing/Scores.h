@@ -25,14 +25,13 @@ struct ChannelScores {
     double vehicleRms = 0.0;  // RMS of v
     double platformRms = 0.0; // RMS of p
     double errorRms = 0.0;    // RMS of p - v, the perceived error
-    // errorRms / vehicleRms: 1 for a platform at rest, below 1 where the motion helps; infinite
-    // where the vehicle gave nothing to perceive and the platform did.
+    // Against the vehicle's cue, where it rose above the threshold (else NaN: what the platform
+    // gives then is a false cue, counted below). errorRms / vehicleRms: 1 for a platform at
+    // rest, below 1 where the motion helps. Pearson's correlation of p and v, and the best fit
+    // p(t) ≈ gain · v(t - delay), the lag searched within ±maxDelaySeconds at about 40 ms
+    // resolution (refined between the samples): delay > 0 where the platform is late. Where the
+    // best fit lies beyond the lags searched, the delay is infinite with its sign, the gain NaN.
     double errorRatio = 0.0;
-    // How the platform follows the vehicle, where the vehicle's cue rose above the threshold
-    // (else NaN): Pearson's correlation of p and v, and the best fit p(t) ≈ gain · v(t - delay),
-    // the lag searched within ±maxDelaySeconds at about 40 ms resolution (refined between the
-    // samples): delay > 0 where the platform is late. Where the best fit lies beyond the lags
-    // searched, the delay is infinite with its sign and the gain NaN.
     double correlation = 0.0;
     double gain = 0.0;
     double delaySeconds = 0.0;
@@ -76,6 +75,5 @@ struct Scores {
     double seconds = 0.0;      // the stretch judged
     std::uint64_t records = 0; // records judged in it
 };
-
 
 } // namespace cueing

@@ -225,3 +225,32 @@ TEST(Scorer, CueAboveThresholdWhereTheOtherHasNoneIsCountedWithItsTimeOneBelowIs
 }
 
 } // namespace
+
+namespace {
+
+TEST(Scorer, WindowHoldsTheLastSecondsOnlyWhileTheWholeDriveKeepsEverything) {
+    ScorerSettings s = settings(false);
+    s.windowSeconds = 4.0;
+    const auto scorer = std::make_unique<CueingScorer>(s);
+    const auto vehicle = [](double) {
+        return VehicleWords{};
+    };
+    const auto pose = [](double t) {
+        PoseWords p{};
+        p[5] = plantedTravel(t, 0.5);
+        return p;
+    };
+    const auto falseCues = [](const cueing::Scores& scores) {
+        return scores.channels[cueing::Surge].falseCues.count;
+    };
+    plant(4.0, recordRate, vehicle, pose, [&](const KEOOutputRecord& r) { scorer->add(r); });
+    EXPECT_EQ(falseCues(scorer->window()), 1u) << "the platform's cue of 1 s to 2 s is in view";
+    // Twenty seconds on, the travel come to rest: the cue has left the window, not the drive.
+    for (int k = 1; k <= int(20.0 * recordRate); ++k)
+        scorer->add(plantedRecord(4.0 + k / recordRate, {}, pose(4.0 + k / recordRate)));
+    EXPECT_EQ(falseCues(scorer->window()), 0u);
+    EXPECT_EQ(falseCues(scorer->wholeDrive()), 1u);
+    EXPECT_NEAR(scorer->window().seconds, 4.0, 4.0 / 16 + 0.01);
+}
+
+} // namespace
