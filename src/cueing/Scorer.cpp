@@ -192,6 +192,7 @@ void CueingScorer::score(const Judged& j) {
     m_current.seconds += j.dt;
     ++m_current.records;
     m_latest.seconds = j.seconds;
+    m_latest.pose = j.motion.at;
     closeBlockWhenFull();
 }
 

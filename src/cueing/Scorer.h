@@ -56,9 +56,11 @@ struct ScorerSettings {
                              const double (&head)[3]);
 };
 
-// The newest judged instant: the cues and their perceived signals, per channel.
+// The newest judged instant: the platform's pose, the cues and their perceived signals, per
+// channel.
 struct Perceived {
     double seconds = 0.0; // time of the judged record, from the first record
+    Pose pose;
     Cue vehicle{}, platform{};
     Cue vehiclePerceived{}, platformPerceived{};
 };

@@ -186,31 +186,21 @@ TEST(FrequencyResponse, ComputedAgreesWithTheEngineDrivenBySmallSines) {
         const double w = 2 * pi * 0.3;
         return 0.7 * s * s / ((s + w) * (s + w));
     };
-    std::vector<Case> cases{{"a pure gain",
-                             rollPath(0.0),
-                             KEOParamSet::First,
-                             cueing::RollResponse,
-                             {},
-                             [](double) {
-                                 return Complex(0.7);
-                             }},
-                            {"a single high-pass",
-                             rollPath(0.3),
-                             KEOParamSet::First,
-                             cueing::RollResponse,
-                             {},
-                             highPass}};
+    const auto pureGain = [](double) {
+        return Complex(0.7);
+    };
+    const KEOParamSet::Enum first = KEOParamSet::First, second = KEOParamSet::Second;
+    std::vector<Case> cases{
+        {"a pure gain", rollPath(0.0), first, cueing::RollResponse, {}, pureGain},
+        {"a single high-pass", rollPath(0.3), first, cueing::RollResponse, {}, highPass}};
     Config atTheHead = example();
     atTheHead.algorithm.enableAccMatrixTranslationAfter = true;
+    const engine::Vec3 head{0.3, 0.0, 0.8};
     for (int r = 0; r < cueing::responseCount; ++r) {
-        cases.push_back({"the example", example(), KEOParamSet::Second, r, {}, nullptr});
+        cases.push_back({"the example", example(), second, r, {}, nullptr});
         if (cueing::responses[r].input >= cueing::Roll)
-            cases.push_back({"the example, head 0.3 m ahead and 0.8 m up, T2 and T3",
-                             atTheHead,
-                             KEOParamSet::First,
-                             r,
-                             {0.3, 0.0, 0.8},
-                             nullptr});
+            cases.push_back({"the example, head 0.3 m ahead, 0.8 m up, T2 and T3", atTheHead, first,
+                             r, head, nullptr});
     }
     for (const Case& c : cases) {
         const cueing::ResponseKind& kind = cueing::responses[c.response];
