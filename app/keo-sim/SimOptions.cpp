@@ -8,7 +8,8 @@ const char* const simUsage =
     "Usage: keo-sim SCRIPT [--cluster 1|2] [--param-set 1|2] [--drive NAME|FILE.csv]\n"
     "               [--envelope r,p,y,h,sw,su] [--velocity-limits r,p,y,h,sw,su]\n"
     "               [--acceleration-limits r,p,y,h,sw,su] [--out FILE.csv] [--all-words]\n"
-    "               [--rate N]\n"
+    "               [--rate N] [--assess] [--report FILE.json]\n"
+    "               [--frequency-response FILE.csv]\n"
     "\n"
     "Runs the motion-cueing engine on a cluster's configuration of SCRIPT (.cpp or .json) along\n"
     "a drive and prints what the platform did: its position, velocity and acceleration per degree\n"
@@ -30,7 +31,13 @@ const char* const simUsage =
     "                             none)\n"
     "  --out FILE.csv             write the platform's six degrees of freedom per step\n"
     "  --all-words                write every record word 2-152 instead\n"
-    "  --rate N                   steps per second, 10 to 20000 (default 1000)\n";
+    "  --rate N                   steps per second, 10 to 20000 (default 1000)\n"
+    "  --assess                   after the report, what the rider perceives per channel: the\n"
+    "                             cueing scores (docs/cueing.md); the exit status stays the\n"
+    "                             report's\n"
+    "  --report FILE.json         the report, the scores and the frequency response as JSON\n"
+    "  --frequency-response FILE.csv\n"
+    "                             the configuration's gain and phase at the test frequencies\n";
 
 namespace {
 
@@ -123,6 +130,10 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& argume
             options.allWords = true;
             continue;
         }
+        if (argument == "--assess") {
+            options.assess = true;
+            continue;
+        }
         if (argument.rfind("--", 0) != 0) {
             positional.push_back(argument);
             continue;
@@ -164,6 +175,10 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& argume
                                              : options.platform.acceleration) = *limits;
         } else if (argument == "--out") {
             options.outPath = value;
+        } else if (argument == "--report") {
+            options.reportPath = value;
+        } else if (argument == "--frequency-response") {
+            options.frequencyResponsePath = value;
         } else if (argument == "--rate") {
             if (!parseDouble(value, options.stepRate) || options.stepRate < 10.0 ||
                 options.stepRate > 20000.0) {

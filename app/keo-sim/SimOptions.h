@@ -18,6 +18,10 @@ struct SimOptions {
     std::string outPath;                        // empty: no CSV
     bool allWords = false;
     double stepRate = 1000.0; // steps per second
+    // What the rider perceives (see Assessment.h): the table after the report, and files.
+    bool assess = false;
+    std::string reportPath;            // empty: no JSON report
+    std::string frequencyResponsePath; // empty: no CSV of gain and phase
 };
 
 // Parses argv without the program name. On error returns nothing and sets `error`; `--help`

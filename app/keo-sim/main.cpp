@@ -1,6 +1,7 @@
 // keo-sim: runs the motion-cueing engine headless on a cluster's configuration along a drive,
 // reports what the platform did against its work envelope and limits and exits with 0 when the
 // drive stayed within them, 1 when it did not and 2 for bad input.
+#include "Assessment.h"
 #include "ReportText.h"
 #include "SimOptions.h"
 #include "Simulation.h"
@@ -97,16 +98,21 @@ int run(const SimOptions& options) {
         std::unique_ptr<RecordCsvWriter> writer;
         if (!options.outPath.empty())
             writer = std::make_unique<RecordCsvWriter>(options.outPath, options.allWords);
+        const std::unique_ptr<Assessment> assessment =
+            Assessment::forOptions(options, config->second, envelope, *drive);
         EnvelopeReport report;
         {
             ProgressBar bar(std::uint64_t(drive->duration() * options.stepRate));
             report = simulate(
                 config->second, KEOParamSet::Enum(options.paramSet), envelope, options.stepRate,
-                drive, writer.get(), [&bar](double fraction) { bar(fraction); }, options.platform);
+                drive, writer.get(), [&bar](double fraction) { bar(fraction); }, options.platform,
+                assessment.get());
         }
         if (writer)
             writer->finish();
         std::fputs(reportText(report).c_str(), stdout);
+        if (assessment)
+            assessment->finish(report, stdout);
         return report.withinEnvelope() ? 0 : 1;
     } catch (const std::runtime_error& error) {
         return fail(error.what());
