@@ -9,6 +9,7 @@
 #include "KeoQmlResources.h"
 #include "QmlTypes.h"
 #include "WindowDecoration.h"
+#include "cueingview/FrequencyResponseModel.h"
 #include "live/DataRetriever.h"
 #include "live/GraphsDataProvider.h"
 #include "models/ConfigModel.h"
@@ -50,6 +51,7 @@ struct EditorObjects {
     ConfigManager* manager;
     WorkEnvelopeModel* workEnvelope;
     GraphsDataProvider* graphs;
+    FrequencyResponseModel* response;
 };
 
 EditorObjects createObjects(EditorArguments& arguments) {
@@ -61,7 +63,9 @@ EditorObjects createObjects(EditorArguments& arguments) {
     // After the retriever: children die in creation order, so the host's deliveries have stopped
     // before the provider goes.
     auto* graphs = new GraphsDataProvider(arguments.repainter, view);
-    return {retriever, manager, workEnvelope, graphs};
+    auto* response = new FrequencyResponseModel(view);
+    response->watch(manager->configModel());
+    return {retriever, manager, workEnvelope, graphs, response};
 }
 
 void connectObjects(QQuickView* view, const EditorObjects& objects,
@@ -69,11 +73,15 @@ void connectObjects(QQuickView* view, const EditorObjects& objects,
     ConfigManager* manager = objects.manager;
     WorkEnvelopeModel* workEnvelope = objects.workEnvelope;
     GraphsDataProvider* graphs = objects.graphs;
+    FrequencyResponseModel* response = objects.response;
+    response->setEnvelope(envelopes[0]);
     QObject::connect(manager, &ConfigManager::configIdChanged, manager,
-                     [workEnvelope, graphs, envelopes](int id) {
+                     [workEnvelope, graphs, response, envelopes](int id) {
                          // The envelope and the graphs always follow the selected cluster.
-                         if (id == 0 || id == 1)
+                         if (id == 0 || id == 1) {
                              workEnvelope->setEnvelope(envelopes[id], true);
+                             response->setEnvelope(envelopes[id]);
+                         }
                          graphs->setCluster(id);
                      });
     const auto updateTitle = [view, manager] {
@@ -104,6 +112,7 @@ void publishContextProperties(QQuickView* view, const EditorObjects& objects, bo
     context->setContextProperty(QStringLiteral("cpp_workEnvelope"), objects.workEnvelope);
     context->setContextProperty(QStringLiteral("cpp_qmlUtils"), new QmlUtils(view));
     context->setContextProperty(QStringLiteral("cpp_graphsEnabled"), graphsEnabled);
+    context->setContextProperty(QStringLiteral("cpp_frequencyResponse"), objects.response);
 }
 
 // Never smaller than the editor's layout needs at the display scale the host published.

@@ -1,5 +1,6 @@
 #include "QmlTestSetup.h"
 
+#include "cueingview/FrequencyResponseModel.h"
 #include "graph/QuickGraphView.h"
 #include "models/WorkEnvelopeModel.h"
 #include "plugin/QmlTypes.h"
@@ -19,6 +20,8 @@ namespace {
 QMutex warningsMutex;
 QStringList recordedWarnings;
 QtMessageHandler forwardedHandler = nullptr;
+// A platform of a few decimetres and degrees, as a host would pass to Create.
+const WorkEnvelopeLimits testEnvelope{0.3f, 0.3f, 0.4f, 0.2f, 0.25f, 0.25f, 1};
 
 void recordingHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type != QtDebugMsg && type != QtInfoMsg)
@@ -77,6 +80,10 @@ QObject* QmlTestSetup::resetManager(const QString& path, bool attachedToScript) 
     manager->setOpenFileChooser([this](const QString&, const QString&) { return m_nextOpenFile; });
     m_engine->rootContext()->setContextProperty(QStringLiteral("cpp_configManager"), manager);
     publishEditing(*m_engine->rootContext(), *manager);
+    auto* response = new FrequencyResponseModel(manager);
+    response->setEnvelope(testEnvelope);
+    response->watch(manager->configModel());
+    m_engine->rootContext()->setContextProperty(QStringLiteral("cpp_frequencyResponse"), response);
     return manager;
 }
 
