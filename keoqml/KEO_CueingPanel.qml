@@ -9,7 +9,8 @@ Rectangle {
     id: panel
 
     readonly property var response: cpp_frequencyResponse
-    readonly property bool liveOutputs: cpp_graphsEnabled
+    readonly property var envelopeUse: cpp_envelopeUse
+    readonly property bool liveOutputs: envelopeUse.receiving
     property int selectedResponse: 0
     readonly property real unit: qt_scale
 
@@ -70,9 +71,48 @@ Rectangle {
             visible: !panel.liveOutputs
             wrapMode: Text.Wrap
             color: "#B35C00"
-            text: qsTr("No live outputs: the host delivers none to this editor, so nothing is "
-                       + "measured on the platform. The frequency response below is computed from "
+            text: qsTr("No live outputs: the host has delivered no output records to this "
+                       + "editor since the window's drive began, so the platform's use of its "
+                       + "envelope cannot be shown. The frequency response below is computed from "
                        + "the edited configuration.")
+        }
+
+        Item {
+            width: parent.width
+            height: glanceTitle.implicitHeight
+            visible: panel.liveOutputs
+
+            TextStyled {
+                id: glanceTitle
+                font.bold: true
+                text: qsTr("The platform over the whole drive (%1 s), against the work envelope")
+                      .arg(panel.envelopeUse.seconds.toFixed(0))
+            }
+
+            TextLink {
+                objectName: "resetDriveLink"
+                anchors.right: parent.right
+                text: qsTr("Start the drive over")
+                onClicked: panel.envelopeUse.reset()
+            }
+        }
+
+        Column {
+            objectName: "envelopeBars"
+            visible: panel.liveOutputs
+            spacing: 2 * panel.unit
+
+            Repeater {
+                model: [qsTr("Surge"), qsTr("Sway"), qsTr("Heave"), qsTr("Roll"), qsTr("Pitch"),
+                    qsTr("Yaw")]
+
+                KEO_EnvelopeBar {
+                    objectName: "envelopeBar" + index
+                    name: modelData
+                    unit: index < 3 ? "m" : "°"
+                    use: panel.envelopeUse.dofs[index]
+                }
+            }
         }
 
         TextStyled {
@@ -106,7 +146,7 @@ Rectangle {
             id: plot
             objectName: "bodePlot"
             width: parent.width
-            height: 380 * panel.unit
+            height: (panel.liveOutputs ? 300 : 380) * panel.unit
             model: panel.response
             response: panel.selectedResponse
             scale: panel.unit

@@ -10,6 +10,7 @@
 #include "QmlTypes.h"
 #include "WindowDecoration.h"
 #include "cueingview/FrequencyResponseModel.h"
+#include "cueingview/LiveEnvelopeUse.h"
 #include "live/DataRetriever.h"
 #include "live/GraphsDataProvider.h"
 #include "models/ConfigModel.h"
@@ -52,6 +53,7 @@ struct EditorObjects {
     WorkEnvelopeModel* workEnvelope;
     GraphsDataProvider* graphs;
     FrequencyResponseModel* response;
+    LiveEnvelopeUse* envelopeUse;
 };
 
 EditorObjects createObjects(EditorArguments& arguments) {
@@ -65,7 +67,8 @@ EditorObjects createObjects(EditorArguments& arguments) {
     auto* graphs = new GraphsDataProvider(arguments.repainter, view);
     auto* response = new FrequencyResponseModel(view);
     response->watch(manager->configModel());
-    return {retriever, manager, workEnvelope, graphs, response};
+    auto* envelopeUse = new LiveEnvelopeUse(view); // after the retriever, as the graphs
+    return {retriever, manager, workEnvelope, graphs, response, envelopeUse};
 }
 
 void connectObjects(QQuickView* view, const EditorObjects& objects,
@@ -75,14 +78,17 @@ void connectObjects(QQuickView* view, const EditorObjects& objects,
     GraphsDataProvider* graphs = objects.graphs;
     FrequencyResponseModel* response = objects.response;
     response->setEnvelope(envelopes[0]);
+    LiveEnvelopeUse* envelopeUse = objects.envelopeUse;
+    envelopeUse->setEnvelopes(envelopes[0], envelopes[1]);
     QObject::connect(manager, &ConfigManager::configIdChanged, manager,
-                     [workEnvelope, graphs, response, envelopes](int id) {
+                     [workEnvelope, graphs, response, envelopeUse, envelopes](int id) {
                          // The envelope and the graphs always follow the selected cluster.
                          if (id == 0 || id == 1) {
                              workEnvelope->setEnvelope(envelopes[id], true);
                              response->setEnvelope(envelopes[id]);
                          }
                          graphs->setCluster(id);
+                         envelopeUse->setCluster(id);
                      });
     const auto updateTitle = [view, manager] {
         updateWindowTitle(view, manager);
@@ -113,6 +119,7 @@ void publishContextProperties(QQuickView* view, const EditorObjects& objects, bo
     context->setContextProperty(QStringLiteral("cpp_qmlUtils"), new QmlUtils(view));
     context->setContextProperty(QStringLiteral("cpp_graphsEnabled"), graphsEnabled);
     context->setContextProperty(QStringLiteral("cpp_frequencyResponse"), objects.response);
+    context->setContextProperty(QStringLiteral("cpp_envelopeUse"), objects.envelopeUse);
 }
 
 // Never smaller than the editor's layout needs at the display scale the host published.
@@ -203,5 +210,6 @@ std::int32_t createEditor(EditorArguments arguments) {
     logQmlErrors(view);
     objects.graphs->attachGraphs(view);
     objects.retriever->addListener(objects.graphs);
+    objects.retriever->addListener(objects.envelopeUse);
     return load.code;
 }

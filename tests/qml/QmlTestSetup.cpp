@@ -1,6 +1,7 @@
 #include "QmlTestSetup.h"
 
 #include "cueingview/FrequencyResponseModel.h"
+#include "cueingview/LiveEnvelopeUse.h"
 #include "graph/QuickGraphView.h"
 #include "models/WorkEnvelopeModel.h"
 #include "plugin/QmlTypes.h"
@@ -132,5 +133,8 @@ void QmlTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
     context->setContextProperty(QStringLiteral("cpp_workEnvelope"), new WorkEnvelopeModel(engine));
     context->setContextProperty(QStringLiteral("cpp_graphsEnabled"), false);
     context->setContextProperty(QStringLiteral("testSupport"), this);
+    auto* envelopeUse = new LiveEnvelopeUse(engine);
+    envelopeUse->setEnvelopes(testEnvelope, testEnvelope);
+    context->setContextProperty(QStringLiteral("cpp_envelopeUse"), envelopeUse);
     resetManager(copyExample(QStringLiteral("two_clusters.cpp")), false);
 }
