@@ -2,6 +2,7 @@
 
 #include "cueingview/FrequencyResponseModel.h"
 #include "cueingview/LiveEnvelopeUse.h"
+#include "engine/Words.h"
 #include "graph/QuickGraphView.h"
 #include "models/WorkEnvelopeModel.h"
 #include "plugin/QmlTypes.h"
@@ -117,6 +118,20 @@ QVariantList QmlTestSetup::publishHostActions(const QStringList& texts,
     }
     m_engine->rootContext()->setContextProperty(QStringLiteral("keo_hostActions"), actions);
     return actions;
+}
+
+void QmlTestSetup::deliverRecords(int count, double surgeMetres) {
+    auto* use =
+        qobject_cast<LiveEnvelopeUse*>(m_engine->rootContext()
+                                           ->contextProperty(QStringLiteral("cpp_envelopeUse"))
+                                           .value<QObject*>());
+    KEOOutputRecord record{};
+    record.setSignal(engine::words::platform.surge, float(surgeMetres));
+    for (int i = 0; i < count; ++i, m_stampUs += 1000) {
+        record.setTimestampUs(m_stampUs);
+        use->onOutputs(&record, &record, false);
+    }
+    use->refresh();
 }
 
 void QmlTestSetup::qmlEngineAvailable(QQmlEngine* engine) {

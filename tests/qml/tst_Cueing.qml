@@ -51,6 +51,23 @@ Item {
             compare(cpp_frequencyResponse.gain(other, swayResponse, 0), before[1]);
         }
 
+        // Live records replace the message by the platform's envelope use over the whole drive: a
+        // peak at the edge stays after the platform has come back; starting over forgets it.
+        function test_liveRecordsShowTheWholeDrive() {
+            var view = openCueing();
+            testSupport.deliverRecords(1001, 0.25);  // 1 s at the surge envelope's edge
+            testSupport.deliverRecords(3000, 0.05);
+            tryCompare(child(view, "noLiveOutputsText"), "visible", false);
+            var surge = child(view, "envelopeBar0");
+            verify(surge.visible);
+            compare(Math.round(surge.use.peakShare * 100), 100);
+            compare(Math.round(surge.use.share * 100), 20);
+            compare(surge.use.secondsAtEdge.toFixed(1), "1.0");
+            mouseClick(child(view, "resetDriveLink"));
+            compare(surge.use.peakShare, 0);
+            compare(child(view, "noLiveOutputsText").visible, true);
+        }
+
         // Keys choose the response and Escape closes the window, as with the other panels.
         function test_keysChooseTheResponseAndClose() {
             var view = openCueing();
