@@ -10,6 +10,7 @@ Rectangle {
 
     readonly property var response: cpp_frequencyResponse
     readonly property var envelopeUse: cpp_envelopeUse
+    readonly property var scores: cpp_liveScores
     readonly property bool liveOutputs: envelopeUse.receiving
     property int selectedResponse: 0
     readonly property real unit: qt_scale
@@ -113,6 +114,13 @@ Rectangle {
                     use: panel.envelopeUse.dofs[index]
                 }
             }
+        }
+
+        KEO_ScoresTable {
+            objectName: "scoresTable"
+            width: parent.width
+            visible: panel.scores.receiving
+            scores: panel.scores
         }
 
         TextStyled {

@@ -11,9 +11,11 @@
 #include "WindowDecoration.h"
 #include "cueingview/FrequencyResponseModel.h"
 #include "cueingview/LiveEnvelopeUse.h"
+#include "cueingview/LiveScores.h"
 #include "live/DataRetriever.h"
 #include "live/GraphsDataProvider.h"
 #include "models/ConfigModel.h"
+#include "models/ParamSetModel.h"
 #include "models/WorkEnvelopeModel.h"
 #include "platform/ScreenScale.h"
 #include "script/ConfigManager.h"
@@ -54,6 +56,7 @@ struct EditorObjects {
     GraphsDataProvider* graphs;
     FrequencyResponseModel* response;
     LiveEnvelopeUse* envelopeUse;
+    LiveScores* scores;
 };
 
 EditorObjects createObjects(EditorArguments& arguments) {
@@ -68,7 +71,8 @@ EditorObjects createObjects(EditorArguments& arguments) {
     auto* response = new FrequencyResponseModel(view);
     response->watch(manager->configModel());
     auto* envelopeUse = new LiveEnvelopeUse(view); // after the retriever, as the graphs
-    return {retriever, manager, workEnvelope, graphs, response, envelopeUse};
+    auto* scores = new LiveScores(view);
+    return {retriever, manager, workEnvelope, graphs, response, envelopeUse, scores};
 }
 
 void connectObjects(QQuickView* view, const EditorObjects& objects,
@@ -80,6 +84,15 @@ void connectObjects(QQuickView* view, const EditorObjects& objects,
     response->setEnvelope(envelopes[0]);
     LiveEnvelopeUse* envelopeUse = objects.envelopeUse;
     envelopeUse->setEnvelopes(envelopes[0], envelopes[1]);
+    LiveScores* scores = objects.scores;
+    // The scores judge the cluster's records with the configuration as it was chosen.
+    QObject::connect(manager, &ConfigManager::configIdChanged, scores,
+                     [manager, scores, envelopes](int id) {
+                         const KEOParamSet::Enum set = manager->paramSetModel()->paramSetIndex();
+                         scores->setSettings(LiveScores::settingsFor(
+                             manager->configModel()->current(), set, envelopes[id == 1 ? 1 : 0]));
+                         scores->setCluster(id);
+                     });
     QObject::connect(manager, &ConfigManager::configIdChanged, manager,
                      [workEnvelope, graphs, response, envelopeUse, envelopes](int id) {
                          // The envelope and the graphs always follow the selected cluster.
@@ -120,6 +133,7 @@ void publishContextProperties(QQuickView* view, const EditorObjects& objects, bo
     context->setContextProperty(QStringLiteral("cpp_graphsEnabled"), graphsEnabled);
     context->setContextProperty(QStringLiteral("cpp_frequencyResponse"), objects.response);
     context->setContextProperty(QStringLiteral("cpp_envelopeUse"), objects.envelopeUse);
+    context->setContextProperty(QStringLiteral("cpp_liveScores"), objects.scores);
 }
 
 // Never smaller than the editor's layout needs at the display scale the host published.
@@ -211,5 +225,6 @@ std::int32_t createEditor(EditorArguments arguments) {
     objects.graphs->attachGraphs(view);
     objects.retriever->addListener(objects.graphs);
     objects.retriever->addListener(objects.envelopeUse);
+    objects.retriever->addListener(objects.scores);
     return load.code;
 }

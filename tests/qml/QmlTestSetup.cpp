@@ -2,6 +2,7 @@
 
 #include "cueingview/FrequencyResponseModel.h"
 #include "cueingview/LiveEnvelopeUse.h"
+#include "cueingview/LiveScores.h"
 #include "engine/Words.h"
 #include "graph/QuickGraphView.h"
 #include "models/WorkEnvelopeModel.h"
@@ -151,5 +152,6 @@ void QmlTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
     auto* envelopeUse = new LiveEnvelopeUse(engine);
     envelopeUse->setEnvelopes(testEnvelope, testEnvelope);
     context->setContextProperty(QStringLiteral("cpp_envelopeUse"), envelopeUse);
+    context->setContextProperty(QStringLiteral("cpp_liveScores"), new LiveScores(engine));
     resetManager(copyExample(QStringLiteral("two_clusters.cpp")), false);
 }
