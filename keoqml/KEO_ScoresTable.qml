@@ -12,7 +12,7 @@ Column {
     readonly property var names: [qsTr("Surge"), qsTr("Sway"), qsTr("Heave"), qsTr("Roll"),
         qsTr("Pitch"), qsTr("Yaw")]
     readonly property var units: ["m/s²", "m/s²", "m/s²", "°/s", "°/s", "°/s"]
-    readonly property var widths: [60, 150, 150, 80, 80, 70, 70, 70]
+    readonly property var widths: [60, 140, 140, 75, 80, 65, 60, 75]
 
     function fixed(value, digits) {
         return value === undefined || value === null ? "–" : Number(value).toFixed(digits);

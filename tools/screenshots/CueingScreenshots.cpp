@@ -7,6 +7,7 @@
 #include "KeoQmlResources.h"
 #include "ScreenshotSupport.h"
 #include "cueingview/LiveEnvelopeUse.h"
+#include "cueingview/LiveScores.h"
 #include "engine/Engine.h"
 #include "engine/drive/Drive.h"
 #include "models/ConfigModel.h"
@@ -38,10 +39,11 @@ void editFirstSet(ConfigManager& manager) {
 }
 
 // What keo-editor's engine would deliver: the edited configuration's set 1 on the "mix" drive.
-void deliverDrive(ConfigManager& manager, LiveEnvelopeUse& use) {
+void deliverDrive(ConfigManager& manager, LiveEnvelopeUse& use, LiveScores& scores) {
     const Config& config = manager.configModel()->current();
     engine::Engine engine;
     engine.configure(config, KEOParamSet::First, envelope, stepRate);
+    scores.setSettings(LiveScores::settingsFor(config, KEOParamSet::First, envelope));
     engine::drive::DrivePlayer player(engine::drive::makeManoeuvre("mix"), stepRate, false);
     KEOOutputRecord record{};
     engine::VehicleInput input;
@@ -51,8 +53,10 @@ void deliverDrive(ConfigManager& manager, LiveEnvelopeUse& use) {
         engine.step(input, 1.0 / stepRate, record);
         record.setTimestampUs(step * 1000);
         use.onOutputs(&record, &record, false);
+        scores.onOutputs(&record, &record, false);
     }
     use.refresh();
+    scores.refresh();
 }
 
 bool save(QQuickView& view, const ScreenshotOptions& options, const char* name) {
@@ -97,7 +101,11 @@ int main(int argc, char** argv) {
         return 1;
     auto* use = qobject_cast<LiveEnvelopeUse*>(
         view.rootContext()->contextProperty(QStringLiteral("cpp_envelopeUse")).value<QObject*>());
-    deliverDrive(*manager, *use);
+    auto* scores = qobject_cast<LiveScores*>(
+        view.rootContext()->contextProperty(QStringLiteral("cpp_liveScores")).value<QObject*>());
+    if (!use || !scores)
+        return 1;
+    deliverDrive(*manager, *use, *scores);
     settle(view);
     return save(view, *options, "cueing-live") ? 0 : 1;
 }
