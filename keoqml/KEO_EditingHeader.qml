@@ -1,9 +1,9 @@
 import QtQuick 2.15
 import "."
 
-// The header's way to the list of unsaved changes (with their number) and to the comparison of
-// the two parameter sets.
-Column {
+// The header's way to the list of unsaved changes (with their number), to the comparison of the
+// two parameter sets and, beside them, to the Cueing window.
+Grid {
     id: header
 
     property var tools: null
@@ -13,6 +13,9 @@ Column {
     readonly property real buttonWidth: Math.max(130 * qt_scale, changesButton.implicitWidth,
                                                  compareButton.implicitWidth)
 
+    columns: 2
+    flow: Grid.TopToBottom
+    rows: 2
     spacing: 4 * qt_scale
 
     TextButton {
@@ -35,5 +38,15 @@ Column {
         checked: header.tools ? header.tools.compareOpen : false
         text: qsTr("Compare sets")
         onClicked: header.tools.toggleCompare()
+    }
+
+    TextButton {
+        objectName: "cueingButton"
+        width: implicitWidth
+        height: 30 * qt_scale
+        enabled: cpp_configManager.isConfigLoaded
+        checked: header.tools ? header.tools.cueingOpen : false
+        text: qsTr("Cueing")
+        onClicked: header.tools.toggleCueing()
     }
 }

@@ -14,11 +14,13 @@ Item {
     readonly property bool usable: cpp_configManager.isConfigLoaded && view !== null && view.enabled
     readonly property bool changesOpen: changesPanel.visible
     readonly property bool compareOpen: comparePanel.visible
+    readonly property bool cueingOpen: cueingPanel.visible
     // Blocks found so far, by model: pages and models live as long as the view.
     property var blocks: new Map()
 
     function toggleChanges() {
         comparePanel.visible = false;
+        cueingPanel.visible = false;
         if (changesPanel.visible)
             changesPanel.visible = false;
         else
@@ -27,10 +29,20 @@ Item {
 
     function toggleCompare() {
         changesPanel.visible = false;
+        cueingPanel.visible = false;
         if (comparePanel.visible)
             comparePanel.visible = false;
         else
             comparePanel.open();
+    }
+
+    function toggleCueing() {
+        changesPanel.visible = false;
+        comparePanel.visible = false;
+        if (cueingPanel.visible)
+            cueingPanel.visible = false;
+        else
+            cueingPanel.open();
     }
 
     // The block of a page bound to a model, searched depth first.
@@ -127,5 +139,13 @@ Item {
         y: tools.topMargin + 8 * qt_scale
         height: Math.min(implicitHeight, tools.height - y - 16 * qt_scale)
         onShowRequested: tools.show(page, fieldModel, fieldProperty)
+    }
+
+    KEO_CueingPanel {
+        id: cueingPanel
+        anchors.right: parent.right
+        anchors.rightMargin: 16 * qt_scale
+        y: tools.topMargin + 8 * qt_scale
+        height: Math.min(implicitHeight, tools.height - y - 16 * qt_scale)
     }
 }

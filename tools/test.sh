@@ -38,7 +38,7 @@ if [ "${KEO_SANITIZERS:-1}" != 0 ]; then
     export TSAN_OPTIONS="suppressions=$root/tools/tsan-suppressions.txt:halt_on_error=1"
     unset ASAN_OPTIONS LSAN_OPTIONS
     cmake --build "$threaded" -j"$jobs" --target graph_core_tests graph_widget_tests \
-        keo_live_tests keo_feed_stress_tests keo_hand_over_tests
+        keo_live_tests keo_feed_stress_tests keo_hand_over_tests keo_cueing_view_tests
     # Only the programs built above have registered their tests; skip the placeholders of the
     # others and the script-driven tests.
     (cd "$threaded" && ctest --output-on-failure -j"$jobs" -E '(_NOT_BUILT$|^qml_tests$|^plugin_)')

@@ -9,9 +9,13 @@
 #include "KeoQmlResources.h"
 #include "QmlTypes.h"
 #include "WindowDecoration.h"
+#include "cueingview/FrequencyResponseModel.h"
+#include "cueingview/LiveEnvelopeUse.h"
+#include "cueingview/LiveScores.h"
 #include "live/DataRetriever.h"
 #include "live/GraphsDataProvider.h"
 #include "models/ConfigModel.h"
+#include "models/ParamSetModel.h"
 #include "models/WorkEnvelopeModel.h"
 #include "platform/ScreenScale.h"
 #include "script/ConfigManager.h"
@@ -50,6 +54,9 @@ struct EditorObjects {
     ConfigManager* manager;
     WorkEnvelopeModel* workEnvelope;
     GraphsDataProvider* graphs;
+    FrequencyResponseModel* response;
+    LiveEnvelopeUse* envelopeUse;
+    LiveScores* scores;
 };
 
 EditorObjects createObjects(EditorArguments& arguments) {
@@ -61,7 +68,11 @@ EditorObjects createObjects(EditorArguments& arguments) {
     // After the retriever: children die in creation order, so the host's deliveries have stopped
     // before the provider goes.
     auto* graphs = new GraphsDataProvider(arguments.repainter, view);
-    return {retriever, manager, workEnvelope, graphs};
+    auto* response = new FrequencyResponseModel(view);
+    response->watch(manager->configModel());
+    auto* envelopeUse = new LiveEnvelopeUse(view); // after the retriever, as the graphs
+    auto* scores = new LiveScores(view);
+    return {retriever, manager, workEnvelope, graphs, response, envelopeUse, scores};
 }
 
 void connectObjects(QQuickView* view, const EditorObjects& objects,
@@ -69,12 +80,28 @@ void connectObjects(QQuickView* view, const EditorObjects& objects,
     ConfigManager* manager = objects.manager;
     WorkEnvelopeModel* workEnvelope = objects.workEnvelope;
     GraphsDataProvider* graphs = objects.graphs;
+    FrequencyResponseModel* response = objects.response;
+    response->setEnvelope(envelopes[0]);
+    LiveEnvelopeUse* envelopeUse = objects.envelopeUse;
+    envelopeUse->setEnvelopes(envelopes[0], envelopes[1]);
+    LiveScores* scores = objects.scores;
+    // The scores judge the cluster's records with the configuration as it was chosen.
+    QObject::connect(manager, &ConfigManager::configIdChanged, scores,
+                     [manager, scores, envelopes](int id) {
+                         const KEOParamSet::Enum set = manager->paramSetModel()->paramSetIndex();
+                         scores->setSettings(LiveScores::settingsFor(
+                             manager->configModel()->current(), set, envelopes[id == 1 ? 1 : 0]));
+                         scores->setCluster(id);
+                     });
     QObject::connect(manager, &ConfigManager::configIdChanged, manager,
-                     [workEnvelope, graphs, envelopes](int id) {
+                     [workEnvelope, graphs, response, envelopeUse, envelopes](int id) {
                          // The envelope and the graphs always follow the selected cluster.
-                         if (id == 0 || id == 1)
+                         if (id == 0 || id == 1) {
                              workEnvelope->setEnvelope(envelopes[id], true);
+                             response->setEnvelope(envelopes[id]);
+                         }
                          graphs->setCluster(id);
+                         envelopeUse->setCluster(id);
                      });
     const auto updateTitle = [view, manager] {
         updateWindowTitle(view, manager);
@@ -104,6 +131,9 @@ void publishContextProperties(QQuickView* view, const EditorObjects& objects, bo
     context->setContextProperty(QStringLiteral("cpp_workEnvelope"), objects.workEnvelope);
     context->setContextProperty(QStringLiteral("cpp_qmlUtils"), new QmlUtils(view));
     context->setContextProperty(QStringLiteral("cpp_graphsEnabled"), graphsEnabled);
+    context->setContextProperty(QStringLiteral("cpp_frequencyResponse"), objects.response);
+    context->setContextProperty(QStringLiteral("cpp_envelopeUse"), objects.envelopeUse);
+    context->setContextProperty(QStringLiteral("cpp_liveScores"), objects.scores);
 }
 
 // Never smaller than the editor's layout needs at the display scale the host published.
@@ -194,5 +224,7 @@ std::int32_t createEditor(EditorArguments arguments) {
     logQmlErrors(view);
     objects.graphs->attachGraphs(view);
     objects.retriever->addListener(objects.graphs);
+    objects.retriever->addListener(objects.envelopeUse);
+    objects.retriever->addListener(objects.scores);
     return load.code;
 }

@@ -1,6 +1,8 @@
 #include "QmlTypes.h"
 
 #include "config/KeoEnums.h"
+#include "cueingview/BodePlot.h"
+#include "cueingview/FrequencyResponseModel.h"
 #include "graph/QuickGraphView.h"
 #include "ui/GValidator.h"
 
@@ -24,6 +26,9 @@ bool registerQmlTypesOnce() {
     registerEnumerationHolder<KEOParamSet>("KEOParamSet");
     qmlRegisterType<GValidator>("GValidator", 1, 0, "GValidator");
     qmlRegisterType<JVX::QuickGraphView>("JVX_QuickGraphView", 1, 0, "JVX_QuickGraphView");
+    qmlRegisterType<BodePlot>("KEO_Cueing", 1, 0, "KEO_BodePlot");
+    qmlRegisterUncreatableType<FrequencyResponseModel>("KEO_Cueing", 1, 0, "FrequencyResponseModel",
+                                                       QString());
     typesRegistered = true;
     return true;
 }

@@ -1,5 +1,9 @@
 #include "QmlTestSetup.h"
 
+#include "cueingview/FrequencyResponseModel.h"
+#include "cueingview/LiveEnvelopeUse.h"
+#include "cueingview/LiveScores.h"
+#include "engine/Words.h"
 #include "graph/QuickGraphView.h"
 #include "models/WorkEnvelopeModel.h"
 #include "plugin/QmlTypes.h"
@@ -19,6 +23,8 @@ namespace {
 QMutex warningsMutex;
 QStringList recordedWarnings;
 QtMessageHandler forwardedHandler = nullptr;
+// A platform of a few decimetres and degrees, as a host would pass to Create.
+const WorkEnvelopeLimits testEnvelope{0.3f, 0.3f, 0.4f, 0.2f, 0.25f, 0.25f, 1};
 
 void recordingHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type != QtDebugMsg && type != QtInfoMsg)
@@ -77,6 +83,10 @@ QObject* QmlTestSetup::resetManager(const QString& path, bool attachedToScript) 
     manager->setOpenFileChooser([this](const QString&, const QString&) { return m_nextOpenFile; });
     m_engine->rootContext()->setContextProperty(QStringLiteral("cpp_configManager"), manager);
     publishEditing(*m_engine->rootContext(), *manager);
+    auto* response = new FrequencyResponseModel(manager);
+    response->setEnvelope(testEnvelope);
+    response->watch(manager->configModel());
+    m_engine->rootContext()->setContextProperty(QStringLiteral("cpp_frequencyResponse"), response);
     return manager;
 }
 
@@ -111,6 +121,20 @@ QVariantList QmlTestSetup::publishHostActions(const QStringList& texts,
     return actions;
 }
 
+void QmlTestSetup::deliverRecords(int count, double surgeMetres) {
+    auto* use =
+        qobject_cast<LiveEnvelopeUse*>(m_engine->rootContext()
+                                           ->contextProperty(QStringLiteral("cpp_envelopeUse"))
+                                           .value<QObject*>());
+    KEOOutputRecord record{};
+    record.setSignal(engine::words::platform.surge, float(surgeMetres));
+    for (int i = 0; i < count; ++i, m_stampUs += 1000) {
+        record.setTimestampUs(m_stampUs);
+        use->onOutputs(&record, &record, false);
+    }
+    use->refresh();
+}
+
 void QmlTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
     installWarningRecorder();
     m_engine = engine;
@@ -125,5 +149,9 @@ void QmlTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
     context->setContextProperty(QStringLiteral("cpp_workEnvelope"), new WorkEnvelopeModel(engine));
     context->setContextProperty(QStringLiteral("cpp_graphsEnabled"), false);
     context->setContextProperty(QStringLiteral("testSupport"), this);
+    auto* envelopeUse = new LiveEnvelopeUse(engine);
+    envelopeUse->setEnvelopes(testEnvelope, testEnvelope);
+    context->setContextProperty(QStringLiteral("cpp_envelopeUse"), envelopeUse);
+    context->setContextProperty(QStringLiteral("cpp_liveScores"), new LiveScores(engine));
     resetManager(copyExample(QStringLiteral("two_clusters.cpp")), false);
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariantList>
+#include <cstdint>
 
 class ConfigManager;
 class QQmlEngine;
@@ -39,6 +40,10 @@ public:
     Q_INVOKABLE QVariantList publishHostActions(const QStringList& texts,
                                                 const QStringList& shortcuts);
 
+    // Delivers `count` records at 1000 per second to the published envelope use, as the host's
+    // thread would, with the platform's surge at `surgeMetres`, and lets the view see them.
+    Q_INVOKABLE void deliverRecords(int count, double surgeMetres);
+
 public slots:
     void qmlEngineAvailable(QQmlEngine* engine);
 
@@ -47,4 +52,5 @@ private:
     QQmlEngine* m_engine = nullptr;
     QString m_nextOpenFile;
     int m_copies = 0;
+    std::uint64_t m_stampUs = 1000;
 };

@@ -12,7 +12,7 @@ Item {
             "verticalTabButton", "absoluteTabButton", "mixerTabButton", "enhancerTabButton",
             "understeerTabButton", "multiplexerTabButton", "optionsTabButton", "loadTabButton",
             "saveTabButton", "paramSet1Radio", "paramSet2Radio", "changesButton",
-            "compareSetsButton", "hostActionButton"]
+            "compareSetsButton", "cueingButton", "hostActionButton"]
 
         function cleanup() {
             testSupport.setScale(1.0);
