@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Rig.h"
+
+#include <optional>
+#include <vector>
+
+// The kinematics of a rig of linear actuators. Inverse: the length of every actuator for a pose
+// of the platform, the distance between its joints once the platform has moved there, which
+// exists for every pose. Forward: the pose for the lengths of a hexapod's six actuators, found by
+// Newton's method from a pose nearby.
+namespace rig {
+
+// Where the platform's joints are at `pose`, precomputed once per pose and reused for every joint.
+class PlatformMotion {
+public:
+    explicit PlatformMotion(const Vec3& motionReferencePoint, const Pose& pose);
+    Vec3 moved(const Vec3& jointAtNeutral) const;
+
+private:
+    Vec3 m_reference, m_travel;
+    engine::Attitude m_attitude;
+};
+
+// The actuators' lengths at `pose` into `lengths` (resized to the rig's actuators).
+void actuatorLengths(const Rig& rig, const Pose& pose, std::vector<double>& lengths);
+std::vector<double> actuatorLengths(const Rig& rig, const Pose& pose);
+
+// The pose that gives a hexapod's six actuators `lengths`, searched from `start` until every
+// length is met within `tolerance` metres; nothing when the rig has not six actuators, or the
+// search does not converge (lengths no pose near `start` gives, a singular pose).
+std::optional<Pose> solvePose(const Rig& rig, const std::vector<double>& lengths,
+                              const Pose& start = {}, double tolerance = 1e-13);
+
+} // namespace rig
