@@ -118,11 +118,11 @@ TEST(IbtTelemetry, TheBundledIracingMapIsTheOneBuiltIn) {
     const ColumnMap example = loadColumnMap(std::string(KEO_EXAMPLES_DIR) + "/maps/iracing.json");
     const ColumnMap& builtIn = iracingMap();
     EXPECT_EQ(example.columns(), builtIn.columns());
-    ASSERT_EQ(example.signals.size(), builtIn.signals.size());
-    for (std::size_t i = 0; i < builtIn.signals.size(); ++i) {
-        EXPECT_EQ(example.signals[i].signal, builtIn.signals[i].signal);
-        EXPECT_EQ(example.signals[i].factor, builtIn.signals[i].factor);
-        EXPECT_EQ(example.signals[i].unit, builtIn.signals[i].unit);
+    ASSERT_EQ(example.sources.size(), builtIn.sources.size());
+    for (std::size_t i = 0; i < builtIn.sources.size(); ++i) {
+        EXPECT_EQ(example.sources[i].signal, builtIn.sources[i].signal);
+        EXPECT_EQ(example.sources[i].factor, builtIn.sources[i].factor);
+        EXPECT_EQ(example.sources[i].unit, builtIn.sources[i].unit);
     }
 }
 

@@ -180,7 +180,7 @@ std::vector<std::string> ColumnMap::columns() const {
         if (std::find(names.begin(), names.end(), name) == names.end())
             names.push_back(name);
     };
-    for (const SignalSource& source : signals) {
+    for (const SignalSource& source : sources) {
         if (source.fromVelocities()) {
             add(source.forwardVelocity);
             add(source.leftwardVelocity);
@@ -210,7 +210,7 @@ ColumnMap parseColumnMap(const std::string& text, const std::string& fileName) {
     if (signals == root.end() || !signals->is_object() || signals->empty())
         reader.fail("the map", "no \"signals\": name where at least one signal comes from");
     for (const auto& [name, entry] : signals->items())
-        map.signals.push_back(readSignal(reader, name, entry));
+        map.sources.push_back(readSignal(reader, name, entry));
     return map;
 }
 
@@ -221,7 +221,7 @@ ColumnMap loadColumnMap(const std::string& path) {
 std::vector<RecordedSignal> mappedSignals(const ColumnMap& map,
                                           const std::map<std::string, std::vector<double>>& raw) {
     std::vector<RecordedSignal> signals;
-    for (const SignalSource& source : map.signals) {
+    for (const SignalSource& source : map.sources) {
         std::vector<double> values;
         if (source.fromVelocities()) {
             const std::vector<double>& forward = raw.at(source.forwardVelocity);

@@ -41,7 +41,7 @@ struct SignalSource {
 struct ColumnMap {
     std::string fileName; // what messages call the map
     SignalSource time;
-    std::vector<SignalSource> signals;
+    std::vector<SignalSource> sources;
     // Where a CSV file keeps its names and data, lines counted from 1.
     char separator = ',';
     int headerLine = 1;

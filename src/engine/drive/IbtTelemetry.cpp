@@ -75,7 +75,7 @@ void checkUnits(const ibt::Layout& layout, const ColumnMap& map, const std::stri
         checkUnit(variableNamed(layout, name, map, fileName), unit, fileName);
     };
     check(map.time.column, *map.time.unit);
-    for (const SignalSource& source : map.signals) {
+    for (const SignalSource& source : map.sources) {
         if (source.fromVelocities()) {
             check(source.forwardVelocity, *source.unit);
             check(source.leftwardVelocity, *source.unit);

@@ -20,6 +20,6 @@ struct RecordedSignal {
 
 // `times` must increase and hold at least two samples; every signal as many values.
 std::unique_ptr<Drive> makeRecordedDrive(std::vector<double> times,
-                                         std::vector<RecordedSignal> signals);
+                                         std::vector<RecordedSignal> recorded);
 
 } // namespace engine::drive
