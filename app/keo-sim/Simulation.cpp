@@ -8,7 +8,7 @@ EnvelopeReport simulate(const Config& config, KEOParamSet::Enum paramSet,
                         const WorkEnvelopeLimits& envelope, double stepRate,
                         std::shared_ptr<const engine::drive::Drive> drive, RecordCsvWriter* writer,
                         const std::function<void(double)>& progress,
-                        const PlatformRateLimits& platform) {
+                        const PlatformRateLimits& platform, RecordObserver* observer) {
     engine::Engine engine;
     engine.configure(config, paramSet, envelope, stepRate);
     EnvelopeMonitor monitor(blankReport(engine.tuning(), config, envelope, platform), stepRate);
@@ -26,6 +26,8 @@ EnvelopeReport simulate(const Config& config, KEOParamSet::Enum paramSet,
         const double seconds = double(step) / stepRate;
         record.setTimestampUs(std::uint64_t(std::llround(seconds * 1e6)));
         monitor.add(record);
+        if (observer)
+            observer->add(record);
         if (writer)
             writer->write(seconds, record);
         if (progress && step % progressEvery == 0)

@@ -1,13 +1,18 @@
 // keo-sim: runs the motion-cueing engine headless on a cluster's configuration along a drive,
-// reports what the platform did against its work envelope and limits and exits with 0 when the
-// drive stayed within them, 1 when it did not and 2 for bad input.
+// reports what the platform did against its work envelope and limits (and, given a rig, what its
+// actuators did) and exits with 0 when the drive stayed within them, 1 when it did not and 2 for
+// bad input.
+#include "ActuatorReport.h"
 #include "ReportText.h"
 #include "SimOptions.h"
 #include "Simulation.h"
+#include "engine/drive/ColumnMap.h"
+#include "rig/RigReader.h"
 #include "script/ScriptFile.h"
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -84,9 +89,16 @@ int run(const SimOptions& options) {
                     std::to_string(options.cluster + 1));
 
     std::shared_ptr<const engine::drive::Drive> drive;
+    std::unique_ptr<ActuatorWatch> actuators;
     try {
-        drive = engine::drive::openDrive(options.drive);
-    } catch (const engine::drive::DriveError& error) {
+        const auto map = options.mapPath.empty()
+                             ? std::nullopt
+                             : std::optional(engine::drive::loadColumnMap(options.mapPath));
+        drive = engine::drive::openDrive(options.drive, map ? &*map : nullptr);
+        if (!options.rigPath.empty())
+            actuators =
+                std::make_unique<ActuatorWatch>(rig::loadRig(options.rigPath), options.stepRate);
+    } catch (const std::runtime_error& error) { // DriveError, RigError
         return fail(error.what());
     }
     const WorkEnvelopeLimits envelope = options.envelope.value_or(defaultEnvelope(options.cluster));
@@ -102,12 +114,19 @@ int run(const SimOptions& options) {
             ProgressBar bar(std::uint64_t(drive->duration() * options.stepRate));
             report = simulate(
                 config->second, KEOParamSet::Enum(options.paramSet), envelope, options.stepRate,
-                drive, writer.get(), [&bar](double fraction) { bar(fraction); }, options.platform);
+                drive, writer.get(), [&bar](double fraction) { bar(fraction); }, options.platform,
+                actuators.get());
         }
         if (writer)
             writer->finish();
         std::fputs(reportText(report).c_str(), stdout);
-        return report.withinEnvelope() ? 0 : 1;
+        bool within = report.withinEnvelope();
+        if (actuators) {
+            const rig::ActuatorReport used = actuators->report();
+            std::fputs(actuatorReportText(used, actuators->rig()).c_str(), stdout);
+            within = within && used.withinLimits();
+        }
+        return within ? 0 : 1;
     } catch (const std::runtime_error& error) {
         return fail(error.what());
     }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "RecordObserver.h"
+#include "rig/ActuatorMonitor.h"
+
+#include <string>
+
+// keo-sim's report on a rig's actuators (--rig): each step's platform pose (record words
+// 147-152) through the rig's inverse kinematics, and per actuator the stroke it used, its peak
+// velocity and acceleration beside its limits and the time it stood at an end stop.
+class ActuatorWatch : public RecordObserver {
+public:
+    ActuatorWatch(rig::Rig rig, double stepRate);
+    void add(const KEOOutputRecord& record) override;
+    rig::ActuatorReport report() const { return m_monitor.report(); }
+    const rig::Rig& rig() const { return m_monitor.rig(); }
+
+private:
+    rig::ActuatorMonitor m_monitor;
+};
+
+// The report's text, after the envelope report's; its last line is the actuators' verdict.
+std::string actuatorReportText(const rig::ActuatorReport& report, const rig::Rig& rig);
