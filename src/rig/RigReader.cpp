@@ -1,6 +1,7 @@
 #include "RigReader.h"
 
 #include "Kinematics.h"
+#include "engine/TextPosition.h"
 
 #include <algorithm>
 #include <cmath>
@@ -83,13 +84,10 @@ Json parsed(const std::string& text, const std::string& fileName) {
     try {
         return Json::parse(text);
     } catch (const Json::parse_error& error) {
-        const std::size_t at =
-            std::min<std::size_t>(error.byte > 0 ? error.byte - 1 : 0, text.size());
-        const std::size_t lineStart = text.rfind('\n', at == 0 ? 0 : at - 1);
-        const auto line = std::count(text.begin(), text.begin() + std::ptrdiff_t(at), '\n') + 1;
-        const std::size_t column = lineStart == std::string::npos ? at + 1 : at - lineStart;
-        throw RigError(fileName + ", line " + std::to_string(line) + ", column " +
-                       std::to_string(column) + ": the JSON is malformed");
+        throw RigError(fileName + ", " + engine::lineAndColumn(text, error.byte) +
+                       ": the JSON is malformed");
+    } catch (const Json::exception&) { // a number beyond double range
+        throw RigError(fileName + ": the JSON is malformed: it holds a number beyond any range");
     }
 }
 

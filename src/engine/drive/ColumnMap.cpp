@@ -2,6 +2,7 @@
 
 #include "Drive.h"
 #include "FileBytes.h"
+#include "engine/TextPosition.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,8 +33,8 @@ public:
                   std::initializer_list<const char*> allowed) const {
         if (!object.is_object())
             fail(key, "must be a JSON object");
-        for (const auto& [name, value] : object.items()) {
-            (void)value;
+        for (const auto& item : object.items()) {
+            const std::string& name = item.key();
             if (std::none_of(allowed.begin(), allowed.end(),
                              [&](const char* known) { return name == known; }))
                 fail(key, "unknown key \"" + name + "\"; the keys are " + list(allowed));
@@ -161,14 +162,10 @@ Json parsed(const std::string& text, const std::string& fileName) {
     try {
         return Json::parse(text);
     } catch (const Json::parse_error& error) {
-        // The byte the parser stopped at, as a line and column.
-        const std::size_t at =
-            std::min<std::size_t>(error.byte > 0 ? error.byte - 1 : 0, text.size());
-        const std::size_t lineStart = text.rfind('\n', at == 0 ? 0 : at - 1);
-        const auto line = std::count(text.begin(), text.begin() + at, '\n') + 1;
-        const std::size_t column = lineStart == std::string::npos ? at + 1 : at - lineStart;
-        throw DriveError(fileName + ", line " + std::to_string(line) + ", column " +
-                         std::to_string(column) + ": the JSON is malformed");
+        throw DriveError(fileName + ", " + engine::lineAndColumn(text, error.byte) +
+                         ": the JSON is malformed");
+    } catch (const Json::exception&) { // a number beyond double range
+        throw DriveError(fileName + ": the JSON is malformed: it holds a number beyond any range");
     }
 }
 
