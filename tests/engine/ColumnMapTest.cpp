@@ -98,6 +98,8 @@ TEST(ColumnMap, AMapThatCannotBeReadIsRefusedWithThePlaceOfItsFault) {
          "m.json: signals.speed.sign: must be 1 or -1"},
         {withSignal(R"("speed": {"column": "v", "unit": "m/s", "scale": 0})"),
          "m.json: signals.speed.scale: must not be 0"},
+        {withSignal(R"("speed": {"column": "v", "unit": "m/s", "scale": 1e999})"),
+         "m.json: the JSON is malformed: it holds a number beyond any range"},
         {withSignal(R"("speed": {"column": "", "unit": "m/s"})"),
          "m.json: signals.speed.column: must be a name"},
         {withSignal(R"("yaw_rate": {"forward_velocity": "x", "leftward_velocity": "y",

@@ -184,6 +184,8 @@ TEST(RigReader, ARigThatCannotBeBuiltIsRefusedWithTheKeyOfItsFault) {
     const std::string cases[][2] = {
         {"{\"actuators\": [}", "r.json, line 1, column 16: the JSON is malformed"},
         {rigWith(""), "r.json: actuators: must list 1 to 12 actuators"},
+        {rigWith(good, R"(, "name": 1e999)"),
+         "r.json: the JSON is malformed: it holds a number beyond any range"},
         {rigWith(thirteen), "r.json: actuators: must list 1 to 12 actuators"},
         {rigWith(R"({"base_m": [0.6, 0], "platform_m": [0.4, 0, 0.6]})"),
          "r.json: actuators[0].base_m: must be three numbers"},
