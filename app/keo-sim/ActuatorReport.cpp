@@ -6,12 +6,26 @@
 #include <cstdio>
 
 ActuatorWatch::ActuatorWatch(rig::Rig rig, double stepRate)
-    : m_monitor(std::move(rig), stepRate) {}
+    : m_monitor(std::move(rig), stepRate)
+    , m_block(blockSteps) {}
 
 void ActuatorWatch::add(const KEOOutputRecord& record) {
-    m_monitor.add({record.signal(platformWords[0]), record.signal(platformWords[1]),
-                   record.signal(platformWords[2]), record.signal(platformWords[3]),
-                   record.signal(platformWords[4]), record.signal(platformWords[5])});
+    m_block[m_blockFill] = {record.signal(platformWords[0]), record.signal(platformWords[1]),
+                            record.signal(platformWords[2]), record.signal(platformWords[3]),
+                            record.signal(platformWords[4]), record.signal(platformWords[5])};
+    if (++m_blockFill == m_block.size())
+        watchBlock();
+}
+
+void ActuatorWatch::watchBlock() {
+    for (std::size_t i = 0; i < m_blockFill; ++i)
+        m_monitor.add(m_block[i]);
+    m_blockFill = 0;
+}
+
+rig::ActuatorReport ActuatorWatch::report() {
+    watchBlock();
+    return m_monitor.report();
 }
 
 namespace {
@@ -63,8 +77,8 @@ std::string actuatorReportText(const rig::ActuatorReport& report, const rig::Rig
         const rig::ActuatorUse& use = report.actuators[i];
         const rig::Actuator& actuator = rig.actuators[i];
         const double from = share(use.shortest, actuator), to = share(use.longest, actuator);
-        append(text, "%-9zu %5.1f %% to %5.1f %% (%5.1f %%) %s %6.3f %-6s %s %6.3f %-6s %8.3f s",
-               i + 1, from, to, to - from, peakText(use.velocity, "m/s").c_str(),
+        append(text, "%-9d %5.1f %% to %5.1f %% (%5.1f %%) %s %6.3f %-6s %s %6.3f %-6s %8.3f s",
+               int(i) + 1, from, to, to - from, peakText(use.velocity, "m/s").c_str(),
                actuator.maxVelocity, "m/s", peakText(use.acceleration, "m/s^2").c_str(),
                actuator.maxAcceleration, "m/s^2", use.secondsAtStop);
         appendFlags(text, use);

@@ -52,9 +52,8 @@ ActuatorMonitor::ActuatorMonitor(Rig rig, double stepRate)
 void ActuatorMonitor::add(const Pose& pose) {
     const std::uint64_t step = m_report.steps;
     const double seconds = double(step) / m_stepRate;
-    actuatorLengths(m_rig, pose, m_scratch);
     std::vector<double>& now = m_lengths[m_slot];
-    now = m_scratch;
+    actuatorLengths(m_rig, pose, now);
     m_rounding[m_slot] =
         wordRounding *
         (m_reach * (std::fabs(pose.roll) + std::fabs(pose.pitch) + std::fabs(pose.yaw)) +

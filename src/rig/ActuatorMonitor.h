@@ -73,7 +73,6 @@ private:
     std::vector<std::vector<double>> m_lengths;
     std::vector<double> m_rounding;
     std::size_t m_slot = 0;
-    std::vector<double> m_scratch;
 };
 
 } // namespace rig

@@ -6,17 +6,6 @@
 
 namespace rig {
 
-PlatformMotion::PlatformMotion(const Vec3& motionReferencePoint, const Pose& pose)
-    : m_reference(motionReferencePoint)
-    , m_travel{pose.surge, pose.sway, pose.heave}
-    , m_attitude({pose.roll, pose.pitch, pose.yaw}) {}
-
-// The engine's attitude turns the platform's own axes into the neutral ones: the same rotation
-// that carries a joint from its neutral place about the motion reference point.
-Vec3 PlatformMotion::moved(const Vec3& jointAtNeutral) const {
-    return m_reference + m_travel + m_attitude.toNeutral(jointAtNeutral - m_reference);
-}
-
 void actuatorLengths(const Rig& rig, const Pose& pose, std::vector<double>& lengths) {
     const PlatformMotion motion(rig.motionReferencePoint, pose);
     lengths.resize(rig.actuators.size());

@@ -14,8 +14,16 @@ namespace rig {
 // Where the platform's joints are at `pose`, precomputed once per pose and reused for every joint.
 class PlatformMotion {
 public:
-    explicit PlatformMotion(const Vec3& motionReferencePoint, const Pose& pose);
-    Vec3 moved(const Vec3& jointAtNeutral) const;
+    explicit PlatformMotion(const Vec3& motionReferencePoint, const Pose& pose)
+        : m_reference(motionReferencePoint)
+        , m_travel{pose.surge, pose.sway, pose.heave}
+        , m_attitude({pose.roll, pose.pitch, pose.yaw}) {}
+
+    // The engine's attitude turns the platform's own axes into the neutral ones: the same
+    // rotation that carries a joint from its neutral place about the motion reference point.
+    Vec3 moved(const Vec3& jointAtNeutral) const {
+        return m_reference + m_travel + m_attitude.toNeutral(jointAtNeutral - m_reference);
+    }
 
 private:
     Vec3 m_reference, m_travel;
