@@ -171,12 +171,12 @@ TEST(IbtTelemetry, ASpoiledFileIsRefusedWholeWithTheByteOffsetOfItsFault) {
          [](const Writer& w) { return w.rowsAt + 10 * w.rowBytes; }, "within row 11"},
         {"another header version", setInt(0, 1), at(0), "header version 1"},
         {"no variables", setInt(24, 0), at(24), "0 variables"},
-        {"variable headers beyond the end", setInt(28, 1 << 30), at(28), "beyond the file's end"},
+        {"variable headers beyond the end", setInt(28, 1 << 30), at(28), "; the file ends at byte"},
         {"no buffer", setInt(32, 0), at(32), "0 buffers"},
         {"rows of no bytes", setInt(36, 0), at(36), "rows of 0 bytes"},
         {"rows inside the header", setInt(52, 100), at(52), "inside the header"},
-        {"a single row", setInt(140, 1), at(140), "1 rows recorded"},
-        {"session info beyond the end", setInt(16, 1 << 30), at(20), "beyond the file's end"},
+        {"a single row", setInt(140, 1), at(140), "1 row recorded"},
+        {"session info beyond the end", setInt(16, 1 << 30), at(20), "; the file ends at byte"},
         {"a type no variable has",
          [](std::string& b, const Writer& w) {
              Writer::putInt(b, std::size_t(w.variableHeaderAt("Gear")), 9);

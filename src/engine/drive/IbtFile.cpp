@@ -48,7 +48,7 @@ void checkRegion(const std::string& fileName, std::uint64_t fieldAt, const std::
                  std::uint64_t from, std::uint64_t length, std::uint64_t fileSize) {
     if (from + length > fileSize)
         fail(fileName, fieldAt,
-             what + " at " + range(from, from + length) + " lie beyond the file's end at byte " +
+             what + " need " + range(from, from + length) + "; the file ends at byte " +
                  std::to_string(fileSize));
 }
 
@@ -134,7 +134,8 @@ Layout readLayout(ByteSource& bytes, const std::string& fileName) {
         fail(fileName, 36, "rows of " + std::to_string(rowBytes) + " bytes");
     if (rowCount < 2)
         fail(fileName, 140,
-             std::to_string(rowCount) + " rows recorded; a drive needs at least two");
+             std::to_string(rowCount) + (rowCount == 1 ? " row" : " rows") +
+                 " recorded; a drive needs at least two");
     if (sessionInfoAt < 0 || sessionInfoLength < 0)
         fail(fileName, 16,
              "session info of " + std::to_string(sessionInfoLength) + " bytes at byte " +
