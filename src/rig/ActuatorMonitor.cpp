@@ -37,79 +37,98 @@ bool ActuatorReport::withinLimits() const {
 ActuatorMonitor::ActuatorMonitor(Rig rig, double stepRate)
     : m_rig(std::move(rig))
     , m_stepRate(stepRate)
+    , m_stepSeconds(1.0 / stepRate)
     , m_span(std::max(1, int(std::lround(accelerationSpanSeconds * stepRate))))
     , m_perSpanSquared(stepRate * stepRate / (double(m_span) * m_span))
     , m_reach(reachOf(m_rig)) {
-    const std::size_t count = m_rig.actuators.size();
-    m_report.actuators.resize(count);
-    m_stepsAtStop.assign(count, 0);
-    m_stepsTooFast.assign(count, 0);
-    m_stepsTooHard.assign(count, 0);
-    m_lengths.assign(std::size_t(2 * m_span + 1), std::vector<double>(count, 0.0));
-    m_rounding.assign(m_lengths.size(), 0.0);
+    for (const Actuator& a : m_rig.actuators)
+        m_tracks.push_back({a.minLength, a.maxLength, a.maxVelocity, a.maxAcceleration});
+    m_rounding.assign(std::size_t(2 * m_span + 1), 0.0);
+    m_lengths.assign(m_rounding.size() * m_tracks.size(), 0.0);
 }
 
 void ActuatorMonitor::add(const Pose& pose) {
-    const std::uint64_t step = m_report.steps;
-    const double seconds = double(step) / m_stepRate;
-    std::vector<double>& now = m_lengths[m_slot];
+    const std::size_t count = m_tracks.size();
+    double* now = &m_lengths[m_slot * count];
     actuatorLengths(m_rig, pose, now);
     m_rounding[m_slot] =
         wordRounding *
         (m_reach * (std::fabs(pose.roll) + std::fabs(pose.pitch) + std::fabs(pose.yaw)) +
          std::fabs(pose.heave) + std::fabs(pose.sway) + std::fabs(pose.surge));
-    const std::size_t previous = before(m_slot, 1, m_lengths.size());
-    for (std::size_t i = 0; i < now.size(); ++i) {
-        const Actuator& actuator = m_rig.actuators[i];
-        ActuatorUse& use = m_report.actuators[i];
-        const double length = now[i];
-        use.shortest = std::min(use.shortest, length);
-        use.longest = std::max(use.longest, length);
-        m_stepsAtStop[i] += length <= actuator.minLength || length >= actuator.maxLength;
-        if (step == 0)
-            continue;
-        const double velocity = (length - m_lengths[previous][i]) * m_stepRate;
-        use.velocity.offer(velocity, seconds - 0.5 / m_stepRate);
-        const double rounding = (m_rounding[m_slot] + m_rounding[previous]) * m_stepRate;
-        m_stepsTooFast[i] += std::fabs(velocity) > actuator.maxVelocity + rounding;
-    }
-    if (step >= std::uint64_t(2 * m_span))
+    const std::size_t previous = before(m_slot, 1, m_rounding.size());
+    if (m_steps == 0)
+        watchFirst(now);
+    else
+        watchMotion(now, &m_lengths[previous * count],
+                    (m_rounding[m_slot] + m_rounding[previous]) * m_stepRate);
+    if (m_steps >= std::uint64_t(2 * m_span))
         watchAccelerations();
-    m_slot = m_slot + 1 == m_lengths.size() ? 0 : m_slot + 1;
-    ++m_report.steps;
-    m_report.seconds = double(m_report.steps - 1) / m_stepRate;
+    m_slot = m_slot + 1 == m_rounding.size() ? 0 : m_slot + 1;
+    ++m_steps;
+}
+
+void ActuatorMonitor::watchFirst(const double* now) {
+    for (std::size_t i = 0; i < m_tracks.size(); ++i) {
+        Track& track = m_tracks[i];
+        track.shortest = track.longest = now[i];
+        track.stepsAtStop += now[i] <= track.minLength || now[i] >= track.maxLength;
+    }
+}
+
+// Lengths against the stops, and velocities since the step before with their rounding allowed.
+void ActuatorMonitor::watchMotion(const double* now, const double* previous, double rounding) {
+    // Between this step and the one before, where a velocity belongs.
+    const double betweenSteps = (double(m_steps) - 0.5) * m_stepSeconds;
+    for (std::size_t i = 0; i < m_tracks.size(); ++i) {
+        Track& track = m_tracks[i];
+        const double length = now[i];
+        track.shortest = std::min(track.shortest, length);
+        track.longest = std::max(track.longest, length);
+        track.stepsAtStop += length <= track.minLength || length >= track.maxLength;
+        const double velocity = (length - previous[i]) * m_stepRate;
+        track.velocity.offer(velocity, betweenSteps);
+        track.stepsTooFast += std::fabs(velocity) > track.maxVelocity + rounding;
+    }
 }
 
 // The accelerations at the step a span before the newest.
 void ActuatorMonitor::watchAccelerations() {
-    const std::size_t size = m_lengths.size();
+    const std::size_t size = m_rounding.size(), count = m_tracks.size();
     const std::size_t centre = before(m_slot, std::size_t(m_span), size);
     const std::size_t first = before(m_slot, std::size_t(2 * m_span), size);
-    const double seconds = double(m_report.steps - std::uint64_t(m_span)) / m_stepRate;
+    const double* after = &m_lengths[m_slot * count];
+    const double* middle = &m_lengths[centre * count];
+    const double* earliest = &m_lengths[first * count];
+    const double seconds = double(m_steps - std::uint64_t(m_span)) * m_stepSeconds;
     const double rounding =
         (m_rounding[m_slot] + 2.0 * m_rounding[centre] + m_rounding[first]) * m_perSpanSquared;
-    for (std::size_t i = 0; i < m_report.actuators.size(); ++i) {
-        const double acceleration =
-            (m_lengths[m_slot][i] - 2.0 * m_lengths[centre][i] + m_lengths[first][i]) *
-            m_perSpanSquared;
-        m_report.actuators[i].acceleration.offer(acceleration, seconds);
-        m_stepsTooHard[i] +=
-            std::fabs(acceleration) > m_rig.actuators[i].maxAcceleration + rounding;
+    for (std::size_t i = 0; i < count; ++i) {
+        Track& track = m_tracks[i];
+        const double acceleration = (after[i] - 2.0 * middle[i] + earliest[i]) * m_perSpanSquared;
+        track.acceleration.offer(acceleration, seconds);
+        track.stepsTooHard += std::fabs(acceleration) > track.maxAcceleration + rounding;
     }
 }
 
 ActuatorReport ActuatorMonitor::report() const {
-    ActuatorReport report = m_report;
+    ActuatorReport report;
+    report.steps = m_steps;
+    report.seconds = m_steps > 0 ? double(m_steps - 1) * m_stepSeconds : 0.0;
     // Each step stands for the time up to the next; the drive's last step has none after it.
-    const double stepSeconds = 1.0 / m_stepRate;
-    const double longest = std::max(report.seconds, stepSeconds);
+    const double longest = std::max(report.seconds, m_stepSeconds);
     const auto seconds = [&](std::uint64_t steps) {
-        return std::min(double(steps) * stepSeconds, longest);
+        return std::min(double(steps) * m_stepSeconds, longest);
     };
-    for (std::size_t i = 0; i < report.actuators.size(); ++i) {
-        report.actuators[i].secondsAtStop = seconds(m_stepsAtStop[i]);
-        report.actuators[i].secondsBeyondVelocity = seconds(m_stepsTooFast[i]);
-        report.actuators[i].secondsBeyondAcceleration = seconds(m_stepsTooHard[i]);
+    for (const Track& track : m_tracks) {
+        ActuatorUse use;
+        use.shortest = track.shortest;
+        use.longest = track.longest;
+        use.velocity = track.velocity;
+        use.acceleration = track.acceleration;
+        use.secondsAtStop = seconds(track.stepsAtStop);
+        use.secondsBeyondVelocity = seconds(track.stepsTooFast);
+        use.secondsBeyondAcceleration = seconds(track.stepsTooHard);
+        report.actuators.push_back(use);
     }
     return report;
 }

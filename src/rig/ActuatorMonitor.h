@@ -59,18 +59,28 @@ public:
     const Rig& rig() const { return m_rig; }
 
 private:
+    void watchFirst(const double* now);
+    void watchMotion(const double* now, const double* previous, double rounding);
     void watchAccelerations();
 
+    // An actuator's limits and what it has done so far.
+    struct Track {
+        double minLength, maxLength, maxVelocity, maxAcceleration;
+        double shortest = INFINITY, longest = -INFINITY;
+        Peak velocity, acceleration;
+        std::uint64_t stepsAtStop = 0, stepsTooFast = 0, stepsTooHard = 0;
+    };
+
     Rig m_rig;
-    double m_stepRate;
+    double m_stepRate, m_stepSeconds;
     int m_span;
     double m_perSpanSquared;
     double m_reach; // the farthest platform joint from the motion reference point, m
-    ActuatorReport m_report;
-    std::vector<std::uint64_t> m_stepsAtStop, m_stepsTooFast, m_stepsTooHard;
-    // The last 2 × span + 1 steps' lengths, and each step's rounding of a length, in rings whose
-    // slot for the newest step is m_slot.
-    std::vector<std::vector<double>> m_lengths;
+    std::uint64_t m_steps = 0;
+    std::vector<Track> m_tracks;
+    // The last 2 × span + 1 steps' lengths (a row of every actuator's per step), and each step's
+    // rounding of a length, in rings whose slot for the newest step is m_slot.
+    std::vector<double> m_lengths;
     std::vector<double> m_rounding;
     std::size_t m_slot = 0;
 };

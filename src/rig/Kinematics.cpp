@@ -6,13 +6,17 @@
 
 namespace rig {
 
-void actuatorLengths(const Rig& rig, const Pose& pose, std::vector<double>& lengths) {
+void actuatorLengths(const Rig& rig, const Pose& pose, double* lengths) {
     const PlatformMotion motion(rig.motionReferencePoint, pose);
-    lengths.resize(rig.actuators.size());
-    for (std::size_t i = 0; i < rig.actuators.size(); ++i) {
-        const Vec3 d = motion.moved(rig.actuators[i].platform) - rig.actuators[i].base;
-        lengths[i] = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
+    for (const Actuator& actuator : rig.actuators) {
+        const Vec3 d = motion.moved(actuator.platform) - actuator.base;
+        *lengths++ = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
     }
+}
+
+void actuatorLengths(const Rig& rig, const Pose& pose, std::vector<double>& lengths) {
+    lengths.resize(rig.actuators.size());
+    actuatorLengths(rig, pose, lengths.data());
 }
 
 std::vector<double> actuatorLengths(const Rig& rig, const Pose& pose) {

@@ -30,8 +30,10 @@ private:
     engine::Attitude m_attitude;
 };
 
-// The actuators' lengths at `pose` into `lengths` (resized to the rig's actuators).
+// The actuators' lengths at `pose` into `lengths` (resized to the rig's actuators, or as many as
+// the rig has actuators).
 void actuatorLengths(const Rig& rig, const Pose& pose, std::vector<double>& lengths);
+void actuatorLengths(const Rig& rig, const Pose& pose, double* lengths);
 std::vector<double> actuatorLengths(const Rig& rig, const Pose& pose);
 
 // The pose that gives a hexapod's six actuators `lengths`, searched from `start` until every
