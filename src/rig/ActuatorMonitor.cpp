@@ -41,8 +41,12 @@ ActuatorMonitor::ActuatorMonitor(Rig rig, double stepRate)
     , m_span(std::max(1, int(std::lround(accelerationSpanSeconds * stepRate))))
     , m_perSpanSquared(stepRate * stepRate / (double(m_span) * m_span))
     , m_reach(reachOf(m_rig)) {
-    for (const Actuator& a : m_rig.actuators)
-        m_tracks.push_back({a.minLength, a.maxLength, a.maxVelocity, a.maxAcceleration});
+    for (const Actuator& a : m_rig.actuators) {
+        Track track;
+        track.minLength = a.minLength, track.maxLength = a.maxLength;
+        track.maxVelocity = a.maxVelocity, track.maxAcceleration = a.maxAcceleration;
+        m_tracks.push_back(track);
+    }
     m_rounding.assign(std::size_t(2 * m_span + 1), 0.0);
     m_lengths.assign(m_rounding.size() * m_tracks.size(), 0.0);
 }

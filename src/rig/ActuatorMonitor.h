@@ -65,7 +65,7 @@ private:
 
     // An actuator's limits and what it has done so far.
     struct Track {
-        double minLength, maxLength, maxVelocity, maxAcceleration;
+        double minLength = 0.0, maxLength = 0.0, maxVelocity = 0.0, maxAcceleration = 0.0;
         double shortest = INFINITY, longest = -INFINITY;
         Peak velocity, acceleration;
         std::uint64_t stepsAtStop = 0, stepsTooFast = 0, stepsTooHard = 0;
