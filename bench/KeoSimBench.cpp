@@ -1,14 +1,19 @@
 // keo-sim on a 10-minute drive at 1000 steps per second: the whole program as a user runs it
-// (script, telemetry CSV, both written and read, report), and the simulation alone.
+// (script, telemetry CSV, both written and read, report), the simulation alone and with a rig's
+// actuators watched, and the rig's inverse kinematics per step.
+#include "ActuatorReport.h"
 #include "BenchSupport.h"
 #include "SimOptions.h"
 #include "Simulation.h"
 #include "engine/drive/Manoeuvres.h"
+#include "rig/RigReader.h"
 #include "script/ScriptFile.h"
 
 #include <benchmark/benchmark.h>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/wait.h>
 
@@ -85,18 +90,55 @@ BENCHMARK(BM_KeoSimProgramTenMinuteCsvDrive)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
+// The simulation alone, and with the bundled hexapod's actuators watched at every step (--rig):
+// the inverse kinematics and the actuator report may add at most 10 % to keo-sim's time.
 void BM_SimulateTenMinutes(benchmark::State& state) {
     ConfigMap configs;
     loadScript((std::filesystem::path(KEO_EXAMPLES_DIR) / "two_clusters.cpp").u16string(), configs);
     const auto drive = tenMinuteDrive();
+    const bool withRig = state.range(0) != 0;
+    const rig::Rig hexapod =
+        rig::loadRig((std::filesystem::path(KEO_EXAMPLES_DIR) / "rigs/hexapod.json").string());
     for (auto _ : state) {
-        const EnvelopeReport report = simulate(configs.at(0), KEOParamSet::First,
-                                               defaultEnvelope(0), stepRate, drive, nullptr, {});
+        std::optional<ActuatorWatch> actuators;
+        if (withRig)
+            actuators.emplace(hexapod, stepRate);
+        const EnvelopeReport report =
+            simulate(configs.at(0), KEOParamSet::First, defaultEnvelope(0), stepRate, drive,
+                     nullptr, {}, {}, actuators ? &*actuators : nullptr);
         benchmark::DoNotOptimize(report.steps);
+        if (actuators)
+            benchmark::DoNotOptimize(actuators->report().steps);
     }
     state.counters["steps"] = double(std::uint64_t(drive->duration() * stepRate) + 1);
 }
-BENCHMARK(BM_SimulateTenMinutes)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SimulateTenMinutes)
+    ->ArgName("rig")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+// The actuators' lengths alone, per step: the inverse kinematics of the bundled hexapod, along a
+// cycle of poses made beforehand.
+void BM_ActuatorLengths(benchmark::State& state) {
+    const rig::Rig hexapod =
+        rig::loadRig((std::filesystem::path(KEO_EXAMPLES_DIR) / "rigs/hexapod.json").string());
+    std::vector<rig::Pose> poses(4096);
+    for (std::size_t i = 0; i < poses.size(); ++i) {
+        const double t = double(i) / stepRate;
+        poses[i] = {0.1 * std::sin(t),      0.1 * std::cos(t),  0.05 * std::sin(2 * t),
+                    0.02 * std::sin(3 * t), 0.05 * std::cos(t), 0.05 * std::sin(t)};
+    }
+    std::vector<double> lengths;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        rig::actuatorLengths(hexapod, poses[i], lengths);
+        benchmark::DoNotOptimize(lengths.data());
+        i = (i + 1) % poses.size();
+    }
+}
+BENCHMARK(BM_ActuatorLengths);
 
 } // namespace
 

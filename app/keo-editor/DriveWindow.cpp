@@ -1,5 +1,6 @@
 #include "DriveWindow.h"
 
+#include "ActuatorBars.h"
 #include "EngineOutputSource.h"
 
 #include <QComboBox>
@@ -14,6 +15,8 @@
 namespace {
 
 constexpr double speedFactors[] = {0.25, 0.5, 1.0, 2.0, 4.0};
+// The actuator bars follow the platform at about the rate the graphs are repainted.
+constexpr int actuatorRefreshMs = 33;
 
 } // namespace
 
@@ -32,8 +35,9 @@ DriveWindow::DriveWindow(EngineOutputSource& source, const QString& driveName, Q
     m_shownIndex = indexOf(driveName);
     m_drives->setCurrentIndex(m_shownIndex);
 
-    auto* openCsv = new QPushButton(tr("Open CSV…"), this);
-    openCsv->setObjectName(QStringLiteral("openCsvButton"));
+    auto* openFile = new QPushButton(tr("Open…"), this);
+    openFile->setObjectName(QStringLiteral("openFileButton"));
+    openFile->setToolTip(tr("Open a telemetry file: CSV or iRacing .ibt"));
     auto* restart = new QPushButton(tr("Restart"), this);
     restart->setObjectName(QStringLiteral("restartButton"));
     m_playPause->setObjectName(QStringLiteral("playPauseButton"));
@@ -48,7 +52,7 @@ DriveWindow::DriveWindow(EngineOutputSource& source, const QString& driveName, Q
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(tr("Drive"), this), 0, 0);
     layout->addWidget(m_drives, 0, 1, 1, 2);
-    layout->addWidget(openCsv, 0, 3);
+    layout->addWidget(openFile, 0, 3);
     layout->addWidget(m_playPause, 1, 0);
     layout->addWidget(restart, 1, 1);
     layout->addWidget(new QLabel(tr("Speed"), this), 1, 2, Qt::AlignRight);
@@ -56,7 +60,7 @@ DriveWindow::DriveWindow(EngineOutputSource& source, const QString& driveName, Q
     layout->addWidget(m_position, 2, 0, 1, 4);
 
     connect(m_drives, qOverload<int>(&QComboBox::activated), this, &DriveWindow::chooseDrive);
-    connect(openCsv, &QPushButton::clicked, this, &DriveWindow::openCsvFile);
+    connect(openFile, &QPushButton::clicked, this, &DriveWindow::openTelemetryFile);
     connect(m_playPause, &QPushButton::clicked, this, &DriveWindow::togglePlaying);
     connect(restart, &QPushButton::clicked, this, [this] { m_source.restart(); });
     connect(m_speeds, qOverload<int>(&QComboBox::currentIndexChanged), this,
@@ -68,7 +72,8 @@ DriveWindow::DriveWindow(EngineOutputSource& source, const QString& driveName, Q
 
 bool DriveWindow::openDrive(const QString& nameOrPath, QString& error) {
     try {
-        m_source.setDrive(engine::drive::openDrive(nameOrPath.toStdString()));
+        m_source.setDrive(
+            engine::drive::openDrive(nameOrPath.toStdString(), m_map ? &*m_map : nullptr));
     } catch (const engine::drive::DriveError& failure) {
         error = QString::fromStdString(failure.what());
         return false;
@@ -80,7 +85,7 @@ bool DriveWindow::openDrive(const QString& nameOrPath, QString& error) {
     return true;
 }
 
-// The index of a drive in the list; a CSV file not listed yet is added with its file name.
+// The index of a drive in the list; a telemetry file not listed yet is added with its file name.
 int DriveWindow::indexOf(const QString& nameOrPath) {
     const int found = m_drives->findData(nameOrPath);
     if (found >= 0)
@@ -97,9 +102,9 @@ void DriveWindow::chooseDrive(int index) {
     }
 }
 
-void DriveWindow::openCsvFile() {
+void DriveWindow::openTelemetryFile() {
     const QString path = QFileDialog::getOpenFileName(this, tr("Open a telemetry file"), QString(),
-                                                      tr("Telemetry (*.csv)"));
+                                                      tr("Telemetry (*.csv *.ibt)"));
     if (path.isEmpty())
         return;
     QString error;
@@ -119,4 +124,25 @@ void DriveWindow::showState() {
                             .arg(m_timeline.nameAt(seconds))
                             .arg(seconds, 0, 'f', 1)
                             .arg(m_source.drive().duration(), 0, 'f', 1));
+}
+
+void DriveWindow::setColumnMap(std::optional<engine::drive::ColumnMap> map) {
+    m_map = std::move(map);
+}
+
+void DriveWindow::showActuators(rig::Rig rig) {
+    delete m_actuators;
+    m_actuators = new ActuatorBars(std::move(rig), this);
+    auto* grid = static_cast<QGridLayout*>(layout());
+    grid->addWidget(m_actuators, 0, 4, grid->rowCount(), 1);
+    connect(&m_actuatorRefresh, &QTimer::timeout, this, &DriveWindow::showActuatorPositions,
+            Qt::UniqueConnection);
+    m_actuatorRefresh.start(actuatorRefreshMs);
+    showActuatorPositions();
+}
+
+// The platform of the cluster being edited, as the engine left it at its latest step.
+void DriveWindow::showActuatorPositions() {
+    const LatestPlatform::Dofs p = m_source.platform(m_source.editedCluster());
+    m_actuators->showPose({p[0], p[1], p[2], p[3], p[4], p[5]});
 }

@@ -74,12 +74,22 @@ std::optional<EditorOptions> parseEditorOptions(const QStringList& arguments, QS
         QStringLiteral("steps"));
     const QCommandLineOption drive(
         QStringLiteral("drive"),
-        QStringLiteral("What the vehicle does: a built-in manoeuvre (%1) or a telemetry CSV file "
-                       "(default mix).")
+        QStringLiteral("What the vehicle does: a built-in manoeuvre (%1), a telemetry CSV file or "
+                       "an iRacing .ibt file (default mix).")
             .arg(QStringLiteral("mix, braking, acceleration, lane-change, slalom, steady-turn, "
                                 "bumpy-road, sweep-surge, sweep-sway, sweep-heave, sweep-roll, "
                                 "sweep-pitch, sweep-yaw, idle")),
-        QStringLiteral("name|file.csv"));
+        QStringLiteral("name|file.csv|file.ibt"));
+    const QCommandLineOption map(
+        QStringLiteral("map"),
+        QStringLiteral("Read telemetry files through this column map: which columns (variables) "
+                       "feed which signals, in which units and senses."),
+        QStringLiteral("file.json"));
+    const QCommandLineOption rig(
+        QStringLiteral("rig"),
+        QStringLiteral("Show this rig's actuators in the drive window, following the platform of "
+                       "the cluster being edited."),
+        QStringLiteral("file.json"));
     const QCommandLineOption envelopes[2] = {
         {QStringLiteral("envelope1"),
          QStringLiteral("Work envelope of cluster 1: roll,pitch,yaw in degrees, "
@@ -87,8 +97,8 @@ std::optional<EditorOptions> parseEditorOptions(const QStringList& arguments, QS
          QStringLiteral("r,p,y,h,sw,su")},
         {QStringLiteral("envelope2"), QStringLiteral("Work envelope of cluster 2, as --envelope1."),
          QStringLiteral("r,p,y,h,sw,su")}};
-    parser.addOptions(
-        {attached, scale, screenshot, graph, noGraphs, rate, drive, envelopes[0], envelopes[1]});
+    parser.addOptions({attached, scale, screenshot, graph, noGraphs, rate, drive, map, rig,
+                       envelopes[0], envelopes[1]});
     parser.addPositionalArgument(QStringLiteral("script"),
                                  QStringLiteral("The script to edit (default: a copy of the "
                                                 "bundled two-cluster example)."));
@@ -108,6 +118,8 @@ std::optional<EditorOptions> parseEditorOptions(const QStringList& arguments, QS
     options.graph = parser.value(graph);
     if (parser.isSet(drive))
         options.drive = parser.value(drive);
+    options.mapPath = parser.value(map);
+    options.rigPath = parser.value(rig);
     options.envelopes = defaultWorkEnvelopes();
     if (parser.positionalArguments().size() > 1) {
         error = QStringLiteral("Give at most one script.");

@@ -15,7 +15,9 @@ struct EditorOptions {
     QString graph;          // a block graph whose window opens at start
     bool graphs = true;
     int outputRate = 500;                  // engine steps (records) per second
-    QString drive = QStringLiteral("mix"); // a built-in manoeuvre or a telemetry CSV file
+    QString drive = QStringLiteral("mix"); // a built-in manoeuvre or a telemetry file
+    QString mapPath;                       // a column map for telemetry files; empty: none
+    QString rigPath; // a rig whose actuators the drive window shows; empty: none
     std::array<WorkEnvelopeLimits, 2> envelopes{};
 };
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <config/ConfigReader.h>
 #include <cstdio>
+#include <engine/Words.h>
 
 namespace {
 
@@ -54,6 +55,7 @@ void EngineOutputSource::onConfigurationChanged(std::int32_t cluster, std::int32
     m_tunings[cluster].send(
         engine::Engine::tune(config, set, m_envelopes[cluster], m_stepsPerSecond));
     ++m_configurationsTold;
+    m_editedCluster = cluster;
 }
 
 void EngineOutputSource::setDrive(std::shared_ptr<const Drive> drive) {
@@ -145,8 +147,17 @@ void EngineOutputSource::step(IKEOOutputDataRetriever* receiver) {
         engine.step(withoutGravity ? engine::drive::withoutGravity(input) : input, dt,
                     m_records[cluster]);
         m_records[cluster].setTimestampUs(timestampUs);
+        publishPlatform(int(cluster));
     }
     receiver->onOutputs(&m_records[0], &m_records[1], false);
+}
+
+void EngineOutputSource::publishPlatform(int cluster) {
+    const KEOOutputRecord& record = m_records[std::size_t(cluster)];
+    const engine::words::Dof p = engine::words::platform;
+    m_platforms.publish(cluster,
+                        {record.signal(p.roll), record.signal(p.pitch), record.signal(p.yaw),
+                         record.signal(p.heave), record.signal(p.sway), record.signal(p.surge)});
 }
 
 // False once a stop is requested; a due time in the past returns at once.

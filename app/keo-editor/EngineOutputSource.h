@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HandOver.h"
+#include "LatestPlatform.h"
 
 #include <KEOUI64/HostOutputSource.h>
 #include <KEOUI64/IKEOConfigurationListener.h>
@@ -60,6 +61,10 @@ public:
     double driveSeconds() const { return m_driveSeconds.load(std::memory_order_relaxed); }
     // How many configurations the engines were told (for the window and tests).
     int configurationsTold() const { return m_configurationsTold; }
+    // The cluster the editor edits (the last one told; 0 before any), and its platform's roll,
+    // pitch, yaw, heave, sway and surge at the latest step (all 0 before the first).
+    int editedCluster() const { return m_editedCluster; }
+    LatestPlatform::Dofs platform(int cluster) const { return m_platforms.read(cluster); }
 
     static constexpr double slowest = 0.25;
     static constexpr double fastest = 4.0;
@@ -71,6 +76,7 @@ private:
     bool waitUntilDueOrStopped(std::chrono::steady_clock::time_point due);
     void takeHandOvers();
     void step(IKEOOutputDataRetriever* receiver);
+    void publishPlatform(int cluster);
 
     const int m_stepsPerSecond;
     const std::array<WorkEnvelopeLimits, 2> m_envelopes;
@@ -85,6 +91,8 @@ private:
     std::atomic<double> m_speed{1.0};
     std::atomic<double> m_driveSeconds{0.0};
     int m_configurationsTold = 0;
+    int m_editedCluster = 0;
+    LatestPlatform m_platforms; // from the delivering thread to any
 
     // The delivering thread's own.
     std::array<engine::Engine, 2> m_engines;

@@ -22,9 +22,12 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <engine/drive/ColumnMap.h>
 #include <engine/drive/Drive.h>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <rig/RigReader.h>
 #include <utility>
 #include <vector>
 
@@ -174,9 +177,15 @@ int main(int argc, char** argv) {
         QStringLiteral("qt_scale"), options->scale.value_or(screenScale(app.primaryScreen())));
 
     std::shared_ptr<const engine::drive::Drive> drive;
+    std::optional<engine::drive::ColumnMap> map;
+    std::optional<rig::Rig> platformRig;
     try {
-        drive = engine::drive::openDrive(options->drive.toStdString());
-    } catch (const engine::drive::DriveError& error) {
+        if (!options->mapPath.isEmpty())
+            map = engine::drive::loadColumnMap(options->mapPath.toStdString());
+        drive = engine::drive::openDrive(options->drive.toStdString(), map ? &*map : nullptr);
+        if (!options->rigPath.isEmpty())
+            platformRig = rig::loadRig(options->rigPath.toStdString());
+    } catch (const std::runtime_error& error) { // DriveError, RigError
         std::fprintf(stderr, "keo-editor: %s\n", error.what());
         return 2;
     }
@@ -204,8 +213,12 @@ int main(int argc, char** argv) {
         if (graphWindow && engines)
             engines->restart(); // the window shows the drive from its start
     }
-    if (engines)
+    if (engines) {
         hostWindows.openDriveWindow(*engines, options->drive);
+        hostWindows.driveWindow()->setColumnMap(map);
+        if (platformRig)
+            hostWindows.driveWindow()->showActuators(*platformRig);
+    }
     if (!options->screenshotPath.isEmpty()) {
         if (graphWindow && engines) {
             // Once the window's 4000 steps are all the drive's (or the drive is over).

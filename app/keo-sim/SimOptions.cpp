@@ -5,11 +5,11 @@
 #include <cmath>
 
 const char* const simUsage =
-    "Usage: keo-sim SCRIPT [--cluster 1|2] [--param-set 1|2] [--drive NAME|FILE.csv]\n"
-    "               [--envelope r,p,y,h,sw,su] [--velocity-limits r,p,y,h,sw,su]\n"
-    "               [--acceleration-limits r,p,y,h,sw,su] [--out FILE.csv] [--all-words]\n"
-    "               [--rate N] [--assess] [--report FILE.json]\n"
-    "               [--frequency-response FILE.csv]\n"
+    "Usage: keo-sim SCRIPT [--cluster 1|2] [--param-set 1|2] [--drive NAME|FILE.csv|FILE.ibt]\n"
+    "               [--map FILE.json] [--envelope r,p,y,h,sw,su]\n"
+    "               [--velocity-limits r,p,y,h,sw,su] [--acceleration-limits r,p,y,h,sw,su]\n"
+    "               [--rig FILE.json] [--out FILE.csv] [--all-words] [--rate N] [--assess]\n"
+    "               [--report FILE.json] [--frequency-response FILE.csv]\n"
     "\n"
     "Runs the motion-cueing engine on a cluster's configuration of SCRIPT (.cpp or .json) along\n"
     "a drive and prints what the platform did: its position, velocity and acceleration per degree\n"
@@ -18,10 +18,13 @@ const char* const simUsage =
     "\n"
     "  --cluster N                the cluster to run, 1 or 2 (default 1)\n"
     "  --param-set N              the parameter set to run, 1 or 2 (default 1)\n"
-    "  --drive D                  a built-in manoeuvre or a telemetry CSV file (default mix);\n"
-    "                             built in: mix, braking, acceleration, lane-change, slalom,\n"
-    "                             steady-turn, bumpy-road, sweep-surge, sweep-sway, sweep-heave,\n"
-    "                             sweep-roll, sweep-pitch, sweep-yaw, idle\n"
+    "  --drive D                  a built-in manoeuvre, a telemetry CSV file or an iRacing .ibt\n"
+    "                             file (default mix); built in: mix, braking, acceleration,\n"
+    "                             lane-change, slalom, steady-turn, bumpy-road, sweep-surge,\n"
+    "                             sweep-sway, sweep-heave, sweep-roll, sweep-pitch, sweep-yaw, "
+    "idle\n"
+    "  --map FILE.json            which columns (variables) of the telemetry file feed which\n"
+    "                             signals, in which units and senses\n"
     "  --envelope E               roll,pitch,yaw in degrees, heave,sway,surge in metres\n"
     "                             (default: the cluster's, as keo-editor assumes)\n"
     "  --velocity-limits V        the platform's fastest motion: roll,pitch,yaw in deg/s,\n"
@@ -29,6 +32,8 @@ const char* const simUsage =
     "  --acceleration-limits A    the platform's hardest acceleration: roll,pitch,yaw in\n"
     "                             deg/s^2, heave,sway,surge in m/s^2; \"-\" for none (default:\n"
     "                             none)\n"
+    "  --rig FILE.json            report the rig's actuators too: stroke, velocity, acceleration\n"
+    "                             and time at an end stop (exit 1 when one reaches a stop)\n"
     "  --out FILE.csv             write the platform's six degrees of freedom per step\n"
     "  --all-words                write every record word 2-152 instead\n"
     "  --rate N                   steps per second, 10 to 20000 (default 1000)\n"
@@ -155,6 +160,10 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& argume
             }
         } else if (argument == "--drive") {
             options.drive = value;
+        } else if (argument == "--map") {
+            options.mapPath = value;
+        } else if (argument == "--rig") {
+            options.rigPath = value;
         } else if (argument == "--envelope") {
             options.envelope = parseEnvelope(value);
             if (!options.envelope) {

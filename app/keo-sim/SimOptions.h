@@ -13,6 +13,8 @@ struct SimOptions {
     int cluster = 0;  // 0 or 1 ("--cluster 1" or 2)
     int paramSet = 0; // 0 or 1 ("--param-set 1" or 2)
     std::string drive = "mix";
+    std::string mapPath; // a column map for the drive's telemetry file; empty: none
+    std::string rigPath; // a rig whose actuators to report; empty: none
     std::optional<WorkEnvelopeLimits> envelope; // none: the default of the cluster
     PlatformRateLimits platform;                // rad/s, m/s, rad/s², m/s²; none unless given
     std::string outPath;                        // empty: no CSV

@@ -1,14 +1,19 @@
 // keo-sim: runs the motion-cueing engine headless on a cluster's configuration along a drive,
-// reports what the platform did against its work envelope and limits and exits with 0 when the
-// drive stayed within them, 1 when it did not and 2 for bad input.
+// reports what the platform did against its work envelope and limits (and, given a rig, what its
+// actuators did; asked to, what the rider feels) and exits with 0 when the drive stayed within
+// them, 1 when it did not and 2 for bad input.
+#include "ActuatorReport.h"
 #include "Assessment.h"
 #include "ReportText.h"
 #include "SimOptions.h"
 #include "Simulation.h"
+#include "engine/drive/ColumnMap.h"
+#include "rig/RigReader.h"
 #include "script/ScriptFile.h"
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -85,9 +90,16 @@ int run(const SimOptions& options) {
                     std::to_string(options.cluster + 1));
 
     std::shared_ptr<const engine::drive::Drive> drive;
+    std::unique_ptr<ActuatorWatch> actuators;
     try {
-        drive = engine::drive::openDrive(options.drive);
-    } catch (const engine::drive::DriveError& error) {
+        const auto map = options.mapPath.empty()
+                             ? std::nullopt
+                             : std::optional(engine::drive::loadColumnMap(options.mapPath));
+        drive = engine::drive::openDrive(options.drive, map ? &*map : nullptr);
+        if (!options.rigPath.empty())
+            actuators =
+                std::make_unique<ActuatorWatch>(rig::loadRig(options.rigPath), options.stepRate);
+    } catch (const std::runtime_error& error) { // DriveError, RigError
         return fail(error.what());
     }
     const WorkEnvelopeLimits envelope = options.envelope.value_or(defaultEnvelope(options.cluster));
@@ -100,20 +112,27 @@ int run(const SimOptions& options) {
             writer = std::make_unique<RecordCsvWriter>(options.outPath, options.allWords);
         const std::unique_ptr<Assessment> assessment =
             Assessment::forOptions(options, config->second, envelope, *drive);
+        RecordObservers observers{assessment.get(), actuators.get()};
         EnvelopeReport report;
         {
             ProgressBar bar(std::uint64_t(drive->duration() * options.stepRate));
             report = simulate(
                 config->second, KEOParamSet::Enum(options.paramSet), envelope, options.stepRate,
                 drive, writer.get(), [&bar](double fraction) { bar(fraction); }, options.platform,
-                assessment.get());
+                &observers);
         }
         if (writer)
             writer->finish();
         std::fputs(reportText(report).c_str(), stdout);
+        bool within = report.withinEnvelope();
+        if (actuators) {
+            const rig::ActuatorReport used = actuators->report();
+            std::fputs(actuatorReportText(used, actuators->rig()).c_str(), stdout);
+            within = within && used.withinLimits();
+        }
         if (assessment)
             assessment->finish(report, stdout);
-        return report.withinEnvelope() ? 0 : 1;
+        return within ? 0 : 1;
     } catch (const std::runtime_error& error) {
         return fail(error.what());
     }

@@ -2,6 +2,7 @@
 // unsaved edits are closed away, and the drive window brought back after the user closed it.
 #include "HostWindows.h"
 
+#include "ActuatorBars.h"
 #include "EditorOptions.h"
 #include "EngineOutputSource.h"
 #include "plugin/EditorHost.h"
@@ -13,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <rig/RigReader.h>
 
 namespace {
 
@@ -51,14 +53,14 @@ QQuickItem* visualItem(QQuickItem* item, const QString& name) {
 // keo-editor's windows as it opens them: the editor on a copy of an example, its engines on a
 // drive, the drive window beside it.
 struct Session {
-    Session() {
+    explicit Session(const std::string& drive = "idle") {
         script = host.copyOfExample("one_cluster.cpp");
         original = readBytes(script);
-        auto* engines = new EngineOutputSource(engine::drive::makeManoeuvre("idle"), 100,
-                                               defaultWorkEnvelopes());
+        engines = new EngineOutputSource(engine::drive::makeManoeuvre(drive), 100,
+                                         defaultWorkEnvelopes());
         created = host.create(view.get(), qPath(script), engines) == 0;
         if (created)
-            windows.openDriveWindow(*engines, QStringLiteral("idle"));
+            windows.openDriveWindow(*engines, QString::fromStdString(drive));
         created = created && QTest::qWaitFor([this] { return driveWindow().isVisible(); });
     }
 
@@ -79,6 +81,7 @@ struct Session {
     EditorHost host;
     std::unique_ptr<QQuickView> view = makeView();
     HostWindows windows{*view, host.repainter};
+    EngineOutputSource* engines = nullptr; // the editor's
     std::filesystem::path script;
     std::string original;
     bool created = false;
@@ -136,6 +139,24 @@ TEST(HostWindows, TheDriveWindowComesBackByItsShortcutAndTheEditorsButton) {
     // It tells what plays.
     const QLabel* position = session.driveWindow().findChild<QLabel*>("positionLabel");
     EXPECT_TRUE(position->text().startsWith("idle, ")) << position->text().toStdString();
+}
+
+TEST(HostWindows, TheActuatorBarsFollowThePlatformTheEngineDrives) {
+    // Braking pitches the platform of the example's cluster nose down and moves it back.
+    Session session("braking");
+    ASSERT_TRUE(session.created);
+    session.driveWindow().showActuators(
+        rig::loadRig(std::string(KEO_EXAMPLES_DIR) + "/rigs/hexapod.json"));
+    const ActuatorBars& bars = *session.driveWindow().actuatorBars();
+    const std::vector<double> atRest = bars.positions();
+    const auto moved = [&] {
+        for (std::size_t i = 0; i < atRest.size(); ++i)
+            if (std::fabs(bars.positions()[i] - atRest[i]) > 0.05)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(moved, 10000));
+    EXPECT_TRUE(bars.isVisible());
 }
 
 } // namespace

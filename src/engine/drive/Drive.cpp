@@ -1,29 +1,39 @@
 #include "Drive.h"
 
+#include "IbtTelemetry.h"
+#include "MappedTelemetry.h"
 #include "Telemetry.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 
 namespace engine::drive {
 namespace {
 
-bool endsWithCsv(const std::string& text) {
-    if (text.size() < 4)
+bool endsWith(const std::string& text, const char* ending) {
+    const std::size_t size = std::strlen(ending);
+    if (text.size() < size)
         return false;
-    std::string tail = text.substr(text.size() - 4);
+    std::string tail = text.substr(text.size() - size);
     std::transform(tail.begin(), tail.end(), tail.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
-    return tail == ".csv";
+    return tail == ending;
 }
 
 } // namespace
 
-std::unique_ptr<Drive> openDrive(const std::string& nameOrCsvPath) {
-    if (endsWithCsv(nameOrCsvPath))
-        return loadTelemetry(nameOrCsvPath);
-    return makeManoeuvre(nameOrCsvPath);
+bool isTelemetryFile(const std::string& nameOrPath) {
+    return endsWith(nameOrPath, ".csv") || endsWith(nameOrPath, ".ibt");
+}
+
+std::unique_ptr<Drive> openDrive(const std::string& nameOrPath, const ColumnMap* map) {
+    if (endsWith(nameOrPath, ".ibt"))
+        return loadIbt(nameOrPath, map);
+    if (endsWith(nameOrPath, ".csv"))
+        return map ? loadMappedTelemetry(nameOrPath, *map) : loadTelemetry(nameOrPath);
+    return makeManoeuvre(nameOrPath);
 }
 
 VehicleInput withoutGravity(VehicleInput input) {

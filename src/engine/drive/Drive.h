@@ -48,9 +48,15 @@ const std::vector<std::string>& manoeuvreNames();
 // A built-in manoeuvre; throws DriveError for an unknown name.
 std::unique_ptr<Drive> makeManoeuvre(const std::string& name);
 
-// A manoeuvre name, or the path of a telemetry file ending in ".csv" (any case); throws
-// DriveError when neither works.
-std::unique_ptr<Drive> openDrive(const std::string& nameOrCsvPath);
+struct ColumnMap;
+
+// A manoeuvre name, or the path of a telemetry file by its ending (any case): ".csv" in the
+// project's columns, or through `map` when one is given; ".ibt", iRacing's telemetry, through
+// `map` or else the built-in iRacing map. Throws DriveError when none of these works.
+std::unique_ptr<Drive> openDrive(const std::string& nameOrPath, const ColumnMap* map = nullptr);
+
+// Whether `nameOrPath` names a telemetry file rather than a manoeuvre, by its ending.
+bool isTelemetryFile(const std::string& nameOrPath);
 
 // The input the engine expects from what an accelerometer reads: a configuration whose inputs
 // carry no gravity (option "G2") gets the vertical acceleration without it.
