@@ -8,6 +8,7 @@
 #include "Assessment.h"
 #include "SimOptions.h"
 #include "Simulation.h"
+#include "TenMinuteDrive.h"
 #include "cueing/FrequencyResponse.h"
 #include "cueing/Scorer.h"
 #include "engine/Engine.h"
@@ -20,18 +21,7 @@
 
 namespace {
 
-constexpr double tenMinutes = 600.0;
 constexpr double stepRate = 1000.0;
-
-std::shared_ptr<const engine::drive::Drive> tenMinuteDrive() {
-    std::vector<std::shared_ptr<const engine::drive::Drive>> parts;
-    double total = 0.0;
-    while (total < tenMinutes) {
-        parts.push_back(engine::drive::makeManoeuvre("mix"));
-        total += parts.back()->duration();
-    }
-    return std::make_shared<engine::drive::DriveSequence>(std::move(parts));
-}
 
 Config example(int cluster) {
     ConfigMap configs;

@@ -5,6 +5,7 @@
 #include "BenchSupport.h"
 #include "SimOptions.h"
 #include "Simulation.h"
+#include "TenMinuteDrive.h"
 #include "engine/drive/Manoeuvres.h"
 #include "rig/RigReader.h"
 #include "script/ScriptFile.h"
@@ -19,19 +20,7 @@
 
 namespace {
 
-constexpr double tenMinutes = 600.0;
 constexpr double stepRate = 1000.0;
-
-// The driving manoeuvres one after another until ten minutes are full.
-std::shared_ptr<const engine::drive::Drive> tenMinuteDrive() {
-    std::vector<std::shared_ptr<const engine::drive::Drive>> parts;
-    double total = 0.0;
-    while (total < tenMinutes) {
-        parts.push_back(engine::drive::makeManoeuvre("mix"));
-        total += parts.back()->duration();
-    }
-    return std::make_shared<engine::drive::DriveSequence>(std::move(parts));
-}
 
 // The same ten minutes as recorded telemetry: 100 samples per second, every column.
 std::filesystem::path writeTelemetry(const std::filesystem::path& folder) {

@@ -1,5 +1,7 @@
 #include "AssessmentText.h"
 
+#include "TextRows.h"
+
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -7,20 +9,6 @@
 namespace {
 
 constexpr double degree = 3.14159265358979323846 / 180.0;
-
-void append(std::string& text, const char* format, ...) {
-    char line[256];
-    va_list arguments;
-    va_start(arguments, format);
-    std::vsnprintf(line, sizeof line, format, arguments);
-    va_end(arguments);
-    text += line;
-}
-
-void endLine(std::string& text) {
-    text.erase(text.find_last_not_of(' ') + 1);
-    text += '\n';
-}
 
 struct Unit {
     double scale;

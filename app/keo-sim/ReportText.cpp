@@ -1,5 +1,7 @@
 #include "ReportText.h"
 
+#include "TextRows.h"
+
 #include <cstdarg>
 #include <cstdio>
 
@@ -20,21 +22,6 @@ Unit velocityUnit(bool angular) {
 }
 Unit accelerationUnit(bool angular) {
     return angular ? Unit{1.0 / degree, "deg/s^2"} : Unit{1.0, "m/s^2"};
-}
-
-void append(std::string& text, const char* format, ...) {
-    char line[256];
-    va_list arguments;
-    va_start(arguments, format);
-    std::vsnprintf(line, sizeof line, format, arguments);
-    va_end(arguments);
-    text += line;
-}
-
-// Ends a table row without the padding of its last column.
-void endLine(std::string& text) {
-    text.erase(text.find_last_not_of(' ') + 1);
-    text += '\n';
 }
 
 // "-0.153 m at 12.345 s", 31 characters; a signal that never moved has no time.
