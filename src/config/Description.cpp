@@ -1,0 +1,38 @@
+#include "Description.h"
+
+#include "platform/Units.h"
+
+namespace ConfigDescription {
+
+const char* shownUnitText(Unit unit) {
+    switch (unit) {
+    case Unit::Hertz:
+        return "Hz";
+    case Unit::Percent:
+        return "%";
+    case Unit::MetresPerSecondSquared:
+        return "m/s\u00B2";
+    case Unit::Metres:
+        return "m";
+    case Unit::Radians:
+        return "deg";
+    case Unit::RadiansPerSecond:
+    case Unit::DegreesPerSecond:
+        return "deg/s";
+    default:
+        return "";
+    }
+}
+
+float toShown(Unit unit, float stored) {
+    return shownInDegrees(unit) ? stored * degreesPerRadian : stored;
+}
+
+// Computed in double so that a typed 90 degrees lands on the float nearest to pi/2.
+float fromShown(Unit unit, float shown) {
+    return shownInDegrees(unit)
+               ? static_cast<float>(static_cast<double>(shown) * 0.017453292519943295)
+               : shown;
+}
+
+} // namespace ConfigDescription
