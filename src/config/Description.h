@@ -88,6 +88,7 @@ struct Entry {
     std::uint8_t readRank = 0;
     float absentNumber = 0.0f;
     const char* olderKey = nullptr; // read in place of keyV1 when only it is present
+    bool written = true;            // false: read where present, never written
     FilterForm filterForm = FilterForm::Full;
     KEOFilterType::Enum fixedType = KEOFilterType::HighPass;
 
@@ -122,6 +123,7 @@ struct Entry {
     constexpr Entry reading(std::uint8_t p, std::uint8_t rank) const { Entry e = *this; e.phase = p; e.readRank = rank; return e; }
     constexpr Entry absentAs(float number) const { Entry e = *this; e.absentNumber = number; return e; }
     constexpr Entry formerly(const char* key) const { Entry e = *this; e.olderKey = key; return e; }
+    constexpr Entry readOnly() const { Entry e = *this; e.written = false; return e; }
     constexpr Entry filter(FilterForm form, KEOFilterType::Enum type = KEOFilterType::HighPass) const { Entry e = *this; e.filterForm = form; e.fixedType = type; return e; }
     constexpr Entry on(Page p) const { Entry e = *this; e.page = p; return e; }
     constexpr Entry shown(const char* l, std::uint8_t rank, const char* t = nullptr) const { Entry e = *this; e.label = l; e.pageRank = rank; e.title = t; return e; }

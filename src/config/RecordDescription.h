@@ -32,7 +32,9 @@ constexpr Range degreeRateValid{0.0f, 999.0f},    degreeRateTuning{0.0f, 10.0f};
 constexpr Range offsetValid{-10.0f, 10.0f},       offsetTuning{-3.0f, 3.0f};
 // clang-format on
 
-// The three blocks every path is built from; their JSON codecs are in BlockJson.cpp.
+// The three blocks every path is built from; their JSON codecs are in BlockJson.cpp. A filter's
+// cutoff range is read where a document has it (else 0.05 and 2.2 times the cutoff) but never
+// written; the pages do not show it.
 
 template <> struct Described<FilterConfig> {
     using B = FilterConfig;
@@ -44,11 +46,13 @@ template <> struct Described<FilterConfig> {
             .in(Unit::Hertz, cutoffValid, cutoffTuning),
         KEO_MEMBER(B, cutoffStart)
             .json("cutoffFrequencyStart", A::Optional)
+            .readOnly()
             .shown("Freq. range start", 1)
             .edits("cutoffFrequencyStart")
             .in(Unit::Hertz, cutoffValid, cutoffTuning),
         KEO_MEMBER(B, cutoffEnd)
             .json("cutoffFrequencyEnd", A::Optional)
+            .readOnly()
             .shown("Freq. range end", 2)
             .edits("cutoffFrequencyEnd")
             .in(Unit::Hertz, cutoffValid, cutoffTuning),
