@@ -4,13 +4,12 @@
 #include "JsonAccess.h"
 #include "RecordDescription.h"
 
-#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 using JsonAccess::has;
 using JsonAccess::plain;
@@ -126,18 +125,26 @@ void readEntry(const Json& parent, const Entry& entry, char* target, Version ver
     }
 }
 
-// The block's entries in reading order: by rank, record order among equal ranks.
-std::vector<const Entry*> readingOrder(const Block& block) {
-    std::vector<const Entry*> order;
-    for (const Entry& entry : block)
-        order.push_back(&entry);
-    std::stable_sort(order.begin(), order.end(),
-                     [](const Entry* a, const Entry* b) { return a->readRank < b->readRank; });
-    return order;
-}
+// The block's entries in reading order: by rank, record order among equal ranks. Blocks are
+// small, so the order is sorted in place on the stack.
+struct ReadingOrder {
+    std::array<const Entry*, maxEntries> entries{};
+    std::size_t count = 0;
+
+    explicit ReadingOrder(const Block& block) {
+        for (const Entry& entry : block) {
+            std::size_t at = count++;
+            for (; at > 0 && entries[at - 1]->readRank > entry.readRank; --at)
+                entries[at] = entries[at - 1];
+            entries[at] = &entry;
+        }
+    }
+    const Entry* const* begin() const { return entries.data(); }
+    const Entry* const* end() const { return entries.data() + count; }
+};
 
 void readEntries(const Json& object, const Block& block, char* target, Version version, int phase) {
-    for (const Entry* entry : readingOrder(block)) {
+    for (const Entry* entry : ReadingOrder(block)) {
         const Access access = version.access(*entry);
         if (access == Access::Absent || (phase != allPhases && !inPhase(*entry, phase, version)))
             continue;

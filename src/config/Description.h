@@ -134,6 +134,9 @@ struct Entry {
     // clang-format on
 };
 
+// The most entries a block has, so that walks may order them on the stack.
+constexpr std::size_t maxEntries = 16;
+
 // One block type of the record.
 struct Block {
     const char* type;
@@ -181,11 +184,13 @@ template <class T> constexpr Entry memberEntry(const char* name, std::size_t off
 template <class T, std::size_t N>
 constexpr Block describeBlock(const char* type, const Entry (&entries)[N],
                               const char* switchTitle = nullptr, bool phased = false) {
+    static_assert(N <= maxEntries, "a block of more entries than the walks order on the stack");
     return Block{type, entries, N, sizeof(T), switchTitle, phased, false};
 }
 
 template <class T, std::size_t N>
 constexpr Block describeValueBlock(const char* type, const Entry (&entries)[N]) {
+    static_assert(N <= maxEntries, "a block of more entries than the walks order on the stack");
     return Block{type, entries, N, sizeof(T), nullptr, false, true};
 }
 
