@@ -24,6 +24,29 @@ const char* shownUnitText(Unit unit) {
     }
 }
 
+const char* pageTitle(Page page) {
+    switch (page) {
+    case Page::Lateral:
+        return "Lateral acceleration and roll rate";
+    case Page::Longitudinal:
+        return "Longitudinal acceleration and pitch rate";
+    case Page::Vertical:
+        return "Vertical acceleration and yaw rate";
+    case Page::Absolute:
+        return "Body roll and pitch";
+    case Page::Enhancer:
+        return "Enhancer";
+    case Page::Understeer:
+        return "Understeer";
+    case Page::Mixer:
+        return "DoF mixer";
+    case Page::Multiplexer:
+        return "Multiplexer";
+    default:
+        return "Options";
+    }
+}
+
 float toShown(Unit unit, float stored) {
     return shownInDegrees(unit) ? stored * degreesPerRadian : stored;
 }

@@ -50,8 +50,10 @@ enum class FilterForm : std::uint8_t {
     NamedCutoffOnly, // written in full, read as the cutoff alone with the fixed type
 };
 
-// The editor's pages, in the order of its tabs.
-enum class Page : std::uint8_t {
+// The editor's pages, in the order of its tabs. Unscoped, in a namespace of their own, so that
+// users of the field table name them as before (ConfigFieldTable::Mixer).
+namespace Pages {
+enum Page : std::uint8_t {
     Lateral,
     Longitudinal,
     Vertical,
@@ -63,6 +65,11 @@ enum class Page : std::uint8_t {
     Options,
     Inherited, // the page of the enclosing entry
 };
+} // namespace Pages
+using Pages::Page;
+
+// The title of a page's tab.
+const char* pageTitle(Page page);
 
 struct Range {
     float low;
@@ -120,6 +127,7 @@ struct Entry {
     constexpr Entry json(const char* key, Access access = Access::Required) const { Entry e = *this; e.keyV1 = key; e.accessV1 = access; e.keyV0 = key; e.accessV0 = access; return e; }
     constexpr Entry v1Only(const char* key, Access access = Access::Required) const { Entry e = json(key, access); e.keyV0 = nullptr; e.accessV0 = Access::Absent; return e; }
     constexpr Entry v0(const char* key, Access access, const void* fallback = nullptr) const { Entry e = *this; e.keyV0 = key; e.accessV0 = access; e.fallbackV0 = fallback; return e; }
+    constexpr Entry olderMayLack() const { Entry e = *this; e.keyV0 = keyV1; e.accessV0 = Access::OptionalLast; return e; }
     constexpr Entry reading(std::uint8_t p, std::uint8_t rank) const { Entry e = *this; e.phase = p; e.readRank = rank; return e; }
     constexpr Entry absentAs(float number) const { Entry e = *this; e.absentNumber = number; return e; }
     constexpr Entry formerly(const char* key) const { Entry e = *this; e.olderKey = key; return e; }

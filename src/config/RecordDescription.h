@@ -533,7 +533,7 @@ template <> struct Described<AlgorithmOptions> {
             .edits("enableAccMatrix"),
         KEO_MEMBER(B, enableAccMatrixTranslationBefore)
             .json("transformations/enableAccMatrixTranslationBefore", A::Plain)
-            .v0("transformations/enableAccMatrixTranslationBefore", A::OptionalLast)
+            .olderMayLack()
             .reading(1, 4)
             .shown("T2: Translate acc matrix (by point of sense) before transforming acceleration "
                    "forces",
@@ -541,7 +541,7 @@ template <> struct Described<AlgorithmOptions> {
             .edits("enableAccMatrixTranslationBefore"),
         KEO_MEMBER(B, enableAccMatrixTranslationAfter)
             .json("transformations/enableAccMatrixTranslationAfter", A::Plain)
-            .v0("transformations/enableAccMatrixTranslationAfter", A::OptionalLast)
+            .olderMayLack()
             .reading(1, 5)
             .shown("T3: Translate acc matrix (by point of sense) after transforming acceleration "
                    "forces",
@@ -554,7 +554,7 @@ template <> struct Described<AlgorithmOptions> {
             .edits("enableVelocityMatrix"),
         KEO_MEMBER(B, enableVelocityMatrixTranslationBefore)
             .json("transformations/enableVelocityMatrixTranslationBefore", A::Plain)
-            .v0("transformations/enableVelocityMatrixTranslationBefore", A::OptionalLast)
+            .olderMayLack()
             .reading(1, 6)
             .shown("V2: Translate angular velocity transformation matrix (by point of sense) "
                    "before transforming velocities",
@@ -562,7 +562,7 @@ template <> struct Described<AlgorithmOptions> {
             .edits("enableVelocityMatrixTranslationBefore"),
         KEO_MEMBER(B, enableVelocityMatrixTranslationAfter)
             .json("transformations/enableVelocityMatrixTranslationAfter", A::Plain)
-            .v0("transformations/enableVelocityMatrixTranslationAfter", A::OptionalLast)
+            .olderMayLack()
             .reading(1, 7)
             .shown("V3: Translate angular velocity transformation matrix (by point of sense) "
                    "after transforming velocities",
@@ -570,7 +570,7 @@ template <> struct Described<AlgorithmOptions> {
             .edits("enableVelocityMatrixTranslationAfter"),
         KEO_MEMBER(B, highpassUseFreshDataOnly)
             .json("highpassUseFreshDataOnly", A::Plain)
-            .v0("highpassUseFreshDataOnly", A::OptionalLast)
+            .olderMayLack()
             .reading(1, 8)
             .shown("Highpass filters use only fresh data", 8, "Misc.")
             .edits("highpassUseFreshDataOnly"),

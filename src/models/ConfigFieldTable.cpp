@@ -82,7 +82,7 @@ private:
     void add(const Entry& entry, std::size_t offset, const Place& parent) {
         Place at = parent;
         if (entry.page != ConfigDescription::Page::Inherited)
-            at.page = static_cast<Page>(entry.page);
+            at.page = entry.page;
         if (entry.kind == ConfigDescription::Kind::Switch) {
             const QString title = entry.title     ? tr(entry.title)
                                   : m_switchTitle ? tr(m_switchTitle)
@@ -145,7 +145,7 @@ private:
 std::vector<Field> buildTable() {
     std::vector<Field> table;
     Builder builder(table);
-    builder.block(ConfigDescription::record(), 0, Place{Lateral, {}, {}, {}, {}, nullptr});
+    builder.block(ConfigDescription::record(), 0, Place{Page::Lateral, {}, {}, {}, {}, nullptr});
     std::stable_sort(table.begin(), table.end(),
                      [](const Field& a, const Field& b) { return a.page < b.page; });
     return table;
@@ -217,26 +217,7 @@ const std::vector<Item>& allItems() {
 }
 
 QString pageTitle(Page page) {
-    switch (page) {
-    case Lateral:
-        return tr("Lateral acceleration and roll rate");
-    case Longitudinal:
-        return tr("Longitudinal acceleration and pitch rate");
-    case Vertical:
-        return tr("Vertical acceleration and yaw rate");
-    case Absolute:
-        return tr("Body roll and pitch");
-    case Enhancer:
-        return tr("Enhancer");
-    case Understeer:
-        return tr("Understeer");
-    case Mixer:
-        return tr("DoF mixer");
-    case Multiplexer:
-        return tr("Multiplexer");
-    default:
-        return tr("Options");
-    }
+    return tr(ConfigDescription::pageTitle(page));
 }
 
 std::uint32_t read(const Config& config, const Item& item) {

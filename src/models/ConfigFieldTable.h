@@ -17,18 +17,7 @@ namespace ConfigFieldTable {
 enum class Kind { Float, Switch, FilterType, LimitationType };
 
 // The tabs of the main view, in its order.
-enum Page {
-    Lateral,
-    Longitudinal,
-    Vertical,
-    Absolute,
-    Enhancer,
-    Understeer,
-    Mixer,
-    Multiplexer,
-    Options,
-    PageCount
-};
+using namespace ConfigDescription::Pages;
 
 struct Field {
     Page page;
