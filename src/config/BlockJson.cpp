@@ -13,11 +13,6 @@ using JsonAccess::required;
 namespace {
 
 // The keys as the description names them.
-template <class B> constexpr const char* key(std::size_t offset) {
-    return ConfigDescription::entryAt<B>(offset).keyV1;
-}
-#define KEO_KEY(Type, member) key<Type>(offsetof(Type, member))
-
 constexpr const char* cutoffKey = KEO_KEY(FilterConfig, cutoff);
 constexpr const char* cutoffStartKey = KEO_KEY(FilterConfig, cutoffStart);
 constexpr const char* cutoffEndKey = KEO_KEY(FilterConfig, cutoffEnd);

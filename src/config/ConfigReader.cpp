@@ -10,10 +10,10 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 using JsonAccess::has;
 using JsonAccess::plain;
-using JsonAccess::readRequiredSwitch;
 using JsonAccess::readSwitch;
 using JsonAccess::required;
 
@@ -169,43 +169,34 @@ template <class B> void readDescribed(const Json& object, B& target, Version ver
 }
 
 // Version 0 axes: layouts of older tools that keep an output filter and its limit in one object,
-// in one of several places, and may lack the input limits and the vertical tilt path.
+// in one of several places, and may lack the input limits and the vertical tilt path. Keys that
+// version 1 kept are the description's; the others are these layouts' own.
+
+constexpr const char* travelKey = KEO_KEY(AxisConfig, travel);
+constexpr const char* tiltKey = KEO_KEY(AxisConfig, tiltCoordination);
+constexpr const char* angularKey = KEO_KEY(AxisConfig, angularVelocity);
+constexpr const char* accelerationLimitKey = KEO_KEY(AxisConfig, accelerationInputLimit);
+constexpr const char* angularRateLimitKey = KEO_KEY(AxisConfig, angularRateInputLimit);
+constexpr const char* tiltLimitKey = KEO_KEY(AxisConfig, tiltCoordinationInputLimit);
+constexpr const char* outputFilterKey = KEO_KEY(TravelConfig, outputFilter);
+constexpr const char* outputLimitKey = KEO_KEY(TravelConfig, outputLimit);
+
+// Reads the entry of `Owner` at `offset` from `object` as version 1 describes it.
+template <class Owner> void readMember(const Json& object, Owner& owner, std::size_t offset) {
+    readEntry(object, entryAt<Owner>(offset), reinterpret_cast<char*>(&owner) + offset,
+              Version{true}, allPhases);
+}
+#define KEO_READ(object, owner, member)                                                            \
+    readMember(object, owner, offsetof(std::decay_t<decltype(owner)>, member))
 
 void readOutput(const Json& path, FilterConfig& filter, Limitation& limit) {
-    filter = readFilterConfig(required(path, "output_filter"));
-    limit = readLimitation(required(path, "output_limit"));
+    filter = readFilterConfig(required(path, outputFilterKey));
+    limit = readLimitation(required(path, outputLimitKey));
 }
 
 void readCombinedOutput(const Json& object, FilterConfig& filter, Limitation& limit) {
     filter = readFilterConfig(object);
     limit = readLimitation(object);
-}
-
-FilterConfig readCutoffOnly(const Json& parent, const char* key, KEOFilterType::Enum type) {
-    return readCutoffOnlyFilter(required(parent, key), type);
-}
-
-SignalLimitation readInputLimit(const Json& parent, const char* key) {
-    return readSignalLimitation(required(parent, key));
-}
-
-void readTravelFilters(const Json& travel, TravelConfig& config) {
-    config.accelerationFilter =
-        readCutoffOnly(travel, "acceleration_filter", KEOFilterType::HighPass);
-    config.velocityFilter = readCutoffOnly(travel, "velocity_filter", KEOFilterType::HighPassDelta);
-    config.travelFilter = readCutoffOnly(travel, "travel_filter", KEOFilterType::HighPassDelta);
-}
-
-void readTiltCoordinationHead(const Json& tilt, TiltCoordinationConfig& config) {
-    config.enabled = readRequiredSwitch(tilt, "enabled");
-    config.maximumRate = readFloatPair(required(tilt, "maximum_rate"));
-    config.accelerationFilter = readCutoffOnly(tilt, "acceleration_filter", KEOFilterType::LowPass);
-}
-
-void readAngularVelocityHead(const Json& angular, AngularVelocityConfig& config) {
-    config.enabled = readRequiredSwitch(angular, "enabled");
-    config.velocityFilter = readCutoffOnly(angular, "velocity_filter", KEOFilterType::HighPass);
-    config.angleFilter = readCutoffOnly(angular, "angle_filter", KEOFilterType::HighPassDelta);
 }
 
 void readTravelOutputV0(const Json& axis, const Json& travel, TravelConfig& config) {
@@ -221,7 +212,9 @@ void readTravelOutputV0(const Json& axis, const Json& travel, TravelConfig& conf
 }
 
 void readTiltCoordinationV0(const Json& tilt, TiltCoordinationConfig& config) {
-    readTiltCoordinationHead(tilt, config);
+    KEO_READ(tilt, config, enabled);
+    KEO_READ(tilt, config, maximumRate);
+    KEO_READ(tilt, config, accelerationFilter);
     if (has(tilt, "angle_filter")) {
         readCombinedOutput(required(tilt, "angle_filter"), config.outputFilter, config.outputLimit);
     } else {
@@ -230,31 +223,35 @@ void readTiltCoordinationV0(const Json& tilt, TiltCoordinationConfig& config) {
 }
 
 void readAngularVelocityV0(const Json& angular, AngularVelocityConfig& config) {
-    readAngularVelocityHead(angular, config);
+    KEO_READ(angular, config, enabled);
+    KEO_READ(angular, config, velocityFilter);
+    KEO_READ(angular, config, angleFilter);
     if (has(angular, "angle_output_filter")) {
         readCombinedOutput(required(angular, "angle_output_filter"), config.outputFilter,
                            config.outputLimit);
-    } else if (has(angular, "output_filter")) {
+    } else if (has(angular, outputFilterKey)) {
         readOutput(angular, config.outputFilter, config.outputLimit);
     }
 }
 
 void readAxisV0(const Json& axis, AxisConfig& config, bool tiltCoordinationRequired) {
-    const Json& travel = required(axis, "travel");
-    config.travel.enabled = readRequiredSwitch(travel, "enabled");
-    if (has(axis, "acceleration_input_limit")) {
-        config.accelerationInputLimit = readInputLimit(axis, "acceleration_input_limit");
-        config.angularRateInputLimit = readInputLimit(axis, "angularRate_input_limit");
+    const Json& travel = required(axis, travelKey);
+    KEO_READ(travel, config.travel, enabled);
+    if (has(axis, accelerationLimitKey)) {
+        config.accelerationInputLimit = readSignalLimitation(required(axis, accelerationLimitKey));
+        config.angularRateInputLimit = readSignalLimitation(required(axis, angularRateLimitKey));
     }
-    if (has(axis, "tiltCoordination_input_limit")) {
-        config.tiltCoordinationInputLimit = readInputLimit(axis, "tiltCoordination_input_limit");
+    if (has(axis, tiltLimitKey)) {
+        config.tiltCoordinationInputLimit = readSignalLimitation(required(axis, tiltLimitKey));
     }
-    readTravelFilters(travel, config.travel);
+    KEO_READ(travel, config.travel, accelerationFilter);
+    KEO_READ(travel, config.travel, velocityFilter);
+    KEO_READ(travel, config.travel, travelFilter);
     readTravelOutputV0(axis, travel, config.travel);
-    if (tiltCoordinationRequired || has(axis, "acceleration_to_angle")) {
-        readTiltCoordinationV0(required(axis, "acceleration_to_angle"), config.tiltCoordination);
+    if (tiltCoordinationRequired || has(axis, tiltKey)) {
+        readTiltCoordinationV0(required(axis, tiltKey), config.tiltCoordination);
     }
-    readAngularVelocityV0(required(axis, "angular_velocity"), config.angularVelocity);
+    readAngularVelocityV0(required(axis, angularKey), config.angularVelocity);
 }
 
 // Floating versions are truncated toward zero. Out of the 32-bit range the value becomes the

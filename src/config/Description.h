@@ -233,6 +233,9 @@ constexpr double toSI(Unit unit, double stored) {
 // The unit the description gives a member of a block type, as a constant.
 #define KEO_STORED_UNIT(Type, name) ::ConfigDescription::entryAt<Type>(offsetof(Type, name)).unit
 
+// The version-1 key of a member of a block type, as a constant.
+#define KEO_KEY(Type, name) ::ConfigDescription::entryAt<Type>(offsetof(Type, name)).keyV1
+
 // Names a member of a block type for its description.
 #define KEO_MEMBER(Type, name)                                                                     \
     ::ConfigDescription::memberEntry<decltype(Type::name)>(#name, offsetof(Type, name))
