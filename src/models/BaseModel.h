@@ -56,7 +56,9 @@ protected:
 
     // The child model made for `property`.
     template <class Model> Model* child(const char* property) const {
-        return static_cast<Model*>(childNamed(property));
+        BaseModel* model = childNamed(property);
+        Q_ASSERT_X(model, "BaseModel::child", property);
+        return static_cast<Model*>(model);
     }
 
     // Index into a FloatPair for the shown parameter set; anything but Second reads as First so an
