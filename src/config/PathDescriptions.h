@@ -12,18 +12,18 @@ namespace ConfigDescription {
 // within a quarter turn); `tuning` is the part of it a tuner may explore, wide enough for every
 // bundled example and every reader fallback (DescriptionTest checks both).
 // clang-format off
-constexpr Range cutoffValid{0.0f, 250.0f},        cutoffTuning{0.0f, 30.0f};
-constexpr Range factorValid{0.0f, 10.0f},         factorTuning{0.1f, 2.0f};
-constexpr Range shareValid{0.0f, 100.0f},         shareTuning{1.0f, 100.0f};
-constexpr Range accelerationValid{0.0f, 100.0f},  accelerationTuning{0.5f, 20.0f};
-constexpr Range tiltInputValid{0.0f, 9.81f},      tiltInputTuning{0.5f, 9.81f};
-constexpr Range angularRateValid{0.0f, 10.0f},    angularRateTuning{0.05f, 3.0f};
-constexpr Range angleValid{0.0f, 1.5707964f},     angleTuning{0.01f, 1.5707964f};
-constexpr Range roadValid{0.0f, 1.0f},            roadTuning{0.001f, 1.0f};
-constexpr Range tiltRateValid{0.0f, 10.0f},       tiltRateTuning{0.0f, 0.2f};
+inline constexpr Range cutoffValid{0.0f, 250.0f},        cutoffTuning{0.0f, 30.0f};
+inline constexpr Range factorValid{0.0f, 10.0f},         factorTuning{0.1f, 2.0f};
+inline constexpr Range shareValid{0.0f, 100.0f},         shareTuning{1.0f, 100.0f};
+inline constexpr Range accelerationValid{0.0f, 100.0f},  accelerationTuning{0.5f, 20.0f};
+inline constexpr Range tiltInputValid{0.0f, 9.81f},      tiltInputTuning{0.5f, 9.81f};
+inline constexpr Range angularRateValid{0.0f, 10.0f},    angularRateTuning{0.05f, 3.0f};
+inline constexpr Range angleValid{0.0f, 1.5707964f},     angleTuning{0.01f, 1.5707964f};
+inline constexpr Range roadValid{0.0f, 1.0f},            roadTuning{0.001f, 1.0f};
+inline constexpr Range tiltRateValid{0.0f, 10.0f},       tiltRateTuning{0.0f, 0.2f};
 // 999 deg/s stands for "no limit": the version-1 reader stores it for a missing sideslip rate.
-constexpr Range degreeRateValid{0.0f, 999.0f},    degreeRateTuning{0.0f, 10.0f};
-constexpr Range offsetValid{-10.0f, 10.0f},       offsetTuning{-3.0f, 3.0f};
+inline constexpr Range degreeRateValid{0.0f, 999.0f},    degreeRateTuning{0.0f, 10.0f};
+inline constexpr Range offsetValid{-10.0f, 10.0f},       offsetTuning{-3.0f, 3.0f};
 // clang-format on
 
 // The three blocks every path is built from; their JSON codecs are in BlockJson.cpp. A filter's

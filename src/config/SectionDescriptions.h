@@ -12,31 +12,31 @@ constexpr FloatPair both(float value) {
     return FloatPair{{value, value}};
 }
 
-constexpr FilterConfig defaultOutputFilter{both(0.5f), both(0.025f), both(1.1f),
-                                           KEOFilterType::LowPass};
-constexpr Limitation defaultOutputLimit{both(1.0f), KEOLimitationType::Gain, both(100.0f)};
-constexpr SignalLimitation defaultEnhancerInputLimit{both(1.0f), both(1.0f),
-                                                     KEOLimitationType::None};
-constexpr AbsoluteAngleConfig defaultAbsolutePath{
+inline constexpr FilterConfig defaultOutputFilter{both(0.5f), both(0.025f), both(1.1f),
+                                                  KEOFilterType::LowPass};
+inline constexpr Limitation defaultOutputLimit{both(1.0f), KEOLimitationType::Gain, both(100.0f)};
+inline constexpr SignalLimitation defaultEnhancerInputLimit{both(1.0f), both(1.0f),
+                                                            KEOLimitationType::None};
+inline constexpr AbsoluteAngleConfig defaultAbsolutePath{
     false,
     {both(1.5707964f), both(1.0f), KEOLimitationType::Gain},
     {both(13.2f), both(0.66f), both(29.04f), KEOFilterType::LowPass},
     defaultOutputLimit};
-constexpr MixerPathConfig defaultMixerPath{false, defaultOutputFilter, defaultOutputLimit};
-constexpr SideslipPathConfig defaultSideslipPath{
+inline constexpr MixerPathConfig defaultMixerPath{false, defaultOutputFilter, defaultOutputLimit};
+inline constexpr SideslipPathConfig defaultSideslipPath{
     false, both(0.0f), {}, defaultEnhancerInputLimit, defaultOutputFilter, defaultOutputLimit};
-constexpr MixerConfig defaultMixer{
+inline constexpr MixerConfig defaultMixer{
     defaultMixerPath, defaultMixerPath, defaultMixerPath, defaultMixerPath, {}, {}};
-constexpr EnhancerConfig defaultEnhancer{
+inline constexpr EnhancerConfig defaultEnhancer{
     defaultSideslipPath, defaultSideslipPath, both(0.0f),
     RoadHarshnessConfig{false, defaultEnhancerInputLimit,
                         FilterConfig{both(1.0f), both(0.05f), both(2.2f), KEOFilterType::HighPass},
                         defaultOutputFilter, defaultOutputLimit}};
-constexpr MultiplexerConfig defaultMultiplexer{defaultOutputLimit, defaultOutputLimit,
-                                               defaultOutputLimit, defaultOutputLimit,
-                                               defaultOutputLimit, defaultOutputLimit};
-constexpr AlgorithmOptions defaultAlgorithmOptions{true, true,  true,  true, true,
-                                                   true, false, false, false};
+inline constexpr MultiplexerConfig defaultMultiplexer{defaultOutputLimit, defaultOutputLimit,
+                                                      defaultOutputLimit, defaultOutputLimit,
+                                                      defaultOutputLimit, defaultOutputLimit};
+inline constexpr AlgorithmOptions defaultAlgorithmOptions{true, true,  true,  true, true,
+                                                          true, false, false, false};
 
 // The sections below the axes.
 
