@@ -6,10 +6,10 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 using JsonAccess::has;
@@ -35,27 +35,26 @@ constexpr int phaseCount = 4;
 
 // The value at `path` below `parent` ('/' between levels), or null where the access allows it to
 // be absent and it is.
-const Json* locate(const Json& parent, const char* path, Access access) {
+const Json* locate(const Json& parent, std::string_view path, Access access) {
     const Json* node = &parent;
-    std::string segment;
     for (bool first = true;; first = false) {
-        const char* end = std::strchr(path, '/');
-        segment.assign(path, end ? end : path + std::strlen(path));
-        const bool last = end == nullptr;
+        const std::size_t slash = path.find('/');
+        const bool last = slash == std::string_view::npos;
+        const std::string_view segment = path.substr(0, slash);
         if ((access == Access::Optional && first) ||
             ((access == Access::OptionalLast || access == Access::IfSet) && last)) {
-            if (!has(*node, segment.c_str()))
+            if (!has(*node, segment))
                 return nullptr;
-            node = &required(*node, segment.c_str());
+            node = &required(*node, segment);
         } else if (access == Access::Plain ||
                    ((access == Access::OptionalLast || access == Access::IfSet) && !last)) {
-            node = &plain(*node, segment.c_str());
+            node = &plain(*node, segment);
         } else {
-            node = &required(*node, segment.c_str());
+            node = &required(*node, segment);
         }
         if (last)
             return node;
-        path = end + 1;
+        path.remove_prefix(slash + 1);
     }
 }
 
@@ -66,7 +65,9 @@ const Json* locateEntry(const Json& parent, const Entry& entry, Version version)
     return node;
 }
 
-bool hasPhase(const Block& block, int phase, Version version);
+bool hasPhase(const Block& block, int phase, Version version) {
+    return (block.phases[version.current ? 1 : 0] >> phase) & 1u;
+}
 
 bool inPhase(const Entry& entry, int phase, Version version) {
     if (version.access(entry) == Access::Absent)
@@ -74,13 +75,6 @@ bool inPhase(const Entry& entry, int phase, Version version) {
     return entry.kind == Kind::Block && !isValueBlock(*entry.block)
                ? hasPhase(*entry.block, phase, version)
                : entry.phase == phase;
-}
-
-bool hasPhase(const Block& block, int phase, Version version) {
-    for (const Entry& entry : block)
-        if (inPhase(entry, phase, version))
-            return true;
-    return false;
 }
 
 void readBlock(const Json& object, const Block& block, char* target, Version version, int phase);

@@ -3,8 +3,7 @@
 #include "BlockJson.h"
 #include "RecordDescription.h"
 
-#include <cstring>
-#include <string>
+#include <string_view>
 
 namespace {
 
@@ -14,16 +13,14 @@ using namespace ConfigDescription;
 // change the written text.
 
 // The member at `path` below `object` ('/' between levels), made with the objects leading to it.
-Json& memberAt(Json& object, const char* path) {
+Json& memberAt(Json& object, std::string_view path) {
     Json* node = &object;
-    std::string segment;
     for (;;) {
-        const char* end = std::strchr(path, '/');
-        segment.assign(path, end ? end : path + std::strlen(path));
-        node = &(*node)[segment];
-        if (!end)
+        const std::size_t slash = path.find('/');
+        node = &(*node)[path.substr(0, slash)];
+        if (slash == std::string_view::npos)
             return *node;
-        path = end + 1;
+        path.remove_prefix(slash + 1);
     }
 }
 

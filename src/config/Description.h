@@ -158,6 +158,8 @@ struct Block {
     // A value block (filter, limitation, input limitation): one model edits it whole, one codec
     // reads and writes it, and the page shows it as one block.
     bool value;
+    // The reading phases present below the block, a bit each, for version 0 and version 1.
+    std::uint8_t phases[2];
 
     constexpr const Entry* begin() const { return entries; }
     constexpr const Entry* end() const { return entries + count; }
@@ -189,17 +191,33 @@ template <class T> constexpr Entry memberEntry(const char* name, std::size_t off
     return e;
 }
 
+// The reading phases of a block's entries and of the blocks below them, for one version.
+template <std::size_t N> constexpr std::uint8_t phaseMask(const Entry (&entries)[N], bool current) {
+    std::uint8_t mask = 0;
+    for (const Entry& entry : entries) {
+        if ((current ? entry.accessV1 : entry.accessV0) == Access::Absent)
+            continue;
+        if (entry.kind == Kind::Block && !entry.block->value)
+            mask |= entry.block->phases[current ? 1 : 0];
+        else
+            mask |= static_cast<std::uint8_t>(1u << entry.phase);
+    }
+    return mask;
+}
+
 template <class T, std::size_t N>
 constexpr Block describeBlock(const char* type, const Entry (&entries)[N],
                               const char* switchTitle = nullptr, bool phased = false) {
     static_assert(N <= maxEntries, "a block of more entries than the walks order on the stack");
-    return Block{type, entries, N, sizeof(T), switchTitle, phased, false};
+    return Block{
+        type,        entries, N,     sizeof(T),
+        switchTitle, phased,  false, {phaseMask(entries, false), phaseMask(entries, true)}};
 }
 
 template <class T, std::size_t N>
 constexpr Block describeValueBlock(const char* type, const Entry (&entries)[N]) {
     static_assert(N <= maxEntries, "a block of more entries than the walks order on the stack");
-    return Block{type, entries, N, sizeof(T), nullptr, false, true};
+    return Block{type, entries, N, sizeof(T), nullptr, false, true, {0, 0}};
 }
 
 constexpr bool isValueBlock(const Block& block) {
