@@ -19,16 +19,20 @@
 
 #include <QMetaProperty>
 #include <QScopedValueRollback>
+#include <cctype>
 #include <cstring>
 
 namespace {
 
 using namespace ConfigDescription;
 
+// A property taken over from a sub-block: the prefix, then the property capitalised.
 QByteArray prefixed(const QByteArray& prefix, const char* property) {
-    QByteArray name(property);
-    if (!prefix.isEmpty())
-        name = prefix + name.left(1).toUpper() + name.mid(1);
+    QByteArray name;
+    name.reserve(prefix.size() + static_cast<int>(std::strlen(property)));
+    name += prefix;
+    name += static_cast<char>(std::toupper(static_cast<unsigned char>(property[0])));
+    name += property + 1;
     return name;
 }
 
@@ -91,7 +95,7 @@ BaseModel::BaseModel(ParamSetModel* paramSetModel, BaseModel* parent, void* curr
     Q_ASSERT(paramSetModel);
     if (parent) {
         connect(this, &BaseModel::modifiedStateChanged, parent, &BaseModel::forwardModifiedState);
-        parent->m_children.push_back({this, 0, {}});
+        parent->m_children.push_back({this, 0, nullptr, {}, nullptr});
     }
     connect(paramSetModel, &ParamSetModel::_keo_paramSetIndexChanged, this,
             &BaseModel::reannounceShownSet);
@@ -128,29 +132,40 @@ void BaseModel::ownEntries(const Block& block, std::size_t base, const QByteArra
             ownEntries(*entry.block, offset, entry.prefix, entry.switchPrefix, entry.limitProperty);
         } else if (entry.kind == Kind::Block && entry.prefix) {
             if (!childNamed(entry.property)) // one model for all the entries it edits
-                makeChild(entry, base, entry.property, entry.property);
+                makeChild(entry, base, entry.property, {}, entry.property);
         } else if (limitProperty && is<Limitation>(entry.block)) {
             makeChild(entry, offset, limitProperty);
         } else {
-            makeChild(entry, offset, prefixed(prefix, entry.property));
+            makeChild(entry, offset, entry.property, prefix);
         }
     }
 }
 
-void BaseModel::makeChild(const Entry& entry, std::size_t offset, QByteArray property,
-                          const char* within) {
+void BaseModel::makeChild(const Entry& entry, std::size_t offset, const char* property,
+                          const QByteArray& prefix, const char* within) {
     char* const current = static_cast<char*>(m_current) + offset;
     const char* const saved = static_cast<const char*>(m_saved) + offset;
     const Block* block = within ? &Described<Config>::block : entry.block;
     makeModel(block, entry.unit, current, saved, m_paramSetModel, this);
-    m_children.back().offset = offset;
-    m_children.back().property = std::move(property);
+    Child& child = m_children.back();
+    child.offset = offset;
+    child.property = property;
+    if (!prefix.isEmpty()) {
+        child.prefixedProperty = prefixed(prefix, property);
+        child.property = child.prefixedProperty.constData();
+    }
 }
 
 BaseModel* BaseModel::childNamed(const char* property) const {
     for (const Child& child : m_children)
-        if (child.property == property)
+        if (child.askedAs == property)
             return child.model;
+    for (const Child& child : m_children) {
+        if (child.property && std::strcmp(child.property, property) == 0) {
+            child.askedAs = property;
+            return child.model;
+        }
+    }
     return nullptr;
 }
 

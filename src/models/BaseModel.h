@@ -95,14 +95,18 @@ private:
     struct Child {
         BaseModel* model;
         std::size_t offset;
-        QByteArray property;
+        const char* property; // the description's text, or prefixedProperty's
+        QByteArray prefixedProperty;
+        // The text the getters asked for this child with: their literals, so that after the first
+        // call a lookup compares addresses instead of names.
+        mutable const char* askedAs = nullptr;
     };
 
     void ownEntries(const ConfigDescription::Block& block, std::size_t base,
                     const QByteArray& prefix, const QByteArray& switchPrefix,
                     const char* limitProperty);
-    void makeChild(const ConfigDescription::Entry& entry, std::size_t offset, QByteArray property,
-                   const char* within = nullptr);
+    void makeChild(const ConfigDescription::Entry& entry, std::size_t offset, const char* property,
+                   const QByteArray& prefix = {}, const char* within = nullptr);
     BaseModel* childNamed(const char* property) const;
     bool ownValueModified(const OwnValue& value) const;
 
