@@ -139,6 +139,12 @@ struct Entry {
     constexpr Entry flattened(const char* p, const char* switches = nullptr, const char* limit = nullptr) const { Entry e = *this; e.prefix = p; e.switchPrefix = switches ? switches : p; e.limitProperty = limit; return e; }
     constexpr Entry in(Unit u, Range v, Range t) const { Entry e = *this; e.unit = u; e.valid = v; e.tuning = t; return e; }
     constexpr Entry in(Unit u) const { Entry e = *this; e.unit = u; return e; }
+
+    // The rows every path shares: its switch, its input limitation and its output stage.
+    constexpr Entry pathSwitch(std::uint8_t rank) const { return json("enabled").shown("Path on", rank).edits("enabled"); }
+    constexpr Entry inputLimitation(std::uint8_t rank, Unit u, Range v, Range t) const { return json("input_limit").shown("Input limitation", rank).edits("inputLimitModel").in(u, v, t); }
+    constexpr Entry outputFilter(std::uint8_t rank, const char* property) const { return json("output_filter").shown("Output filter", rank).edits(property); }
+    constexpr Entry outputLimit(std::uint8_t rank, const char* property) const { return json("output_limit").shown("Limit", rank).edits(property); }
     // clang-format on
 };
 

@@ -100,7 +100,7 @@ template <> struct Described<SignalLimitation> {
 template <> struct Described<TravelConfig> {
     using B = TravelConfig;
     static constexpr Entry entries[] = {
-        KEO_MEMBER(B, enabled).json("enabled").reading(0, 0).shown("Path on", 0).edits("enabled"),
+        KEO_MEMBER(B, enabled).pathSwitch(0).reading(0, 0),
         KEO_MEMBER(B, bypassAccIntegration)
             .v1Only("bypassAccIntegration", Access::IfSet)
             .reading(2, 0)
@@ -126,14 +126,8 @@ template <> struct Described<TravelConfig> {
             .filter(FilterForm::CutoffOnly, KEOFilterType::HighPassDelta)
             .shown("Travel filter", 5)
             .edits("travelFilterModel"),
-        KEO_MEMBER(B, outputFilter)
-            .json("output_filter")
-            .shown("Output filter", 6)
-            .edits("outputTravelFilterModel"),
-        KEO_MEMBER(B, outputLimit)
-            .json("output_limit")
-            .shown("Limit", 7)
-            .edits("outputTravelLimitationModel"),
+        KEO_MEMBER(B, outputFilter).outputFilter(6, "outputTravelFilterModel"),
+        KEO_MEMBER(B, outputLimit).outputLimit(7, "outputTravelLimitationModel"),
     };
     static constexpr Block block = describeBlock<B>("TravelConfig", entries, "Travel path");
 };
@@ -141,7 +135,7 @@ template <> struct Described<TravelConfig> {
 template <> struct Described<TiltCoordinationConfig> {
     using B = TiltCoordinationConfig;
     static constexpr Entry entries[] = {
-        KEO_MEMBER(B, enabled).json("enabled").shown("Path on", 0).edits("enabled"),
+        KEO_MEMBER(B, enabled).pathSwitch(0),
         KEO_MEMBER(B, maximumRate)
             .json("maximum_rate")
             .shown("Maximum rate", 1, "Angle rate limit")
@@ -152,14 +146,8 @@ template <> struct Described<TiltCoordinationConfig> {
             .filter(FilterForm::CutoffOnly, KEOFilterType::LowPass)
             .shown("Acceleration filter", 2)
             .edits("accelerationFilterModel"),
-        KEO_MEMBER(B, outputFilter)
-            .json("output_filter")
-            .shown("Output filter", 3)
-            .edits("outputFilterModel"),
-        KEO_MEMBER(B, outputLimit)
-            .json("output_limit")
-            .shown("Limit", 4)
-            .edits("outputLimitationModel"),
+        KEO_MEMBER(B, outputFilter).outputFilter(3, "outputFilterModel"),
+        KEO_MEMBER(B, outputLimit).outputLimit(4, "outputLimitationModel"),
     };
     static constexpr Block block =
         describeBlock<B>("TiltCoordinationConfig", entries, "Tilt coordination path");
@@ -168,7 +156,7 @@ template <> struct Described<TiltCoordinationConfig> {
 template <> struct Described<AngularVelocityConfig> {
     using B = AngularVelocityConfig;
     static constexpr Entry entries[] = {
-        KEO_MEMBER(B, enabled).json("enabled").shown("Path on", 0).edits("enabled"),
+        KEO_MEMBER(B, enabled).pathSwitch(0),
         KEO_MEMBER(B, bypassIntegration)
             .v1Only("bypassIntegration", Access::IfSet)
             .reading(2, 0)
@@ -184,14 +172,8 @@ template <> struct Described<AngularVelocityConfig> {
             .filter(FilterForm::CutoffOnly, KEOFilterType::HighPassDelta)
             .shown("Angle filter", 3)
             .edits("angleFilterModel"),
-        KEO_MEMBER(B, outputFilter)
-            .json("output_filter")
-            .shown("Output filter", 4)
-            .edits("outputAngleFilterModel"),
-        KEO_MEMBER(B, outputLimit)
-            .json("output_limit")
-            .shown("Limit", 5)
-            .edits("outputAngleLimitationModel"),
+        KEO_MEMBER(B, outputFilter).outputFilter(4, "outputAngleFilterModel"),
+        KEO_MEMBER(B, outputLimit).outputLimit(5, "outputAngleLimitationModel"),
     };
     static constexpr Block block =
         describeBlock<B>("AngularVelocityConfig", entries, "Angular path");

@@ -43,17 +43,10 @@ inline constexpr AlgorithmOptions defaultAlgorithmOptions{true, true,  true,  tr
 template <> struct Described<AbsoluteAngleConfig> {
     using B = AbsoluteAngleConfig;
     static constexpr Entry entries[] = {
-        KEO_MEMBER(B, enabled).json("enabled").shown("Path on", 0).edits("enabled"),
-        KEO_MEMBER(B, inputLimit)
-            .json("input_limit")
-            .shown("Input limitation", 1)
-            .edits("inputLimitModel")
-            .in(Unit::Radians, angleValid, angleTuning),
-        KEO_MEMBER(B, outputFilter)
-            .json("output_filter")
-            .shown("Output filter", 2)
-            .edits("outputFilterModel"),
-        KEO_MEMBER(B, outputLimit).json("output_limit").shown("Limit", 3).edits("outputLimitModel"),
+        KEO_MEMBER(B, enabled).pathSwitch(0),
+        KEO_MEMBER(B, inputLimit).inputLimitation(1, Unit::Radians, angleValid, angleTuning),
+        KEO_MEMBER(B, outputFilter).outputFilter(2, "outputFilterModel"),
+        KEO_MEMBER(B, outputLimit).outputLimit(3, "outputLimitModel"),
     };
     static constexpr Block block = describeBlock<B>("AbsoluteAngleConfig", entries);
 };
@@ -61,12 +54,9 @@ template <> struct Described<AbsoluteAngleConfig> {
 template <> struct Described<MixerPathConfig> {
     using B = MixerPathConfig;
     static constexpr Entry entries[] = {
-        KEO_MEMBER(B, enabled).json("enabled").shown("Path on", 0).edits("enabled"),
-        KEO_MEMBER(B, outputFilter)
-            .json("output_filter")
-            .shown("Output filter", 1)
-            .edits("outputFilterModel"),
-        KEO_MEMBER(B, outputLimit).json("output_limit").shown("Limit", 2).edits("outputLimitModel"),
+        KEO_MEMBER(B, enabled).pathSwitch(0),
+        KEO_MEMBER(B, outputFilter).outputFilter(1, "outputFilterModel"),
+        KEO_MEMBER(B, outputLimit).outputLimit(2, "outputLimitModel"),
     };
     static constexpr Block block = describeBlock<B>("MixerPathConfig", entries);
 };
@@ -114,7 +104,7 @@ template <> struct Described<MixerConfig> {
 template <> struct Described<SideslipPathConfig> {
     using B = SideslipPathConfig;
     static constexpr Entry entries[] = {
-        KEO_MEMBER(B, enabled).json("enabled").reading(1, 0).shown("Path on", 0).edits("enabled"),
+        KEO_MEMBER(B, enabled).pathSwitch(0).reading(1, 0),
         KEO_MEMBER(B, maximumRate)
             .v1Only("maximum_rate", Access::Optional)
             .absentAs(999.0f)
@@ -129,21 +119,10 @@ template <> struct Described<SideslipPathConfig> {
             .shown("Highpass filter", 3)
             .edits("highpassFilterModel"),
         KEO_MEMBER(B, inputLimit)
-            .json("input_limit")
-            .reading(1, 1)
-            .shown("Input limitation", 1)
-            .edits("inputLimitModel")
-            .in(Unit::Radians, angleValid, angleTuning),
-        KEO_MEMBER(B, outputFilter)
-            .json("output_filter")
-            .reading(1, 2)
-            .shown("Output filter", 4)
-            .edits("outputFilterModel"),
-        KEO_MEMBER(B, outputLimit)
-            .json("output_limit")
-            .reading(1, 3)
-            .shown("Limit", 5)
-            .edits("outputLimitationModel"),
+            .inputLimitation(1, Unit::Radians, angleValid, angleTuning)
+            .reading(1, 1),
+        KEO_MEMBER(B, outputFilter).outputFilter(4, "outputFilterModel").reading(1, 2),
+        KEO_MEMBER(B, outputLimit).outputLimit(5, "outputLimitationModel").reading(1, 3),
     };
     static constexpr Block block = describeBlock<B>("SideslipPathConfig", entries);
 };
@@ -151,25 +130,15 @@ template <> struct Described<SideslipPathConfig> {
 template <> struct Described<RoadHarshnessConfig> {
     using B = RoadHarshnessConfig;
     static constexpr Entry entries[] = {
-        KEO_MEMBER(B, enabled).json("enabled").shown("Path on", 0).edits("enabled"),
-        KEO_MEMBER(B, inputLimit)
-            .json("input_limit")
-            .shown("Input limitation", 1)
-            .edits("inputLimitModel")
-            .in(Unit::Metres, roadValid, roadTuning),
+        KEO_MEMBER(B, enabled).pathSwitch(0),
+        KEO_MEMBER(B, inputLimit).inputLimitation(1, Unit::Metres, roadValid, roadTuning),
         KEO_MEMBER(B, highpassFilter)
             .json("highpass_filter")
             .filter(FilterForm::CutoffOnly, KEOFilterType::HighPass)
             .shown("Highpass filter", 2)
             .edits("highpassFilterModel"),
-        KEO_MEMBER(B, outputFilter)
-            .json("output_filter")
-            .shown("Output filter", 3)
-            .edits("outputFilterModel"),
-        KEO_MEMBER(B, outputLimit)
-            .json("output_limit")
-            .shown("Limit", 4)
-            .edits("outputLimitationModel"),
+        KEO_MEMBER(B, outputFilter).outputFilter(3, "outputFilterModel"),
+        KEO_MEMBER(B, outputLimit).outputLimit(4, "outputLimitationModel"),
     };
     static constexpr Block block = describeBlock<B>("RoadHarshnessConfig", entries);
 };
