@@ -1,6 +1,7 @@
 #include "BlockJson.h"
 
 #include "JsonAccess.h"
+#include "RecordDescription.h"
 
 #include <QtGlobal>
 #include <cmath>
@@ -11,7 +12,20 @@ using JsonAccess::required;
 
 namespace {
 
-constexpr float defaultMaxValueFactor = 100.0f;
+// The keys as the description names them.
+constexpr const char* cutoffKey = KEO_KEY(FilterConfig, cutoff);
+constexpr const char* cutoffStartKey = KEO_KEY(FilterConfig, cutoffStart);
+constexpr const char* cutoffEndKey = KEO_KEY(FilterConfig, cutoffEnd);
+constexpr const char* filterTypeKey = KEO_KEY(FilterConfig, type);
+constexpr const char* factorKey = KEO_KEY(Limitation, limitationFactor);
+constexpr const char* limitationTypeKey = KEO_KEY(Limitation, type);
+constexpr const char* maxValueFactorKey = KEO_KEY(Limitation, maxValueFactor);
+constexpr const char* maxValueKey = KEO_KEY(SignalLimitation, maxValue);
+constexpr const char* signalFactorKey = KEO_KEY(SignalLimitation, limitationFactor);
+constexpr const char* signalTypeKey = KEO_KEY(SignalLimitation, type);
+
+constexpr float defaultMaxValueFactor =
+    ConfigDescription::entryAt<Limitation>(offsetof(Limitation, maxValueFactor)).absentNumber;
 
 // A value that is not finite in single precision could be held in memory but would be written
 // as null and make the saved file unreadable, so it is refused when loading.
@@ -51,23 +65,23 @@ FloatPair readFloatPair(const Json& value) {
 
 FilterConfig readFilterConfig(const Json& value) {
     FilterConfig filter{};
-    filter.cutoff = readFloatPair(required(value, "cutoffFrequency"));
+    filter.cutoff = readFloatPair(required(value, cutoffKey));
     filter.cutoffStart = scaled(filter.cutoff, 0.05f);
     filter.cutoffEnd = scaled(filter.cutoff, 2.2f);
-    if (has(value, "cutoffFrequencyStart")) {
-        filter.cutoffStart = readFloatPair(required(value, "cutoffFrequencyStart"));
+    if (has(value, cutoffStartKey)) {
+        filter.cutoffStart = readFloatPair(required(value, cutoffStartKey));
     }
-    if (has(value, "cutoffFrequencyEnd")) {
-        filter.cutoffEnd = readFloatPair(required(value, "cutoffFrequencyEnd"));
+    if (has(value, cutoffEndKey)) {
+        filter.cutoffEnd = readFloatPair(required(value, cutoffEndKey));
     }
-    filter.type = filterTypeFromName(readName(value, "name"));
+    filter.type = filterTypeFromName(readName(value, filterTypeKey));
     return filter;
 }
 
 // The type of these filters is fixed by the algorithm, so any name in the object is ignored.
 FilterConfig readCutoffOnlyFilter(const Json& value, KEOFilterType::Enum type) {
     FilterConfig filter{};
-    filter.cutoff = readFloatPair(required(value, "cutoffFrequency"));
+    filter.cutoff = readFloatPair(required(value, cutoffKey));
     filter.cutoffStart = FloatPair::both(0.0f);
     filter.cutoffEnd = FloatPair::both(0.0f);
     filter.type = type;
@@ -76,19 +90,19 @@ FilterConfig readCutoffOnlyFilter(const Json& value, KEOFilterType::Enum type) {
 
 Limitation readLimitation(const Json& value) {
     Limitation limitation{};
-    limitation.limitationFactor = readFloatPair(required(value, "limitationFactor"));
-    limitation.type = limitationTypeFromName(readName(value, "limitation"));
-    limitation.maxValueFactor = has(value, "maxValueFactor")
-                                    ? readFloatPair(required(value, "maxValueFactor"))
+    limitation.limitationFactor = readFloatPair(required(value, factorKey));
+    limitation.type = limitationTypeFromName(readName(value, limitationTypeKey));
+    limitation.maxValueFactor = has(value, maxValueFactorKey)
+                                    ? readFloatPair(required(value, maxValueFactorKey))
                                     : FloatPair::both(defaultMaxValueFactor);
     return limitation;
 }
 
 SignalLimitation readSignalLimitation(const Json& value) {
     SignalLimitation limitation{};
-    limitation.maxValue = readFloatPair(required(value, "maxValue"));
-    limitation.limitationFactor = readFloatPair(required(value, "limitationFactor"));
-    limitation.type = limitationTypeFromName(readName(value, "limitation"));
+    limitation.maxValue = readFloatPair(required(value, maxValueKey));
+    limitation.limitationFactor = readFloatPair(required(value, signalFactorKey));
+    limitation.type = limitationTypeFromName(readName(value, signalTypeKey));
     return limitation;
 }
 
@@ -152,30 +166,30 @@ Json writeFloatPair(const FloatPair& pair) {
 
 Json writeFilterConfig(const FilterConfig& filter) {
     Json object = writeCutoffOnlyFilter(filter);
-    object["name"] = filterTypeName(filter.type);
+    object[filterTypeKey] = filterTypeName(filter.type);
     return object;
 }
 
 Json writeCutoffOnlyFilter(const FilterConfig& filter) {
     Json object = Json::object();
-    object["cutoffFrequency"] = writeFloatPair(filter.cutoff);
+    object[cutoffKey] = writeFloatPair(filter.cutoff);
     return object;
 }
 
 Json writeLimitation(const Limitation& limitation) {
     Json object = Json::object();
-    object["limitationFactor"] = writeFloatPair(limitation.limitationFactor);
-    object["limitation"] = limitationTypeName(limitation.type);
+    object[factorKey] = writeFloatPair(limitation.limitationFactor);
+    object[limitationTypeKey] = limitationTypeName(limitation.type);
     if (!isDefaultMaxValueFactor(limitation.maxValueFactor)) {
-        object["maxValueFactor"] = writeFloatPair(limitation.maxValueFactor);
+        object[maxValueFactorKey] = writeFloatPair(limitation.maxValueFactor);
     }
     return object;
 }
 
 Json writeSignalLimitation(const SignalLimitation& limitation) {
     Json object = Json::object();
-    object["maxValue"] = writeFloatPair(limitation.maxValue);
-    object["limitationFactor"] = writeFloatPair(limitation.limitationFactor);
-    object["limitation"] = limitationTypeName(limitation.type);
+    object[maxValueKey] = writeFloatPair(limitation.maxValue);
+    object[signalFactorKey] = writeFloatPair(limitation.limitationFactor);
+    object[signalTypeKey] = limitationTypeName(limitation.type);
     return object;
 }

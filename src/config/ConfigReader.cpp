@@ -2,272 +2,196 @@
 
 #include "BlockJson.h"
 #include "JsonAccess.h"
+#include "RecordDescription.h"
 
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <type_traits>
 
 using JsonAccess::has;
 using JsonAccess::plain;
-using JsonAccess::readRequiredSwitch;
 using JsonAccess::readSwitch;
 using JsonAccess::required;
 
 namespace {
 
-// Values stored by the version-0 reader for sections older documents may lack.
+using namespace ConfigDescription;
 
-FilterConfig defaultOutputFilter() {
-    return {FloatPair::both(0.5f), FloatPair::both(0.025f), FloatPair::both(1.1f),
-            KEOFilterType::LowPass};
+// The generic reader: every block as its description says, for one format version.
+
+struct Version {
+    bool current; // version 1; otherwise version 0
+
+    const char* key(const Entry& entry) const { return current ? entry.keyV1 : entry.keyV0; }
+    Access access(const Entry& entry) const { return current ? entry.accessV1 : entry.accessV0; }
+};
+
+constexpr int allPhases = -1;
+constexpr int phaseCount = 4;
+
+// The value at `path` below `parent` ('/' between levels), or null where the access allows it to
+// be absent and it is.
+const Json* locate(const Json& parent, std::string_view path, Access access) {
+    const Json* node = &parent;
+    for (bool first = true;; first = false) {
+        const std::size_t slash = path.find('/');
+        const bool last = slash == std::string_view::npos;
+        const std::string_view segment = path.substr(0, slash);
+        if ((access == Access::Optional && first) ||
+            ((access == Access::OptionalLast || access == Access::IfSet) && last)) {
+            if (!has(*node, segment))
+                return nullptr;
+            node = &required(*node, segment);
+        } else if (access == Access::Plain ||
+                   ((access == Access::OptionalLast || access == Access::IfSet) && !last)) {
+            node = &plain(*node, segment);
+        } else {
+            node = &required(*node, segment);
+        }
+        if (last)
+            return node;
+        path.remove_prefix(slash + 1);
+    }
 }
 
-Limitation defaultOutputLimit() {
-    return {FloatPair::both(1.0f), KEOLimitationType::Gain, FloatPair::both(100.0f)};
+const Json* locateEntry(const Json& parent, const Entry& entry, Version version) {
+    const Json* node = locate(parent, version.key(entry), version.access(entry));
+    if (!node && entry.olderKey)
+        node = locate(parent, entry.olderKey, version.access(entry));
+    return node;
 }
 
-AbsoluteAngleConfig defaultAbsolutePath() {
-    AbsoluteAngleConfig path{};
-    path.inputLimit = {FloatPair::both(1.5707964f), FloatPair::both(1.0f), KEOLimitationType::Gain};
-    path.outputFilter = {FloatPair::both(13.2f), FloatPair::both(0.66f), FloatPair::both(29.04f),
-                         KEOFilterType::LowPass};
-    path.outputLimit = defaultOutputLimit();
-    return path;
+bool hasPhase(const Block& block, int phase, Version version) {
+    return (block.phases[version.current ? 1 : 0] >> phase) & 1u;
 }
 
-MixerPathConfig defaultMixerPath() {
-    return {false, defaultOutputFilter(), defaultOutputLimit()};
+bool inPhase(const Entry& entry, int phase, Version version) {
+    if (version.access(entry) == Access::Absent)
+        return false;
+    return entry.kind == Kind::Block && !isValueBlock(*entry.block)
+               ? hasPhase(*entry.block, phase, version)
+               : entry.phase == phase;
 }
 
-SignalLimitation defaultEnhancerInputLimit() {
-    return {FloatPair::both(1.0f), FloatPair::both(1.0f), KEOLimitationType::None};
+void readBlock(const Json& object, const Block& block, char* target, Version version, int phase);
+
+void readValueBlock(const Json& value, const Entry& entry, char* target) {
+    const Block* block = entry.block;
+    if (block == &Described<FilterConfig>::block) {
+        *reinterpret_cast<FilterConfig*>(target) =
+            entry.filterForm == FilterForm::Full ? readFilterConfig(value)
+                                                 : readCutoffOnlyFilter(value, entry.fixedType);
+    } else if (block == &Described<Limitation>::block) {
+        *reinterpret_cast<Limitation*>(target) = readLimitation(value);
+    } else {
+        *reinterpret_cast<SignalLimitation*>(target) = readSignalLimitation(value);
+    }
 }
 
-RoadHarshnessConfig defaultRoadHarshness() {
-    RoadHarshnessConfig roadHarshness{};
-    roadHarshness.inputLimit = defaultEnhancerInputLimit();
-    roadHarshness.highpassFilter = {FloatPair::both(1.0f), FloatPair::both(0.05f),
-                                    FloatPair::both(2.2f), KEOFilterType::HighPass};
-    roadHarshness.outputFilter = defaultOutputFilter();
-    roadHarshness.outputLimit = defaultOutputLimit();
-    return roadHarshness;
+void readEntry(const Json& parent, const Entry& entry, char* target, Version version, int phase) {
+    if (!version.current && entry.fallbackV0)
+        std::memcpy(target, entry.fallbackV0, entry.block->size);
+    const Json* node = locateEntry(parent, entry, version);
+    if (!node) {
+        if (entry.kind == Kind::Number)
+            *reinterpret_cast<FloatPair*>(target) = FloatPair::both(entry.absentNumber);
+        return;
+    }
+    switch (entry.kind) {
+    case Kind::Number:
+        *reinterpret_cast<FloatPair*>(target) = readFloatPair(*node);
+        break;
+    case Kind::Switch:
+        *reinterpret_cast<bool*>(target) = readSwitch(*node);
+        break;
+    case Kind::Block:
+        if (isValueBlock(*entry.block))
+            readValueBlock(*node, entry, target);
+        else
+            readBlock(*node, *entry.block, target, version, phase);
+        break;
+    default: // types live inside the value blocks, which their codecs read
+        break;
+    }
 }
 
-SideslipPathConfig defaultSideslipPath() {
-    SideslipPathConfig path{};
-    path.inputLimit = defaultEnhancerInputLimit();
-    path.outputFilter = defaultOutputFilter();
-    path.outputLimit = defaultOutputLimit();
-    return path;
+// The block's entries in reading order: by rank, record order among equal ranks. Blocks are
+// small, so the order is sorted in place on the stack.
+struct ReadingOrder {
+    std::array<const Entry*, maxEntries> entries{};
+    std::size_t count = 0;
+
+    explicit ReadingOrder(const Block& block) {
+        for (const Entry& entry : block) {
+            std::size_t at = count++;
+            for (; at > 0 && entries[at - 1]->readRank > entry.readRank; --at)
+                entries[at] = entries[at - 1];
+            entries[at] = &entry;
+        }
+    }
+    const Entry* const* begin() const { return entries.data(); }
+    const Entry* const* end() const { return entries.data() + count; }
+};
+
+void readEntries(const Json& object, const Block& block, char* target, Version version, int phase) {
+    for (const Entry* entry : ReadingOrder(block)) {
+        const Access access = version.access(*entry);
+        if (access == Access::Absent || (phase != allPhases && !inPhase(*entry, phase, version)))
+            continue;
+        if (access == Access::Legacy)
+            throw std::logic_error("a legacy layout has no generic reader");
+        readEntry(object, *entry, target + entry->offset, version, phase);
+    }
 }
 
-AlgorithmOptions defaultAlgorithmOptions() {
-    AlgorithmOptions options{};
-    options.enableCorrection = true;
-    options.removeVerticalComponent = true;
-    options.enableAccMatrix = true;
-    options.enableAccMatrixTranslationBefore = true;
-    options.enableAccMatrixTranslationAfter = true;
-    options.enableVelocityMatrix = true;
-    return options;
+void readBlock(const Json& object, const Block& block, char* target, Version version, int phase) {
+    if (phase != allPhases || !block.phased) {
+        readEntries(object, block, target, version, phase);
+        return;
+    }
+    for (int p = 0; p < phaseCount; ++p)
+        if (hasPhase(block, p, version))
+            readEntries(object, block, target, version, p);
 }
 
-// Reading steps common to both versions.
+template <class B> void readDescribed(const Json& object, B& target, Version version) {
+    readBlock(object, Described<B>::block, reinterpret_cast<char*>(&target), version, allPhases);
+}
+
+// Version 0 axes: layouts of older tools that keep an output filter and its limit in one object,
+// in one of several places, and may lack the input limits and the vertical tilt path. Keys that
+// version 1 kept are the description's; the others are these layouts' own.
+
+constexpr const char* travelKey = KEO_KEY(AxisConfig, travel);
+constexpr const char* tiltKey = KEO_KEY(AxisConfig, tiltCoordination);
+constexpr const char* angularKey = KEO_KEY(AxisConfig, angularVelocity);
+constexpr const char* accelerationLimitKey = KEO_KEY(AxisConfig, accelerationInputLimit);
+constexpr const char* angularRateLimitKey = KEO_KEY(AxisConfig, angularRateInputLimit);
+constexpr const char* tiltLimitKey = KEO_KEY(AxisConfig, tiltCoordinationInputLimit);
+constexpr const char* outputFilterKey = KEO_KEY(TravelConfig, outputFilter);
+constexpr const char* outputLimitKey = KEO_KEY(TravelConfig, outputLimit);
+
+// Reads the entry of `Owner` at `offset` from `object` as version 1 describes it.
+template <class Owner> void readMember(const Json& object, Owner& owner, std::size_t offset) {
+    readEntry(object, entryAt<Owner>(offset), reinterpret_cast<char*>(&owner) + offset,
+              Version{true}, allPhases);
+}
+#define KEO_READ(object, owner, member)                                                            \
+    readMember(object, owner, offsetof(std::decay_t<decltype(owner)>, member))
 
 void readOutput(const Json& path, FilterConfig& filter, Limitation& limit) {
-    filter = readFilterConfig(required(path, "output_filter"));
-    limit = readLimitation(required(path, "output_limit"));
+    filter = readFilterConfig(required(path, outputFilterKey));
+    limit = readLimitation(required(path, outputLimitKey));
 }
 
-// Older documents keep a path's output filter and limit in a single object.
 void readCombinedOutput(const Json& object, FilterConfig& filter, Limitation& limit) {
     filter = readFilterConfig(object);
     limit = readLimitation(object);
 }
-
-FilterConfig readCutoffOnly(const Json& parent, const char* key, KEOFilterType::Enum type) {
-    return readCutoffOnlyFilter(required(parent, key), type);
-}
-
-SignalLimitation readInputLimit(const Json& parent, const char* key) {
-    return readSignalLimitation(required(parent, key));
-}
-
-FloatPair readPair(const Json& parent, const char* key) {
-    return readFloatPair(required(parent, key));
-}
-
-void readTravelFilters(const Json& travel, TravelConfig& config) {
-    config.accelerationFilter =
-        readCutoffOnly(travel, "acceleration_filter", KEOFilterType::HighPass);
-    config.velocityFilter = readCutoffOnly(travel, "velocity_filter", KEOFilterType::HighPassDelta);
-    config.travelFilter = readCutoffOnly(travel, "travel_filter", KEOFilterType::HighPassDelta);
-}
-
-void readTiltCoordinationHead(const Json& tilt, TiltCoordinationConfig& config) {
-    config.enabled = readRequiredSwitch(tilt, "enabled");
-    config.maximumRate = readPair(tilt, "maximum_rate");
-    config.accelerationFilter = readCutoffOnly(tilt, "acceleration_filter", KEOFilterType::LowPass);
-}
-
-void readAngularVelocityHead(const Json& angular, AngularVelocityConfig& config) {
-    config.enabled = readRequiredSwitch(angular, "enabled");
-    config.velocityFilter = readCutoffOnly(angular, "velocity_filter", KEOFilterType::HighPass);
-    config.angleFilter = readCutoffOnly(angular, "angle_filter", KEOFilterType::HighPassDelta);
-}
-
-void readAbsolutePath(const Json& path, AbsoluteAngleConfig& config) {
-    config.enabled = readRequiredSwitch(path, "enabled");
-    config.inputLimit = readInputLimit(path, "input_limit");
-    readOutput(path, config.outputFilter, config.outputLimit);
-}
-
-void readAbsolutePaths(const Json& absolute, Config& config) {
-    readAbsolutePath(required(absolute, "pitch"), config.absolutePitch);
-    readAbsolutePath(required(absolute, "roll"), config.absoluteRoll);
-}
-
-void readMixerPath(const Json& path, MixerPathConfig& config) {
-    config.enabled = readRequiredSwitch(path, "enabled");
-    readOutput(path, config.outputFilter, config.outputLimit);
-}
-
-void readCrossFeedPaths(const Json& mixer, MixerConfig& config) {
-    readMixerPath(required(mixer, "heaveToPitch"), config.heaveToPitch);
-    readMixerPath(required(mixer, "surgeToPitch"), config.surgeToPitch);
-    readMixerPath(required(mixer, "swayToRoll"), config.swayToRoll);
-    readMixerPath(required(mixer, "yawToRoll"), config.yawToRoll);
-}
-
-void readRoadHarshness(const Json& roadHarshness, RoadHarshnessConfig& config) {
-    config.enabled = readRequiredSwitch(roadHarshness, "enabled");
-    config.inputLimit = readInputLimit(roadHarshness, "input_limit");
-    config.highpassFilter =
-        readCutoffOnly(roadHarshness, "highpass_filter", KEOFilterType::HighPass);
-    readOutput(roadHarshness, config.outputFilter, config.outputLimit);
-}
-
-// The parts of a sideslip path present in both versions.
-void readSideslipPath(const Json& path, SideslipPathConfig& config) {
-    config.enabled = readRequiredSwitch(path, "enabled");
-    config.inputLimit = readInputLimit(path, "input_limit");
-    readOutput(path, config.outputFilter, config.outputLimit);
-}
-
-// Returns the "sideslip" object so the caller can read the parts only one version has.
-const Json& readEnhancerCommon(const Json& enhancer, EnhancerConfig& config) {
-    readRoadHarshness(required(enhancer, "roadHarshness"), config.roadHarshness);
-    const Json& sideslip = required(enhancer, "sideslip");
-    readSideslipPath(required(sideslip, "toYaw"), config.sideslipToYaw);
-    readSideslipPath(required(sideslip, "toRoll"), config.sideslipToRoll);
-    config.sideslipPivotLongitudinalOffset =
-        readPair(required(sideslip, "pivotPoint"), "longitudinalOffset");
-    return sideslip;
-}
-
-void readMultiplexer(const Json& multiplexer, MultiplexerConfig& config) {
-    const auto limit = [&multiplexer](const char* dof) {
-        return readLimitation(required(required(multiplexer, dof), "output_limit"));
-    };
-    config.surge = limit("surge");
-    config.sway = limit("sway");
-    config.heave = limit("heave");
-    config.pitch = limit("pitch");
-    config.roll = limit("roll");
-    config.yaw = limit("yaw");
-}
-
-bool readPlainSwitch(const Json& parent, const char* key) {
-    return readSwitch(plain(parent, key));
-}
-
-// Version 1.
-
-void readAxisV1(const Json& axis, AxisConfig& config) {
-    const Json& travel = required(axis, "travel");
-    config.travel.enabled = readRequiredSwitch(travel, "enabled");
-    config.accelerationInputLimit = readInputLimit(axis, "acceleration_input_limit");
-    config.angularRateInputLimit = readInputLimit(axis, "angularRate_input_limit");
-    config.tiltCoordinationInputLimit = readInputLimit(axis, "tiltCoordination_input_limit");
-    readTravelFilters(travel, config.travel);
-    readOutput(travel, config.travel.outputFilter, config.travel.outputLimit);
-
-    const Json& tilt = required(axis, "acceleration_to_angle");
-    readTiltCoordinationHead(tilt, config.tiltCoordination);
-    readOutput(tilt, config.tiltCoordination.outputFilter, config.tiltCoordination.outputLimit);
-
-    const Json& angular = required(axis, "angular_velocity");
-    readAngularVelocityHead(angular, config.angularVelocity);
-    readOutput(angular, config.angularVelocity.outputFilter, config.angularVelocity.outputLimit);
-
-    readAxisBypassFlags(axis, config);
-}
-
-void readOptionalMixerPath(const Json& mixer, const char* key, MixerPathConfig& config) {
-    if (has(mixer, key)) {
-        readMixerPath(required(mixer, key), config);
-    }
-}
-
-void readSideslipExtrasV1(const Json& sideslip, EnhancerConfig& config) {
-    const Json& toYaw = required(sideslip, "toYaw");
-    const Json& toRoll = required(sideslip, "toRoll");
-    const auto rate = [](const Json& path) {
-        return has(path, "maximum_rate") ? readPair(path, "maximum_rate") : FloatPair::both(999.0f);
-    };
-    config.sideslipToYaw.maximumRate = rate(toYaw);
-    config.sideslipToRoll.maximumRate = rate(toRoll);
-    if (has(toYaw, "highpass_filter")) {
-        config.sideslipToYaw.highpassFilter =
-            readCutoffOnly(toYaw, "highpass_filter", KEOFilterType::HighPass);
-    }
-    if (has(toRoll, "highpass_filter")) {
-        config.sideslipToRoll.highpassFilter =
-            readCutoffOnly(toRoll, "highpass_filter", KEOFilterType::HighPass);
-    }
-}
-
-void readUndersteer(const Json& understeer, UndersteerConfig& config) {
-    config.intendedTurningCurveFilter =
-        readCutoffOnly(understeer, "intendedTurningCurve_filter", KEOFilterType::LowPass);
-    config.actualTurningCurveFilter =
-        readCutoffOnly(understeer, "actualTurningCurve_filter", KEOFilterType::LowPass);
-    config.deltaTurningCurveMaximumRate =
-        readPair(required(understeer, "deltaTurningCurve"), "maximum_rate");
-    readMixerPath(required(understeer, "toYaw"), config.toYaw);
-    readMixerPath(required(understeer, "toRoll"), config.toRoll);
-    config.pivotPointLongitudinalOffset =
-        readPair(required(understeer, "pivotPoint"), "longitudinalOffset");
-    // "swayAcceleration_filter" is the name older tools gave the yaw-rate filter.
-    for (const char* key : {"yawRate_filter", "swayAcceleration_filter"}) {
-        if (has(understeer, key)) {
-            config.yawRateFilter = readCutoffOnly(understeer, key, KEOFilterType::LowPass);
-            return;
-        }
-    }
-}
-
-void readAlgorithmV1(const Json& document, AlgorithmOptions& config) {
-    const Json& algorithm = plain(document, "algorithm");
-    const Json& g = plain(algorithm, "g");
-    config.enableCorrection = readPlainSwitch(g, "enableCorrection");
-    config.removeVerticalComponent = readPlainSwitch(g, "removeVerticalComponent");
-    const Json& transformations = plain(algorithm, "transformations");
-    config.enableAccMatrix = readPlainSwitch(transformations, "enableAccMatrix");
-    config.enableVelocityMatrix = readPlainSwitch(transformations, "enableVelocityMatrix");
-    config.enableAccMatrixTranslationBefore =
-        readPlainSwitch(transformations, "enableAccMatrixTranslationBefore");
-    config.enableAccMatrixTranslationAfter =
-        readPlainSwitch(transformations, "enableAccMatrixTranslationAfter");
-    config.enableVelocityMatrixTranslationBefore =
-        readPlainSwitch(transformations, "enableVelocityMatrixTranslationBefore");
-    config.enableVelocityMatrixTranslationAfter =
-        readPlainSwitch(transformations, "enableVelocityMatrixTranslationAfter");
-    config.highpassUseFreshDataOnly = readPlainSwitch(algorithm, "highpassUseFreshDataOnly");
-}
-
-// Version 0.
 
 void readTravelOutputV0(const Json& axis, const Json& travel, TravelConfig& config) {
     if (has(travel, "travel_output_filter")) {
@@ -282,7 +206,9 @@ void readTravelOutputV0(const Json& axis, const Json& travel, TravelConfig& conf
 }
 
 void readTiltCoordinationV0(const Json& tilt, TiltCoordinationConfig& config) {
-    readTiltCoordinationHead(tilt, config);
+    KEO_READ(tilt, config, enabled);
+    KEO_READ(tilt, config, maximumRate);
+    KEO_READ(tilt, config, accelerationFilter);
     if (has(tilt, "angle_filter")) {
         readCombinedOutput(required(tilt, "angle_filter"), config.outputFilter, config.outputLimit);
     } else {
@@ -291,91 +217,35 @@ void readTiltCoordinationV0(const Json& tilt, TiltCoordinationConfig& config) {
 }
 
 void readAngularVelocityV0(const Json& angular, AngularVelocityConfig& config) {
-    readAngularVelocityHead(angular, config);
+    KEO_READ(angular, config, enabled);
+    KEO_READ(angular, config, velocityFilter);
+    KEO_READ(angular, config, angleFilter);
     if (has(angular, "angle_output_filter")) {
         readCombinedOutput(required(angular, "angle_output_filter"), config.outputFilter,
                            config.outputLimit);
-    } else if (has(angular, "output_filter")) {
+    } else if (has(angular, outputFilterKey)) {
         readOutput(angular, config.outputFilter, config.outputLimit);
     }
 }
 
 void readAxisV0(const Json& axis, AxisConfig& config, bool tiltCoordinationRequired) {
-    const Json& travel = required(axis, "travel");
-    config.travel.enabled = readRequiredSwitch(travel, "enabled");
-    if (has(axis, "acceleration_input_limit")) {
-        config.accelerationInputLimit = readInputLimit(axis, "acceleration_input_limit");
-        config.angularRateInputLimit = readInputLimit(axis, "angularRate_input_limit");
+    const Json& travel = required(axis, travelKey);
+    KEO_READ(travel, config.travel, enabled);
+    if (has(axis, accelerationLimitKey)) {
+        config.accelerationInputLimit = readSignalLimitation(required(axis, accelerationLimitKey));
+        config.angularRateInputLimit = readSignalLimitation(required(axis, angularRateLimitKey));
     }
-    if (has(axis, "tiltCoordination_input_limit")) {
-        config.tiltCoordinationInputLimit = readInputLimit(axis, "tiltCoordination_input_limit");
+    if (has(axis, tiltLimitKey)) {
+        config.tiltCoordinationInputLimit = readSignalLimitation(required(axis, tiltLimitKey));
     }
-    readTravelFilters(travel, config.travel);
+    KEO_READ(travel, config.travel, accelerationFilter);
+    KEO_READ(travel, config.travel, velocityFilter);
+    KEO_READ(travel, config.travel, travelFilter);
     readTravelOutputV0(axis, travel, config.travel);
-    if (tiltCoordinationRequired || has(axis, "acceleration_to_angle")) {
-        readTiltCoordinationV0(required(axis, "acceleration_to_angle"), config.tiltCoordination);
+    if (tiltCoordinationRequired || has(axis, tiltKey)) {
+        readTiltCoordinationV0(required(axis, tiltKey), config.tiltCoordination);
     }
-    readAngularVelocityV0(required(axis, "angular_velocity"), config.angularVelocity);
-}
-
-void readMixerV0(const Json& document, MixerConfig& config) {
-    if (has(document, "mixer")) {
-        readCrossFeedPaths(required(document, "mixer"), config);
-        return;
-    }
-    config.heaveToPitch = defaultMixerPath();
-    config.surgeToPitch = defaultMixerPath();
-    config.swayToRoll = defaultMixerPath();
-    config.yawToRoll = defaultMixerPath();
-}
-
-void readEnhancerV0(const Json& document, EnhancerConfig& config) {
-    if (has(document, "enhancer")) {
-        readEnhancerCommon(required(document, "enhancer"), config);
-        return;
-    }
-    config.roadHarshness = defaultRoadHarshness();
-    config.sideslipToYaw = defaultSideslipPath();
-    config.sideslipToRoll = defaultSideslipPath();
-    config.sideslipPivotLongitudinalOffset = FloatPair::both(0.0f);
-}
-
-void readMultiplexerV0(const Json& document, MultiplexerConfig& config) {
-    if (has(document, "multiplexer")) {
-        readMultiplexer(required(document, "multiplexer"), config);
-        return;
-    }
-    config = {defaultOutputLimit(), defaultOutputLimit(), defaultOutputLimit(),
-              defaultOutputLimit(), defaultOutputLimit(), defaultOutputLimit()};
-}
-
-void readOptionalPlainSwitch(const Json& parent, const char* key, bool& flag) {
-    if (has(parent, key)) {
-        flag = readPlainSwitch(parent, key);
-    }
-}
-
-void readAlgorithmV0(const Json& document, AlgorithmOptions& config) {
-    config = defaultAlgorithmOptions();
-    if (!has(document, "algorithm")) {
-        return;
-    }
-    const Json& algorithm = plain(document, "algorithm");
-    const Json& g = plain(algorithm, "g");
-    config.enableCorrection = readPlainSwitch(g, "enableCorrection");
-    config.removeVerticalComponent = readPlainSwitch(g, "removeVerticalComponent");
-    const Json& transformations = plain(algorithm, "transformations");
-    config.enableAccMatrix = readPlainSwitch(transformations, "enableAccMatrix");
-    config.enableVelocityMatrix = readPlainSwitch(transformations, "enableVelocityMatrix");
-    readOptionalPlainSwitch(transformations, "enableAccMatrixTranslationBefore",
-                            config.enableAccMatrixTranslationBefore);
-    readOptionalPlainSwitch(transformations, "enableAccMatrixTranslationAfter",
-                            config.enableAccMatrixTranslationAfter);
-    readOptionalPlainSwitch(transformations, "enableVelocityMatrixTranslationBefore",
-                            config.enableVelocityMatrixTranslationBefore);
-    readOptionalPlainSwitch(transformations, "enableVelocityMatrixTranslationAfter",
-                            config.enableVelocityMatrixTranslationAfter);
-    readOptionalPlainSwitch(algorithm, "highpassUseFreshDataOnly", config.highpassUseFreshDataOnly);
+    readAngularVelocityV0(required(axis, angularKey), config.angularVelocity);
 }
 
 // Floating versions are truncated toward zero. Out of the 32-bit range the value becomes the
@@ -415,24 +285,7 @@ void readConfig(const Json& document, Config& config) {
 
 void readConfigV1(const Json& document, Config& config) {
     zeroConfig(config);
-    readAxisV1(required(document, "lateral_acceleration_and_roll_rate"), config.lateral);
-    readAxisV1(required(document, "longitudinal_acceleration_and_pitch_rate"), config.longitudinal);
-    readAxisV1(required(document, "vertical_acceleration_and_yaw_rate"), config.vertical);
-    readAbsolutePaths(required(document, "absolute"), config);
-
-    const Json& mixer = required(document, "mixer");
-    readCrossFeedPaths(mixer, config.mixer);
-    readOptionalMixerPath(mixer, "roadHarshnessToPitch", config.mixer.roadHarshnessToPitch);
-    readOptionalMixerPath(mixer, "roadHarshnessToSurge", config.mixer.roadHarshnessToSurge);
-
-    const Json& sideslip = readEnhancerCommon(required(document, "enhancer"), config.enhancer);
-    readSideslipExtrasV1(sideslip, config.enhancer);
-
-    if (has(document, "understeer")) {
-        readUndersteer(required(document, "understeer"), config.understeer);
-    }
-    readMultiplexer(required(document, "multiplexer"), config.multiplexer);
-    readAlgorithmV1(document, config.algorithm);
+    readDescribed(document, config, Version{true});
 }
 
 void readConfigV0(const Json& document, Config& config) {
@@ -441,25 +294,15 @@ void readConfigV0(const Json& document, Config& config) {
     readAxisV0(required(document, "longitudinal_acceleration_and_pitch_rate"), config.longitudinal,
                true);
     readAxisV0(required(document, "vertical_acceleration_and_yaw_rate"), config.vertical, false);
-    if (has(document, "absolute")) {
-        readAbsolutePaths(required(document, "absolute"), config);
-    } else {
-        config.absolutePitch = defaultAbsolutePath();
-        config.absoluteRoll = defaultAbsolutePath();
-    }
-    readMixerV0(document, config.mixer);
-    readEnhancerV0(document, config.enhancer);
-    readMultiplexerV0(document, config.multiplexer);
-    readAlgorithmV0(document, config.algorithm);
+    // The rest of the record as the description has it for version 0.
+    const Version older{false};
+    char* const target = reinterpret_cast<char*>(&config);
+    for (const Entry& entry : record())
+        if (older.access(entry) != Access::Legacy && older.access(entry) != Access::Absent)
+            readEntry(document, entry, target + entry.offset, older, allPhases);
 }
 
 void readAxisBypassFlags(const Json& axis, AxisConfig& config) {
-    const auto optionalSwitch = [](const Json& parent, const char* key) {
-        return has(parent, key) && readRequiredSwitch(parent, key);
-    };
-    const Json& travel = required(axis, "travel");
-    config.travel.bypassAccIntegration = optionalSwitch(travel, "bypassAccIntegration");
-    config.travel.bypassSpeedIntegration = optionalSwitch(travel, "bypassSpeedIntegration");
-    config.angularVelocity.bypassIntegration =
-        optionalSwitch(required(axis, "angular_velocity"), "bypassIntegration");
+    readEntries(axis, Described<AxisConfig>::block, reinterpret_cast<char*>(&config), Version{true},
+                2);
 }

@@ -1,5 +1,5 @@
 #include "Engine.h"
-#include "config/StoredUnits.h"
+#include "config/RecordDescription.h"
 
 #include <cmath>
 
@@ -21,9 +21,13 @@ public:
         const double v = pair[set_];
         return std::isfinite(v) ? v : 0.0;
     }
-    // A rate limit in rad/s, whatever unit the record stores it in.
-    template <auto Member, class Block> RateLimiter rate(const Block& block) const {
-        const double v = rateInRadiansPerSecond<Member>(block, set_);
+    // A rate limit in rad/s, whatever unit the description says the record stores it in; a rate
+    // whose stored unit is not a rate does not compile.
+    template <ConfigDescription::Unit Stored> RateLimiter rate(const FloatPair& pair) const {
+        using ConfigDescription::Unit;
+        static_assert(Stored == Unit::RadiansPerSecond || Stored == Unit::DegreesPerSecond,
+                      "a rate limit is described as a rate");
+        const double v = ConfigDescription::toSI(Stored, pair[set_]);
         return RateLimiter{std::isfinite(v) ? v : 0.0};
     }
 
@@ -88,7 +92,7 @@ public:
         a.tilt.enabled = tilt.enabled;
         a.tilt.input = input(c.tiltCoordinationInputLimit);
         a.tilt.acceleration = lowPass(tilt.accelerationFilter);
-        a.tilt.rate = rate<&TiltCoordinationConfig::maximumRate>(tilt);
+        a.tilt.rate = rate<KEO_STORED_UNIT(TiltCoordinationConfig, maximumRate)>(tilt.maximumRate);
         a.tilt.output = stage(tilt.outputFilter, tilt.outputLimit, tiltEnvelope);
 
         const AngularVelocityConfig& angular = c.angularVelocity;
@@ -112,7 +116,7 @@ public:
         SideslipPath p;
         p.enabled = c.enabled;
         p.input = input(c.inputLimit);
-        p.rate = rate<&SideslipPathConfig::maximumRate>(c);
+        p.rate = rate<KEO_STORED_UNIT(SideslipPathConfig, maximumRate)>(c.maximumRate);
         p.highPass = highPass(c.highpassFilter);
         p.output = stage(c.outputFilter, c.outputLimit, envelope);
         return p;
@@ -134,7 +138,8 @@ public:
         p.intended = lowPass(c.intendedTurningCurveFilter);
         p.actual = lowPass(c.actualTurningCurveFilter);
         p.yawRate = lowPass(c.yawRateFilter);
-        p.difference = rate<&UndersteerConfig::deltaTurningCurveMaximumRate>(c);
+        p.difference = rate<KEO_STORED_UNIT(UndersteerConfig, deltaTurningCurveMaximumRate)>(
+            c.deltaTurningCurveMaximumRate);
         p.toYaw = path(c.toYaw, yawEnvelope);
         p.toRoll = path(c.toRoll, rollEnvelope);
         p.pivotOffset = value(c.pivotPointLongitudinalOffset);

@@ -6,8 +6,6 @@
 #include "SignalLimitationModel.h"
 #include "config/Config.h"
 
-#include <array>
-
 // The absolute (body) pitch and roll paths, edited together on one page.
 class AbsolutePitchRollModel : public BaseModel {
     Q_OBJECT
@@ -23,43 +21,37 @@ class AbsolutePitchRollModel : public BaseModel {
     // clang-format on
 
 public:
-    AbsolutePitchRollModel(AbsoluteAngleConfig* currentPitch, AbsoluteAngleConfig* currentRoll,
-                           const AbsoluteAngleConfig* savedPitch,
-                           const AbsoluteAngleConfig* savedRoll, ParamSetModel* paramSetModel,
+    AbsolutePitchRollModel(Config* current, const Config* saved, ParamSetModel* paramSetModel,
                            BaseModel* parent = nullptr);
 
-    SignalLimitationModel* pitchInputLimitModel() const { return m_pitchInputLimit; }
-    FilterConfigModel* pitchOutputFilterModel() const { return m_pitchOutputFilter; }
-    LimitationModel* pitchOutputLimitModel() const { return m_pitchOutputLimit; }
-    SignalLimitationModel* rollInputLimitModel() const { return m_rollInputLimit; }
-    FilterConfigModel* rollOutputFilterModel() const { return m_rollOutputFilter; }
-    LimitationModel* rollOutputLimitModel() const { return m_rollOutputLimit; }
+    SignalLimitationModel* pitchInputLimitModel() const {
+        return child<SignalLimitationModel>("pitchInputLimitModel");
+    }
+    FilterConfigModel* pitchOutputFilterModel() const {
+        return child<FilterConfigModel>("pitchOutputFilterModel");
+    }
+    LimitationModel* pitchOutputLimitModel() const {
+        return child<LimitationModel>("pitchOutputLimitModel");
+    }
+    SignalLimitationModel* rollInputLimitModel() const {
+        return child<SignalLimitationModel>("rollInputLimitModel");
+    }
+    FilterConfigModel* rollOutputFilterModel() const {
+        return child<FilterConfigModel>("rollOutputFilterModel");
+    }
+    LimitationModel* rollOutputLimitModel() const {
+        return child<LimitationModel>("rollOutputLimitModel");
+    }
 
-    bool pitchEnabled() const { return m_currentPitch->enabled; }
-    bool rollEnabled() const { return m_currentRoll->enabled; }
+    bool pitchEnabled() const { return block().absolutePitch.enabled; }
+    bool rollEnabled() const { return block().absoluteRoll.enabled; }
     void setPitchEnabled(bool value);
     void setRollEnabled(bool value);
-
-    bool isModified() const override;
-    void rebind(AbsoluteAngleConfig* currentPitch, AbsoluteAngleConfig* currentRoll,
-                const AbsoluteAngleConfig* savedPitch, const AbsoluteAngleConfig* savedRoll);
-
-    Q_INVOKABLE void restoreDefaults() override;
 
 signals:
     void _keo_pitchEnabledChanged();
     void _keo_rollEnabledChanged();
 
 private:
-    using Switches = std::array<bool, 2>;
-
-    AbsoluteAngleConfig* m_currentPitch;
-    AbsoluteAngleConfig* m_currentRoll;
-    Switches m_savedSwitches;
-    SignalLimitationModel* const m_pitchInputLimit;
-    FilterConfigModel* const m_pitchOutputFilter;
-    LimitationModel* const m_pitchOutputLimit;
-    SignalLimitationModel* const m_rollInputLimit;
-    FilterConfigModel* const m_rollOutputFilter;
-    LimitationModel* const m_rollOutputLimit;
+    Config& block() const { return current<Config>(); }
 };

@@ -5,8 +5,6 @@
 #include "LimitationModel.h"
 #include "config/Config.h"
 
-#include <array>
-
 // The rotational path of one axis: the angular rate integrated to an angle.
 class AngularVelocityModel : public BaseModel {
     Q_OBJECT
@@ -23,33 +21,28 @@ public:
     AngularVelocityModel(AngularVelocityConfig* current, const AngularVelocityConfig* saved,
                          ParamSetModel* paramSetModel, BaseModel* parent = nullptr);
 
-    FilterConfigModel* velocityFilterModel() const { return m_velocityFilter; }
-    FilterConfigModel* angleFilterModel() const { return m_angleFilter; }
-    FilterConfigModel* outputAngleFilterModel() const { return m_outputFilter; }
-    LimitationModel* outputAngleLimitationModel() const { return m_outputLimit; }
+    FilterConfigModel* velocityFilterModel() const {
+        return child<FilterConfigModel>("velocityFilterModel");
+    }
+    FilterConfigModel* angleFilterModel() const {
+        return child<FilterConfigModel>("angleFilterModel");
+    }
+    FilterConfigModel* outputAngleFilterModel() const {
+        return child<FilterConfigModel>("outputAngleFilterModel");
+    }
+    LimitationModel* outputAngleLimitationModel() const {
+        return child<LimitationModel>("outputAngleLimitationModel");
+    }
 
-    bool enabled() const { return m_current->enabled; }
-    bool bypassIntegration() const { return m_current->bypassIntegration; }
+    bool enabled() const { return block().enabled; }
+    bool bypassIntegration() const { return block().bypassIntegration; }
     void setEnabled(bool value);
     void setBypassIntegration(bool value);
-
-    bool isModified() const override;
-    void rebind(AngularVelocityConfig* current, const AngularVelocityConfig* saved);
-
-    Q_INVOKABLE void restoreDefaults() override;
 
 signals:
     void _keo_enabledChanged();
     void _keo_bypassIntegrationChanged();
 
 private:
-    using Switches = std::array<bool, 2>;
-    static Switches switchesOf(const AngularVelocityConfig& block);
-
-    AngularVelocityConfig* m_current;
-    Switches m_savedSwitches;
-    FilterConfigModel* const m_velocityFilter;
-    FilterConfigModel* const m_angleFilter;
-    FilterConfigModel* const m_outputFilter;
-    LimitationModel* const m_outputLimit;
+    AngularVelocityConfig& block() const { return current<AngularVelocityConfig>(); }
 };

@@ -24,22 +24,25 @@ public:
     AxisConfigModel(AxisConfig* current, const AxisConfig* saved, ParamSetModel* paramSetModel,
                     BaseModel* parent = nullptr);
 
-    SignalLimitationModel* accelerationInputLimitModel() const { return m_accelerationInputLimit; }
-    SignalLimitationModel* angularRateInputLimitModel() const { return m_angularRateInputLimit; }
-    SignalLimitationModel* tiltCoordinationInputLimitModel() const {
-        return m_tiltCoordinationInputLimit;
+    SignalLimitationModel* accelerationInputLimitModel() const {
+        return child<SignalLimitationModel>("accelerationInputLimitModel");
     }
-    TravelConfigModel* travelConfigModel() const { return m_travel; }
-    TiltCoordinationModel* tiltCoordinationModel() const { return m_tiltCoordination; }
-    AngularVelocityModel* angularVelocityModel() const { return m_angularVelocity; }
-
-    void rebind(AxisConfig* current, const AxisConfig* saved);
+    SignalLimitationModel* angularRateInputLimitModel() const {
+        return child<SignalLimitationModel>("angularRateInputLimitModel");
+    }
+    SignalLimitationModel* tiltCoordinationInputLimitModel() const {
+        return child<SignalLimitationModel>("tiltCoordinationInputLimitModel");
+    }
+    TravelConfigModel* travelConfigModel() const {
+        return child<TravelConfigModel>("travelConfigModel");
+    }
+    TiltCoordinationModel* tiltCoordinationModel() const {
+        return child<TiltCoordinationModel>("tiltCoordinationModel");
+    }
+    AngularVelocityModel* angularVelocityModel() const {
+        return child<AngularVelocityModel>("angularVelocityModel");
+    }
 
 private:
-    SignalLimitationModel* const m_accelerationInputLimit;
-    SignalLimitationModel* const m_angularRateInputLimit;
-    SignalLimitationModel* const m_tiltCoordinationInputLimit;
-    TravelConfigModel* const m_travel;
-    TiltCoordinationModel* const m_tiltCoordination;
-    AngularVelocityModel* const m_angularVelocity;
+    AxisConfig& block() const { return current<AxisConfig>(); }
 };

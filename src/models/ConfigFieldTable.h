@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/Config.h"
+#include "config/Description.h"
 
 #include <QString>
 #include <cstddef>
@@ -8,26 +9,15 @@
 #include <vector>
 
 // Every value of a Config as the editor's pages present it: the page (tab) and block it sits in,
-// its label and unit there, and where the models expose it. The undo history, the list of unsaved
-// changes and the parameter-set comparison all work on this table, so a value is named the same
-// way everywhere and can be brought into view.
+// its label and unit there, and where the models expose it, as the record's description has them.
+// The undo history, the list of unsaved changes and the parameter-set comparison all work on this
+// table, so a value is named the same way everywhere and can be brought into view.
 namespace ConfigFieldTable {
 
 enum class Kind { Float, Switch, FilterType, LimitationType };
 
 // The tabs of the main view, in its order.
-enum Page {
-    Lateral,
-    Longitudinal,
-    Vertical,
-    Absolute,
-    Enhancer,
-    Understeer,
-    Mixer,
-    Multiplexer,
-    Options,
-    PageCount
-};
+using namespace ConfigDescription::Pages;
 
 struct Field {
     Page page;
@@ -39,6 +29,7 @@ struct Field {
     std::size_t offset;  // of the value (a FloatPair for floats) inside Config
     QString modelPath;   // child-model properties from the ConfigModel down, joined by '/'
     QByteArray property; // the model property that edits it
+    ConfigDescription::Unit storedUnit;
 };
 
 // One stored value: a field and, for numbers, the parameter set (0 or 1); -1 for values shared

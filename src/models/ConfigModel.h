@@ -9,8 +9,6 @@
 #include "UndersteerConfigModel.h"
 #include "config/Config.h"
 
-#include <array>
-
 // Root of the model tree: one whole configuration, its section models and the algorithm switches.
 // Its modifiedStateChanged fires after every effective edit anywhere below it.
 class ConfigModel : public BaseModel {
@@ -39,14 +37,30 @@ public:
     ConfigModel(Config* current, const Config* saved, ParamSetModel* paramSetModel,
                 BaseModel* parent = nullptr);
 
-    AxisConfigModel* lateralConfigModel() const { return m_lateral; }
-    AxisConfigModel* longitudinalConfigModel() const { return m_longitudinal; }
-    AxisConfigModel* verticalConfigModel() const { return m_vertical; }
-    AbsolutePitchRollModel* absolutePitchRollConfigModel() const { return m_absolute; }
-    MixerConfigModel* mixerConfigModel() const { return m_mixer; }
-    EnhancerConfigModel* enhancerConfigModel() const { return m_enhancer; }
-    UndersteerConfigModel* understeerConfigModel() const { return m_understeer; }
-    MultiplexerConfigModel* multiplexerConfigModel() const { return m_multiplexer; }
+    AxisConfigModel* lateralConfigModel() const {
+        return child<AxisConfigModel>("lateralConfigModel");
+    }
+    AxisConfigModel* longitudinalConfigModel() const {
+        return child<AxisConfigModel>("longitudinalConfigModel");
+    }
+    AxisConfigModel* verticalConfigModel() const {
+        return child<AxisConfigModel>("verticalConfigModel");
+    }
+    AbsolutePitchRollModel* absolutePitchRollConfigModel() const {
+        return child<AbsolutePitchRollModel>("absolutePitchRollConfigModel");
+    }
+    MixerConfigModel* mixerConfigModel() const {
+        return child<MixerConfigModel>("mixerConfigModel");
+    }
+    EnhancerConfigModel* enhancerConfigModel() const {
+        return child<EnhancerConfigModel>("enhancerConfigModel");
+    }
+    UndersteerConfigModel* understeerConfigModel() const {
+        return child<UndersteerConfigModel>("understeerConfigModel");
+    }
+    MultiplexerConfigModel* multiplexerConfigModel() const {
+        return child<MultiplexerConfigModel>("multiplexerConfigModel");
+    }
 
     bool enableAccMatrix() const { return options().enableAccMatrix; }
     bool enableAccMatrixTranslationBefore() const {
@@ -76,14 +90,11 @@ public:
     void setRemoveGVerticalComponent(bool value);
     void setHighpassUseFreshDataOnly(bool value);
 
-    bool isModified() const override;
     // The configuration being edited, for whoever must follow it live.
-    const Config& current() const { return *m_current; }
+    const Config& current() const { return BaseModel::current<Config>(); }
     // Retargets the whole tree; the configuration manager calls it after every load, cluster
     // selection and save. saved must stay alive as long as the binding.
     void rebind(Config* current, const Config* saved);
-
-    Q_INVOKABLE void restoreDefaults() override;
 
 signals:
     void _keo_enableAccMatrixChanged();
@@ -96,20 +107,12 @@ signals:
     void _keo_removeGVerticalComponentChanged();
     void _keo_highpassUseFreshDataOnlyChanged();
 
-private:
-    using Switches = std::array<bool, 9>;
-    static Switches switchesOf(const AlgorithmOptions& options);
-    static Switches startingSwitches();
-    AlgorithmOptions& options() const { return m_current->algorithm; }
+protected:
+    const char* savedValue(std::size_t offset) const override;
 
-    Config* m_current;
-    Switches m_savedSwitches;
-    AxisConfigModel* const m_lateral;
-    AxisConfigModel* const m_longitudinal;
-    AxisConfigModel* const m_vertical;
-    AbsolutePitchRollModel* const m_absolute;
-    MixerConfigModel* const m_mixer;
-    EnhancerConfigModel* const m_enhancer;
-    UndersteerConfigModel* const m_understeer;
-    MultiplexerConfigModel* const m_multiplexer;
+private:
+    AlgorithmOptions& options() const { return BaseModel::current<Config>().algorithm; }
+
+    // The switches as saved, taken at each rebind; until the first, the algorithm's usual set.
+    AlgorithmOptions m_savedOptions;
 };

@@ -7,8 +7,6 @@
 #include "SignalLimitationModel.h"
 #include "config/Config.h"
 
-#include <array>
-
 // The enhancer: road harshness fed to heave, sideslip fed to yaw and roll, and the sideslip pivot.
 // The sideslip maximum rates (deg/s) and the pivot offset (m) are shown as stored.
 class EnhancerConfigModel : public BaseModel {
@@ -38,33 +36,58 @@ public:
     EnhancerConfigModel(EnhancerConfig* current, const EnhancerConfig* saved,
                         ParamSetModel* paramSetModel, BaseModel* parent = nullptr);
 
-    SignalLimitationModel* roadHarshnessToHeaveInputLimitModel() const { return m_rhInputLimit; }
-    FilterConfigModel* roadHarshnessToHeaveHighpassFilterModel() const { return m_rhHighpass; }
-    FilterConfigModel* roadHarshnessToHeaveOutputFilterModel() const { return m_rhOutputFilter; }
-    LimitationModel* roadHarshnessToHeaveOutputLimitationModel() const { return m_rhOutputLimit; }
-    SignalLimitationModel* sideslipToYawInputLimitModel() const { return m_yawInputLimit; }
-    FloatValueModel* sideslipToYawMaximumRateModel() const { return m_yawMaximumRate; }
-    FilterConfigModel* sideslipToYawHighpassFilterModel() const { return m_yawHighpass; }
-    FilterConfigModel* sideslipToYawOutputFilterModel() const { return m_yawOutputFilter; }
-    LimitationModel* sideslipToYawOutputLimitationModel() const { return m_yawOutputLimit; }
-    SignalLimitationModel* sideslipToRollInputLimitModel() const { return m_rollInputLimit; }
-    FloatValueModel* sideslipToRollMaximumRateModel() const { return m_rollMaximumRate; }
-    FilterConfigModel* sideslipToRollHighpassFilterModel() const { return m_rollHighpass; }
-    FilterConfigModel* sideslipToRollOutputFilterModel() const { return m_rollOutputFilter; }
-    LimitationModel* sideslipToRollOutputLimitationModel() const { return m_rollOutputLimit; }
-    FloatValueModel* sideslipPivotPointLongitudinalModel() const { return m_pivotOffset; }
+    SignalLimitationModel* roadHarshnessToHeaveInputLimitModel() const {
+        return child<SignalLimitationModel>("roadHarshnessToHeaveInputLimitModel");
+    }
+    FilterConfigModel* roadHarshnessToHeaveHighpassFilterModel() const {
+        return child<FilterConfigModel>("roadHarshnessToHeaveHighpassFilterModel");
+    }
+    FilterConfigModel* roadHarshnessToHeaveOutputFilterModel() const {
+        return child<FilterConfigModel>("roadHarshnessToHeaveOutputFilterModel");
+    }
+    LimitationModel* roadHarshnessToHeaveOutputLimitationModel() const {
+        return child<LimitationModel>("roadHarshnessToHeaveOutputLimitationModel");
+    }
+    SignalLimitationModel* sideslipToYawInputLimitModel() const {
+        return child<SignalLimitationModel>("sideslipToYawInputLimitModel");
+    }
+    FloatValueModel* sideslipToYawMaximumRateModel() const {
+        return child<FloatValueModel>("sideslipToYawMaximumRateModel");
+    }
+    FilterConfigModel* sideslipToYawHighpassFilterModel() const {
+        return child<FilterConfigModel>("sideslipToYawHighpassFilterModel");
+    }
+    FilterConfigModel* sideslipToYawOutputFilterModel() const {
+        return child<FilterConfigModel>("sideslipToYawOutputFilterModel");
+    }
+    LimitationModel* sideslipToYawOutputLimitationModel() const {
+        return child<LimitationModel>("sideslipToYawOutputLimitationModel");
+    }
+    SignalLimitationModel* sideslipToRollInputLimitModel() const {
+        return child<SignalLimitationModel>("sideslipToRollInputLimitModel");
+    }
+    FloatValueModel* sideslipToRollMaximumRateModel() const {
+        return child<FloatValueModel>("sideslipToRollMaximumRateModel");
+    }
+    FilterConfigModel* sideslipToRollHighpassFilterModel() const {
+        return child<FilterConfigModel>("sideslipToRollHighpassFilterModel");
+    }
+    FilterConfigModel* sideslipToRollOutputFilterModel() const {
+        return child<FilterConfigModel>("sideslipToRollOutputFilterModel");
+    }
+    LimitationModel* sideslipToRollOutputLimitationModel() const {
+        return child<LimitationModel>("sideslipToRollOutputLimitationModel");
+    }
+    FloatValueModel* sideslipPivotPointLongitudinalModel() const {
+        return child<FloatValueModel>("sideslipPivotPointLongitudinalModel");
+    }
 
-    bool roadHarshnessEnabled() const { return m_current->roadHarshness.enabled; }
-    bool sideslipToYawEnabled() const { return m_current->sideslipToYaw.enabled; }
-    bool sideslipToRollEnabled() const { return m_current->sideslipToRoll.enabled; }
+    bool roadHarshnessEnabled() const { return block().roadHarshness.enabled; }
+    bool sideslipToYawEnabled() const { return block().sideslipToYaw.enabled; }
+    bool sideslipToRollEnabled() const { return block().sideslipToRoll.enabled; }
     void setRoadHarshnessEnabled(bool value);
     void setSideslipToYawEnabled(bool value);
     void setSideslipToRollEnabled(bool value);
-
-    bool isModified() const override;
-    void rebind(EnhancerConfig* current, const EnhancerConfig* saved);
-
-    Q_INVOKABLE void restoreDefaults() override;
 
 signals:
     void _keo_roadHarshnessEnabledChanged();
@@ -72,25 +95,5 @@ signals:
     void _keo_sideslipToRollEnabledChanged();
 
 private:
-    // In record order: sideslip to yaw, sideslip to roll, road harshness.
-    using Switches = std::array<bool, 3>;
-    static Switches switchesOf(const EnhancerConfig& section);
-
-    EnhancerConfig* m_current;
-    Switches m_savedSwitches;
-    SignalLimitationModel* const m_rhInputLimit;
-    FilterConfigModel* const m_rhHighpass;
-    FilterConfigModel* const m_rhOutputFilter;
-    LimitationModel* const m_rhOutputLimit;
-    SignalLimitationModel* const m_yawInputLimit;
-    FloatValueModel* const m_yawMaximumRate;
-    FilterConfigModel* const m_yawHighpass;
-    FilterConfigModel* const m_yawOutputFilter;
-    LimitationModel* const m_yawOutputLimit;
-    SignalLimitationModel* const m_rollInputLimit;
-    FloatValueModel* const m_rollMaximumRate;
-    FilterConfigModel* const m_rollHighpass;
-    FilterConfigModel* const m_rollOutputFilter;
-    LimitationModel* const m_rollOutputLimit;
-    FloatValueModel* const m_pivotOffset;
+    EnhancerConfig& block() const { return current<EnhancerConfig>(); }
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BaseModel.h"
+#include "config/Blocks.h"
 
 // One filter block: cutoff and cutoff range in the shown parameter set, and the shared type.
 class FilterConfigModel : public BaseModel {
@@ -16,19 +17,15 @@ public:
     FilterConfigModel(FilterConfig* current, const FilterConfig* saved,
                       ParamSetModel* paramSetModel, BaseModel* parent = nullptr);
 
-    float cutoffFrequency() const { return m_current->cutoff[shownSet()]; }
-    float cutoffFrequencyStart() const { return m_current->cutoffStart[shownSet()]; }
-    float cutoffFrequencyEnd() const { return m_current->cutoffEnd[shownSet()]; }
-    KEOFilterType::Enum filterType() const { return m_current->type; }
+    float cutoffFrequency() const { return block().cutoff[shownSet()]; }
+    float cutoffFrequencyStart() const { return block().cutoffStart[shownSet()]; }
+    float cutoffFrequencyEnd() const { return block().cutoffEnd[shownSet()]; }
+    KEOFilterType::Enum filterType() const { return block().type; }
 
     void setCutoffFrequency(float value);
     void setCutoffFrequencyStart(float value);
     void setCutoffFrequencyEnd(float value);
     void setFilterType(KEOFilterType::Enum type);
-
-    bool isModified() const override;
-    Q_INVOKABLE void restoreDefaults() override;
-    void rebind(FilterConfig* current, const FilterConfig* saved);
 
 signals:
     void _keo_cutoffFrequencyChanged();
@@ -37,6 +34,5 @@ signals:
     void _keo_filterTypeChanged();
 
 private:
-    FilterConfig* m_current;
-    const FilterConfig* m_saved;
+    FilterConfig& block() const { return current<FilterConfig>(); }
 };

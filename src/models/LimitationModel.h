@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BaseModel.h"
+#include "config/Blocks.h"
 
 // One output limitation: slope factor and maximum (a percentage of the work envelope) in the
 // shown parameter set, and the shared curve type.
@@ -16,17 +17,13 @@ public:
     LimitationModel(Limitation* current, const Limitation* saved, ParamSetModel* paramSetModel,
                     BaseModel* parent = nullptr);
 
-    float limitationFactor() const { return m_current->limitationFactor[shownSet()]; }
-    float maxValueFactor() const { return m_current->maxValueFactor[shownSet()]; }
-    KEOLimitationType::Enum limitationType() const { return m_current->type; }
+    float limitationFactor() const { return block().limitationFactor[shownSet()]; }
+    float maxValueFactor() const { return block().maxValueFactor[shownSet()]; }
+    KEOLimitationType::Enum limitationType() const { return block().type; }
 
     void setLimitationFactor(float value);
     void setMaxValueFactor(float value);
     void setLimitationType(KEOLimitationType::Enum type);
-
-    bool isModified() const override;
-    Q_INVOKABLE void restoreDefaults() override;
-    void rebind(Limitation* current, const Limitation* saved);
 
 signals:
     void _keo_limitationFactorChanged();
@@ -34,6 +31,5 @@ signals:
     void _keo_limitationTypeChanged();
 
 private:
-    Limitation* m_current;
-    const Limitation* m_saved;
+    Limitation& block() const { return current<Limitation>(); }
 };

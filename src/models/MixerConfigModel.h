@@ -20,20 +20,17 @@ public:
     MixerConfigModel(MixerConfig* current, const MixerConfig* saved, ParamSetModel* paramSetModel,
                      BaseModel* parent = nullptr);
 
-    MixerPathModel* swayToRollModel() const { return m_swayToRoll; }
-    MixerPathModel* yawToRollModel() const { return m_yawToRoll; }
-    MixerPathModel* surgeToPitchModel() const { return m_surgeToPitch; }
-    MixerPathModel* heaveToPitchModel() const { return m_heaveToPitch; }
-    MixerPathModel* roadHarshnessToSurgeModel() const { return m_roadHarshnessToSurge; }
-    MixerPathModel* roadHarshnessToPitchModel() const { return m_roadHarshnessToPitch; }
-
-    void rebind(MixerConfig* current, const MixerConfig* saved);
+    MixerPathModel* swayToRollModel() const { return child<MixerPathModel>("swayToRollModel"); }
+    MixerPathModel* yawToRollModel() const { return child<MixerPathModel>("yawToRollModel"); }
+    MixerPathModel* surgeToPitchModel() const { return child<MixerPathModel>("surgeToPitchModel"); }
+    MixerPathModel* heaveToPitchModel() const { return child<MixerPathModel>("heaveToPitchModel"); }
+    MixerPathModel* roadHarshnessToSurgeModel() const {
+        return child<MixerPathModel>("roadHarshnessToSurgeModel");
+    }
+    MixerPathModel* roadHarshnessToPitchModel() const {
+        return child<MixerPathModel>("roadHarshnessToPitchModel");
+    }
 
 private:
-    MixerPathModel* const m_swayToRoll;
-    MixerPathModel* const m_yawToRoll;
-    MixerPathModel* const m_surgeToPitch;
-    MixerPathModel* const m_heaveToPitch;
-    MixerPathModel* const m_roadHarshnessToSurge;
-    MixerPathModel* const m_roadHarshnessToPitch;
+    MixerConfig& block() const { return current<MixerConfig>(); }
 };

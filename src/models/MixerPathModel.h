@@ -18,23 +18,17 @@ public:
     MixerPathModel(MixerPathConfig* current, const MixerPathConfig* saved,
                    ParamSetModel* paramSetModel, BaseModel* parent = nullptr);
 
-    FilterConfigModel* outputFilterModel() const { return m_outputFilter; }
-    LimitationModel* outputLimitModel() const { return m_outputLimit; }
+    FilterConfigModel* outputFilterModel() const {
+        return child<FilterConfigModel>("outputFilterModel");
+    }
+    LimitationModel* outputLimitModel() const { return child<LimitationModel>("outputLimitModel"); }
 
-    bool enabled() const { return m_current->enabled; }
+    bool enabled() const { return block().enabled; }
     void setEnabled(bool value);
-
-    bool isModified() const override;
-    void rebind(MixerPathConfig* current, const MixerPathConfig* saved);
-
-    Q_INVOKABLE void restoreDefaults() override;
 
 signals:
     void _keo_enabledChanged();
 
 private:
-    MixerPathConfig* m_current;
-    bool m_savedEnabled;
-    FilterConfigModel* const m_outputFilter;
-    LimitationModel* const m_outputLimit;
+    MixerPathConfig& block() const { return current<MixerPathConfig>(); }
 };

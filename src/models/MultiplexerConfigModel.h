@@ -20,20 +20,25 @@ public:
     MultiplexerConfigModel(MultiplexerConfig* current, const MultiplexerConfig* saved,
                            ParamSetModel* paramSetModel, BaseModel* parent = nullptr);
 
-    LimitationModel* surgeOutputLimitationModel() const { return m_surge; }
-    LimitationModel* swayOutputLimitationModel() const { return m_sway; }
-    LimitationModel* heaveOutputLimitationModel() const { return m_heave; }
-    LimitationModel* pitchOutputLimitationModel() const { return m_pitch; }
-    LimitationModel* rollOutputLimitationModel() const { return m_roll; }
-    LimitationModel* yawOutputLimitationModel() const { return m_yaw; }
-
-    void rebind(MultiplexerConfig* current, const MultiplexerConfig* saved);
+    LimitationModel* surgeOutputLimitationModel() const {
+        return child<LimitationModel>("surgeOutputLimitationModel");
+    }
+    LimitationModel* swayOutputLimitationModel() const {
+        return child<LimitationModel>("swayOutputLimitationModel");
+    }
+    LimitationModel* heaveOutputLimitationModel() const {
+        return child<LimitationModel>("heaveOutputLimitationModel");
+    }
+    LimitationModel* pitchOutputLimitationModel() const {
+        return child<LimitationModel>("pitchOutputLimitationModel");
+    }
+    LimitationModel* rollOutputLimitationModel() const {
+        return child<LimitationModel>("rollOutputLimitationModel");
+    }
+    LimitationModel* yawOutputLimitationModel() const {
+        return child<LimitationModel>("yawOutputLimitationModel");
+    }
 
 private:
-    LimitationModel* const m_surge;
-    LimitationModel* const m_sway;
-    LimitationModel* const m_heave;
-    LimitationModel* const m_pitch;
-    LimitationModel* const m_roll;
-    LimitationModel* const m_yaw;
+    MultiplexerConfig& block() const { return current<MultiplexerConfig>(); }
 };

@@ -1,12 +1,11 @@
 #include "RadToDegConverter.h"
 
-#include "platform/Units.h"
+#include "config/Description.h"
 
 float RadToDegConverter::toDisplay(float radians) const {
-    return radians * degreesPerRadian;
+    return ConfigDescription::toShown(ConfigDescription::Unit::Radians, radians);
 }
 
-// Computed in double so that a typed 90 degrees lands on the float nearest to pi/2.
 float RadToDegConverter::fromDisplay(float degrees) const {
-    return static_cast<float>(static_cast<double>(degrees) * 0.017453292519943295);
+    return ConfigDescription::fromShown(ConfigDescription::Unit::Radians, degrees);
 }

@@ -1,12 +1,10 @@
 #pragma once
 
 #include "BaseModel.h"
-#include "IValueConverter.h"
+#include "config/Blocks.h"
 
-#include <memory>
-
-// One input limitation. Its maximum is in the unit of the limited signal and may be shown
-// converted (radians as degrees); the slope factor is unitless and never converted.
+// One input limitation. Its maximum is in the unit of the limited signal and is shown in the unit
+// the description gives that signal's page (radians as degrees); the slope factor is unitless.
 class SignalLimitationModel : public BaseModel {
     Q_OBJECT
     // clang-format off
@@ -16,25 +14,19 @@ class SignalLimitationModel : public BaseModel {
     // clang-format on
 
 public:
+    // `unit`: the stored unit of the maximum.
     SignalLimitationModel(SignalLimitation* current, const SignalLimitation* saved,
-                          ParamSetModel* paramSetModel, BaseModel* parent = nullptr);
-    SignalLimitationModel(SignalLimitation* current, const SignalLimitation* saved,
-                          ParamSetModel* paramSetModel, std::unique_ptr<IValueConverter> converter,
-                          BaseModel* parent = nullptr);
-    ~SignalLimitationModel() override;
+                          ParamSetModel* paramSetModel, BaseModel* parent = nullptr,
+                          ConfigDescription::Unit unit = ConfigDescription::Unit::None);
 
     float maxValue() const;
-    float limitationFactor() const { return m_current->limitationFactor[shownSet()]; }
-    KEOLimitationType::Enum limitationType() const { return m_current->type; }
+    float limitationFactor() const { return block().limitationFactor[shownSet()]; }
+    KEOLimitationType::Enum limitationType() const { return block().type; }
 
     void setMaxValue(float value);
     void setLimitationFactor(float value);
     void setLimitationType(KEOLimitationType::Enum type);
 
-    bool isModified() const override;
-    void rebind(SignalLimitation* current, const SignalLimitation* saved);
-
-    Q_INVOKABLE void restoreDefaults() override;
     // Evaluates the curve of the current type with unit gain, for drawing the block's transfer
     // curve. The arguments are in display units, as the view shows them.
     Q_INVOKABLE float callLimitationFunction(float value, float max, float factor) const;
@@ -45,7 +37,7 @@ signals:
     void _keo_limitationTypeChanged();
 
 private:
-    SignalLimitation* m_current;
-    const SignalLimitation* m_saved;
-    std::unique_ptr<IValueConverter> m_converter;
+    SignalLimitation& block() const { return current<SignalLimitation>(); }
+
+    ConfigDescription::Unit m_unit;
 };

@@ -22,27 +22,23 @@ public:
     TiltCoordinationModel(TiltCoordinationConfig* current, const TiltCoordinationConfig* saved,
                           ParamSetModel* paramSetModel, BaseModel* parent = nullptr);
 
-    FilterConfigModel* accelerationFilterModel() const { return m_accelerationFilter; }
-    FloatValueModel* maximumRateModel() const { return m_maximumRate; }
-    FilterConfigModel* outputFilterModel() const { return m_outputFilter; }
-    LimitationModel* outputLimitationModel() const { return m_outputLimit; }
+    FilterConfigModel* accelerationFilterModel() const {
+        return child<FilterConfigModel>("accelerationFilterModel");
+    }
+    FloatValueModel* maximumRateModel() const { return child<FloatValueModel>("maximumRateModel"); }
+    FilterConfigModel* outputFilterModel() const {
+        return child<FilterConfigModel>("outputFilterModel");
+    }
+    LimitationModel* outputLimitationModel() const {
+        return child<LimitationModel>("outputLimitationModel");
+    }
 
-    bool enabled() const { return m_current->enabled; }
+    bool enabled() const { return block().enabled; }
     void setEnabled(bool value);
-
-    bool isModified() const override;
-    void rebind(TiltCoordinationConfig* current, const TiltCoordinationConfig* saved);
-
-    Q_INVOKABLE void restoreDefaults() override;
 
 signals:
     void _keo_enabledChanged();
 
 private:
-    TiltCoordinationConfig* m_current;
-    bool m_savedEnabled;
-    FilterConfigModel* const m_accelerationFilter;
-    FloatValueModel* const m_maximumRate;
-    FilterConfigModel* const m_outputFilter;
-    LimitationModel* const m_outputLimit;
+    TiltCoordinationConfig& block() const { return current<TiltCoordinationConfig>(); }
 };

@@ -5,8 +5,6 @@
 #include "LimitationModel.h"
 #include "config/Config.h"
 
-#include <array>
-
 // The travel path of one axis: acceleration integrated to a travel, with its three switches.
 class TravelConfigModel : public BaseModel {
     Q_OBJECT
@@ -25,23 +23,28 @@ public:
     TravelConfigModel(TravelConfig* current, const TravelConfig* saved,
                       ParamSetModel* paramSetModel, BaseModel* parent = nullptr);
 
-    FilterConfigModel* accelerationFilterModel() const { return m_accelerationFilter; }
-    FilterConfigModel* velocityFilterModel() const { return m_velocityFilter; }
-    FilterConfigModel* travelFilterModel() const { return m_travelFilter; }
-    FilterConfigModel* outputTravelFilterModel() const { return m_outputFilter; }
-    LimitationModel* outputTravelLimitationModel() const { return m_outputLimit; }
+    FilterConfigModel* accelerationFilterModel() const {
+        return child<FilterConfigModel>("accelerationFilterModel");
+    }
+    FilterConfigModel* velocityFilterModel() const {
+        return child<FilterConfigModel>("velocityFilterModel");
+    }
+    FilterConfigModel* travelFilterModel() const {
+        return child<FilterConfigModel>("travelFilterModel");
+    }
+    FilterConfigModel* outputTravelFilterModel() const {
+        return child<FilterConfigModel>("outputTravelFilterModel");
+    }
+    LimitationModel* outputTravelLimitationModel() const {
+        return child<LimitationModel>("outputTravelLimitationModel");
+    }
 
-    bool enabled() const { return m_current->enabled; }
-    bool bypassAccIntegration() const { return m_current->bypassAccIntegration; }
-    bool bypassSpeedIntegration() const { return m_current->bypassSpeedIntegration; }
+    bool enabled() const { return block().enabled; }
+    bool bypassAccIntegration() const { return block().bypassAccIntegration; }
+    bool bypassSpeedIntegration() const { return block().bypassSpeedIntegration; }
     void setEnabled(bool value);
     void setBypassAccIntegration(bool value);
     void setBypassSpeedIntegration(bool value);
-
-    bool isModified() const override;
-    void rebind(TravelConfig* current, const TravelConfig* saved);
-
-    Q_INVOKABLE void restoreDefaults() override;
 
 signals:
     void _keo_enabledChanged();
@@ -49,14 +52,5 @@ signals:
     void _keo_bypassSpeedIntegrationChanged();
 
 private:
-    using Switches = std::array<bool, 3>;
-    static Switches switchesOf(const TravelConfig& block);
-
-    TravelConfig* m_current;
-    Switches m_savedSwitches;
-    FilterConfigModel* const m_accelerationFilter;
-    FilterConfigModel* const m_velocityFilter;
-    FilterConfigModel* const m_travelFilter;
-    FilterConfigModel* const m_outputFilter;
-    LimitationModel* const m_outputLimit;
+    TravelConfig& block() const { return current<TravelConfig>(); }
 };

@@ -6,8 +6,6 @@
 #include "LimitationModel.h"
 #include "config/Config.h"
 
-#include <array>
-
 // The understeer section: turning-curve filters, the rate limit of their difference, the outputs
 // to yaw and roll and the pivot point. The rate limit (deg/s) and the pivot offset (m) are shown
 // as stored.
@@ -31,43 +29,43 @@ public:
     UndersteerConfigModel(UndersteerConfig* current, const UndersteerConfig* saved,
                           ParamSetModel* paramSetModel, BaseModel* parent = nullptr);
 
-    FilterConfigModel* intendedTurningCurveFilterModel() const { return m_intendedFilter; }
-    FilterConfigModel* actualTurningCurveFilterModel() const { return m_actualFilter; }
-    FilterConfigModel* yawRateFilterModel() const { return m_yawRateFilter; }
-    FloatValueModel* deltaTurningCurveMaximumRateModel() const { return m_deltaMaximumRate; }
-    FilterConfigModel* toYawOutputFilterModel() const { return m_toYawFilter; }
-    LimitationModel* toYawOutputLimitationModel() const { return m_toYawLimit; }
-    FilterConfigModel* toRollOutputFilterModel() const { return m_toRollFilter; }
-    LimitationModel* toRollOutputLimitationModel() const { return m_toRollLimit; }
-    FloatValueModel* pivotPointLongitudinalModel() const { return m_pivotOffset; }
+    FilterConfigModel* intendedTurningCurveFilterModel() const {
+        return child<FilterConfigModel>("intendedTurningCurveFilterModel");
+    }
+    FilterConfigModel* actualTurningCurveFilterModel() const {
+        return child<FilterConfigModel>("actualTurningCurveFilterModel");
+    }
+    FilterConfigModel* yawRateFilterModel() const {
+        return child<FilterConfigModel>("yawRateFilterModel");
+    }
+    FloatValueModel* deltaTurningCurveMaximumRateModel() const {
+        return child<FloatValueModel>("deltaTurningCurveMaximumRateModel");
+    }
+    FilterConfigModel* toYawOutputFilterModel() const {
+        return child<FilterConfigModel>("toYawOutputFilterModel");
+    }
+    LimitationModel* toYawOutputLimitationModel() const {
+        return child<LimitationModel>("toYawOutputLimitationModel");
+    }
+    FilterConfigModel* toRollOutputFilterModel() const {
+        return child<FilterConfigModel>("toRollOutputFilterModel");
+    }
+    LimitationModel* toRollOutputLimitationModel() const {
+        return child<LimitationModel>("toRollOutputLimitationModel");
+    }
+    FloatValueModel* pivotPointLongitudinalModel() const {
+        return child<FloatValueModel>("pivotPointLongitudinalModel");
+    }
 
-    bool toYawEnabled() const { return m_current->toYaw.enabled; }
-    bool toRollEnabled() const { return m_current->toRoll.enabled; }
+    bool toYawEnabled() const { return block().toYaw.enabled; }
+    bool toRollEnabled() const { return block().toRoll.enabled; }
     void setToYawEnabled(bool value);
     void setToRollEnabled(bool value);
-
-    bool isModified() const override;
-    void rebind(UndersteerConfig* current, const UndersteerConfig* saved);
-
-    Q_INVOKABLE void restoreDefaults() override;
 
 signals:
     void _keo_toYawEnabledChanged();
     void _keo_toRollEnabledChanged();
 
 private:
-    using Switches = std::array<bool, 2>;
-    static Switches switchesOf(const UndersteerConfig& section);
-
-    UndersteerConfig* m_current;
-    Switches m_savedSwitches;
-    FilterConfigModel* const m_intendedFilter;
-    FilterConfigModel* const m_actualFilter;
-    FilterConfigModel* const m_yawRateFilter;
-    FloatValueModel* const m_deltaMaximumRate;
-    FilterConfigModel* const m_toYawFilter;
-    LimitationModel* const m_toYawLimit;
-    FilterConfigModel* const m_toRollFilter;
-    LimitationModel* const m_toRollLimit;
-    FloatValueModel* const m_pivotOffset;
+    UndersteerConfig& block() const { return current<UndersteerConfig>(); }
 };
