@@ -276,69 +276,69 @@ VehicleInput between(const VehicleInput& a, const VehicleInput& b, double fracti
 } // namespace
 
 Engine::Engine()
-    : tuning_(tune(zeroConfig(), KEOParamSet::First, WorkEnvelopeLimits{}, 1000.0)) {}
+    : m_tuning(tune(zeroConfig(), KEOParamSet::First, WorkEnvelopeLimits{}, 1000.0)) {}
 
 void Engine::reset() noexcept {
-    tuning_.reset();
-    check_.reset();
-    previous_ = VehicleInput{};
-    pending_ = 0.0;
-    started_ = false;
-    signals_ = Signals{};
-    previousSummed_ = DofSignals{};
+    m_tuning.reset();
+    m_check.reset();
+    m_previous = VehicleInput{};
+    m_pending = 0.0;
+    m_started = false;
+    m_signals = Signals{};
+    m_previousSummed = DofSignals{};
 }
 
 VehicleInput Engine::restInput() const noexcept {
     VehicleInput rest;
-    rest.verticalAcceleration = tuning_.options.removeVerticalComponent ? 0.0 : gravity;
+    rest.verticalAcceleration = m_tuning.options.removeVerticalComponent ? 0.0 : gravity;
     return rest;
 }
 
 void Engine::step(const VehicleInput& input, double dt, KEOOutputRecord& record) noexcept {
-    const double engineStep = 1.0 / tuning_.stepRate;
+    const double engineStep = 1.0 / m_tuning.stepRate;
     const double hostStep = std::isfinite(dt) && dt > 0.0 && dt <= 1.0 ? dt : engineStep;
-    const VehicleInput checked = check_.check(input, hostStep, restInput());
-    if (!started_) {
-        previous_ = checked;
-        started_ = true;
+    const VehicleInput checked = m_check.check(input, hostStep, restInput());
+    if (!m_started) {
+        m_previous = checked;
+        m_started = true;
     }
     // The engine runs on a fixed grid of its own step; a host step of another length is
     // resampled onto it, the input interpolated between the host's samples. At the configured
     // rate that is exactly one engine step on the host's input.
     const double span = hostStep / engineStep; // in engine steps
-    const double due = pending_ + span;
+    const double due = m_pending + span;
     constexpr double roundingSlack = 1e-9; // host steps that are one engine step up to rounding
     int taken = 0;
     for (; taken < maxStepsPerCall && double(taken + 1) <= due + roundingSlack; ++taken) {
-        const double fraction = std::min(1.0, (double(taken + 1) - pending_) / span);
-        previousSummed_ = signals_.summed;
-        Step(tuning_, signals_).advance(between(previous_, checked, fraction));
+        const double fraction = std::min(1.0, (double(taken + 1) - m_pending) / span);
+        m_previousSummed = m_signals.summed;
+        Step(m_tuning, m_signals).advance(between(m_previous, checked, fraction));
     }
-    pending_ = std::max(0.0, due - double(taken));
+    m_pending = std::max(0.0, due - double(taken));
     if (taken == maxStepsPerCall)
-        pending_ = 0.0;
-    previous_ = checked;
-    if (!writeRecord(signals_, record, maxSignalMagnitude)) {
+        m_pending = 0.0;
+    m_previous = checked;
+    if (!writeRecord(m_signals, record, maxSignalMagnitude)) {
         reset();
         return;
     }
-    if (pending_ > roundingSlack)
+    if (m_pending > roundingSlack)
         writePlatformAtHostTime(record);
 }
 
-// Between two engine steps the host's instant lies pending_ of a step past the last one: the six
+// Between two engine steps the host's instant lies m_pending of a step past the last one: the six
 // sums are carried on to that instant along their last step, and the final limits applied, so
 // the platform the host gets is where it is now rather than up to one engine step behind.
 void Engine::writePlatformAtHostTime(KEOOutputRecord& record) const noexcept {
-    const DofSignals& now = signals_.summed;
-    const DofSignals& before = previousSummed_;
+    const DofSignals& now = m_signals.summed;
+    const DofSignals& before = m_previousSummed;
     const auto ahead = [this](double a, double b) {
-        return a + pending_ * (a - b);
+        return a + m_pending * (a - b);
     };
     const DofSignals summed{ahead(now.roll, before.roll),   ahead(now.pitch, before.pitch),
                             ahead(now.yaw, before.yaw),     ahead(now.sway, before.sway),
                             ahead(now.heave, before.heave), ahead(now.surge, before.surge)};
-    const Tuning& t = tuning_;
+    const Tuning& t = m_tuning;
     const DofSignals platform{apply(t.roll, summed.roll),   apply(t.pitch, summed.pitch),
                               apply(t.yaw, summed.yaw),     apply(t.sway, summed.sway),
                               apply(t.heave, summed.heave), apply(t.surge, summed.surge)};

@@ -37,7 +37,7 @@ public:
 
     // Switches to a tuning built beforehand (a plain copy); keeps the signal state.
     void setTuning(const Tuning& tuning) noexcept;
-    const Tuning& tuning() const noexcept { return tuning_; }
+    const Tuning& tuning() const noexcept { return m_tuning; }
 
     // Back to rest: every filter, integrator, rate limiter and output at zero.
     void reset() noexcept;
@@ -55,13 +55,13 @@ private:
     VehicleInput restInput() const noexcept;
     void writePlatformAtHostTime(KEOOutputRecord& record) const noexcept;
 
-    Tuning tuning_;
-    InputCheck check_;
-    VehicleInput previous_; // the host's last sample, checked
-    double pending_ = 0.0;  // engine steps due since the last one taken, below 1
-    bool started_ = false;  // a host sample came since the last reset
-    Signals signals_{};
-    DofSignals previousSummed_{}; // the six sums one engine step before signals_
+    Tuning m_tuning;
+    InputCheck m_check;
+    VehicleInput m_previous; // the host's last sample, checked
+    double m_pending = 0.0;  // engine steps due since the last one taken, below 1
+    bool m_started = false;  // a host sample came since the last reset
+    Signals m_signals{};
+    DofSignals m_previousSummed{}; // the six sums one engine step before m_signals
 };
 
 } // namespace engine

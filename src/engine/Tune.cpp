@@ -221,8 +221,8 @@ void Engine::configure(const Config& config, KEOParamSet::Enum paramSet,
 
 void Engine::setTuning(const Tuning& tuning) noexcept {
     Tuning next = tuning;
-    next.keepState(tuning_);
-    tuning_ = next;
+    next.keepState(m_tuning);
+    m_tuning = next;
 }
 
 } // namespace engine
