@@ -109,78 +109,79 @@ struct Input {
 class Linearised {
 public:
     Linearised(const engine::Tuning& t, const At& a, engine::Vec3 head)
-        : t_(t)
-        , a_(a)
-        , head_(head) {}
+        : m_tuning(t)
+        , m_at(a)
+        , m_head(head) {}
 
     PhasorCue cue(const Input& in) const {
-        const AlgorithmOptions& o = t_.options;
+        const AlgorithmOptions& o = m_tuning.options;
         const Vec3C vehicleAlpha =
-            smoothedDerivative(t_.vehicle, a_, rightHanded(in.roll, in.pitch, in.yaw));
-        const Vec3C vehicleLever = cross(vehicleAlpha, head_);
+            smoothedDerivative(m_tuning.vehicle, m_at, rightHanded(in.roll, in.pitch, in.yaw));
+        const Vec3C vehicleLever = cross(vehicleAlpha, m_head);
         const bool atHead = o.enableAccMatrix && o.enableAccMatrixTranslationBefore;
-        const C longitudinalTilt =
-            tilt(t_.longitudinal.tilt, a_.zi) * (in.longitudinal + (atHead ? vehicleLever.x : 0.0));
+        const C longitudinalTilt = tilt(m_tuning.longitudinal.tilt, m_at.zi) *
+                                   (in.longitudinal + (atHead ? vehicleLever.x : 0.0));
         const C lateralTilt =
-            tilt(t_.lateral.tilt, a_.zi) * (in.lateral + (atHead ? vehicleLever.y : 0.0));
+            tilt(m_tuning.lateral.tilt, m_at.zi) * (in.lateral + (atHead ? vehicleLever.y : 0.0));
 
-        const PathResponse rollPath = angular(t_.lateral.angular, a_);
-        const PathResponse pitchPath = angular(t_.longitudinal.angular, a_);
-        const PathResponse yawPath = angular(t_.vertical.angular, a_);
-        const C roll = slope(t_.lateral.angularRateInput) * in.roll * rollPath.output;
-        const C pitch = slope(t_.longitudinal.angularRateInput) * in.pitch * pitchPath.output;
-        const C yawRate = slope(t_.vertical.angularRateInput) * in.yaw;
+        const PathResponse rollPath = angular(m_tuning.lateral.angular, m_at);
+        const PathResponse pitchPath = angular(m_tuning.longitudinal.angular, m_at);
+        const PathResponse yawPath = angular(m_tuning.vertical.angular, m_at);
+        const C roll = slope(m_tuning.lateral.angularRateInput) * in.roll * rollPath.output;
+        const C pitch = slope(m_tuning.longitudinal.angularRateInput) * in.pitch * pitchPath.output;
+        const C yawRate = slope(m_tuning.vertical.angularRateInput) * in.yaw;
         const C yaw = yawRate * yawPath.output;
-        const C yawToRoll = mixer(t_.yawToRoll, a_.zi) * yawRate * yawPath.inner;
+        const C yawToRoll = mixer(m_tuning.yawToRoll, m_at.zi) * yawRate * yawPath.inner;
 
         // The attitude the options work with leaves the cross-feeds from travel out.
-        const C attitudeRoll = slope(t_.roll) * (lateralTilt + roll + yawToRoll);
-        const C attitudePitch = slope(t_.pitch) * (longitudinalTilt + pitch);
-        const C attitudeYaw = slope(t_.yaw) * yaw;
+        const C attitudeRoll = slope(m_tuning.roll) * (lateralTilt + roll + yawToRoll);
+        const C attitudePitch = slope(m_tuning.pitch) * (longitudinalTilt + pitch);
+        const C attitudeYaw = slope(m_tuning.yaw) * yaw;
 
-        Vec3C v{slope(t_.longitudinal.accelerationInput) * in.longitudinal,
-                slope(t_.lateral.accelerationInput) * in.lateral,
-                slope(t_.vertical.accelerationInput) * in.vertical};
+        Vec3C v{slope(m_tuning.longitudinal.accelerationInput) * in.longitudinal,
+                slope(m_tuning.lateral.accelerationInput) * in.lateral,
+                slope(m_tuning.vertical.accelerationInput) * in.vertical};
         if (o.enableCorrection)
-            v = v + Vec3C{gravity * attitudePitch * a_.zi, gravity * attitudeRoll * a_.zi, 0.0};
+            v = v + Vec3C{gravity * attitudePitch * m_at.zi, gravity * attitudeRoll * m_at.zi, 0.0};
         if (o.enableAccMatrix && o.enableAccMatrixTranslationBefore)
             v = v + vehicleLever;
         if (o.enableAccMatrix && o.enableAccMatrixTranslationAfter) {
             const Vec3C platformRate =
-                a_.difference() * rightHanded(attitudeRoll, attitudePitch, attitudeYaw);
-            v = v - a_.zi * cross(smoothedDerivative(t_.platform, a_, platformRate), head_);
+                m_at.difference() * rightHanded(attitudeRoll, attitudePitch, attitudeYaw);
+            v = v -
+                m_at.zi * cross(smoothedDerivative(m_tuning.platform, m_at, platformRate), m_head);
         }
 
-        const PathResponse sway = travel(t_.lateral.travel, a_);
-        const PathResponse surge = travel(t_.longitudinal.travel, a_);
-        const PathResponse heave = travel(t_.vertical.travel, a_);
-        const C swayToRoll = mixer(t_.swayToRoll, a_.zi) * sway.inner * v.y;
-        const C surgeToPitch = mixer(t_.surgeToPitch, a_.zi) * surge.inner * v.x;
-        const C heaveToPitch = mixer(t_.heaveToPitch, a_.zi) * heave.inner * v.z;
+        const PathResponse sway = travel(m_tuning.lateral.travel, m_at);
+        const PathResponse surge = travel(m_tuning.longitudinal.travel, m_at);
+        const PathResponse heave = travel(m_tuning.vertical.travel, m_at);
+        const C swayToRoll = mixer(m_tuning.swayToRoll, m_at.zi) * sway.inner * v.y;
+        const C surgeToPitch = mixer(m_tuning.surgeToPitch, m_at.zi) * surge.inner * v.x;
+        const C heaveToPitch = mixer(m_tuning.heaveToPitch, m_at.zi) * heave.inner * v.z;
 
-        const C platformRoll = slope(t_.roll) * (lateralTilt + roll + swayToRoll + yawToRoll);
+        const C platformRoll = slope(m_tuning.roll) * (lateralTilt + roll + swayToRoll + yawToRoll);
         const C platformPitch =
-            slope(t_.pitch) * (longitudinalTilt + pitch + heaveToPitch + surgeToPitch);
+            slope(m_tuning.pitch) * (longitudinalTilt + pitch + heaveToPitch + surgeToPitch);
         return cueAtPointOfSense(platformRoll, platformPitch, attitudeYaw,
-                                 {slope(t_.surge) * surge.output * v.x,
-                                  slope(t_.sway) * sway.output * v.y,
-                                  slope(t_.heave) * heave.output * v.z});
+                                 {slope(m_tuning.surge) * surge.output * v.x,
+                                  slope(m_tuning.sway) * sway.output * v.y,
+                                  slope(m_tuning.heave) * heave.output * v.z});
     }
 
 private:
     // Specific force s² p - g (pitch, roll) + alpha x r and the angle rates, as platformCue().
     PhasorCue cueAtPointOfSense(C roll, C pitch, C yaw, const Vec3C& travel) const {
-        const C s = a_.s;
+        const C s = m_at.s;
         Vec3C force{s * s * travel.x - gravity * pitch, s * s * travel.y - gravity * roll,
                     s * s * travel.z};
-        const engine::Vec3 r = pointOfSenseFor(t_.options, {head_.x, head_.y, head_.z});
+        const engine::Vec3 r = pointOfSenseFor(m_tuning.options, {m_head.x, m_head.y, m_head.z});
         force = force + cross(s * s * rightHanded(roll, pitch, yaw), r);
         return {force.x, force.y, force.z, s * roll, s * pitch, s * yaw};
     }
 
-    const engine::Tuning& t_;
-    At a_;
-    engine::Vec3 head_;
+    const engine::Tuning& m_tuning;
+    At m_at;
+    engine::Vec3 m_head;
 };
 
 } // namespace

@@ -25,28 +25,29 @@ struct Channels {
 class Step {
 public:
     Step(Tuning& t, Signals& out)
-        : t_(t)
-        , out_(out)
-        , c_{1.0 / t.stepRate, false} {}
+        : m_tuning(t)
+        , m_out(out)
+        , m_context{1.0 / t.stepRate, false} {}
 
     void advance(const VehicleInput& in) {
-        c_.hold = t_.options.highpassUseFreshDataOnly && !in.fresh;
+        m_context.hold = m_tuning.options.highpassUseFreshDataOnly && !in.fresh;
         copyInputs(in);
         const Vec3 vehicleRate = rightHanded(in.rollRate, in.pitchRate, in.yawRate);
-        t_.vehicle.step({vehicleRate.x, vehicleRate.y, vehicleRate.z}, c_.dt);
+        m_tuning.vehicle.step({vehicleRate.x, vehicleRate.y, vehicleRate.z}, m_context.dt);
         axes(in);
-        out_.absolutePitch = t_.absolutePitch.step(in.pitchAngle);
-        out_.absoluteRoll = t_.absoluteRoll.step(in.rollAngle);
-        out_.roadHarshnessLeft = t_.road.step(t_.road.left, in.roadLeft, c_);
-        out_.roadHarshnessRight = t_.road.step(t_.road.right, in.roadRight, c_);
+        m_out.absolutePitch = m_tuning.absolutePitch.step(in.pitchAngle);
+        m_out.absoluteRoll = m_tuning.absoluteRoll.step(in.rollAngle);
+        m_out.roadHarshnessLeft = m_tuning.road.step(m_tuning.road.left, in.roadLeft, m_context);
+        m_out.roadHarshnessRight = m_tuning.road.step(m_tuning.road.right, in.roadRight, m_context);
         mixer();
-        out_.sideslipToYaw = t_.sideslipToYaw.step(in.sideslipAngle, c_);
-        out_.sideslipToRoll = t_.sideslipToRoll.step(in.sideslipAngle, c_);
-        out_.sideslipToSway = t_.sideslipToYaw.enabled
-                                  ? -t_.sideslipPivotOffset * std::sin(out_.sideslipToYaw.output)
-                                  : 0.0;
-        out_.understeer =
-            t_.understeer.step({in.speed, in.frontWheelAngle, in.yawRate, wheelbaseOf(in)}, c_);
+        m_out.sideslipToYaw = m_tuning.sideslipToYaw.step(in.sideslipAngle, m_context);
+        m_out.sideslipToRoll = m_tuning.sideslipToRoll.step(in.sideslipAngle, m_context);
+        m_out.sideslipToSway =
+            m_tuning.sideslipToYaw.enabled
+                ? -m_tuning.sideslipPivotOffset * std::sin(m_out.sideslipToYaw.output)
+                : 0.0;
+        m_out.understeer = m_tuning.understeer.step(
+            {in.speed, in.frontWheelAngle, in.yawRate, wheelbaseOf(in)}, m_context);
         multiplex();
     }
 
@@ -58,26 +59,27 @@ private:
     }
 
     void copyInputs(const VehicleInput& in) {
-        out_.stepTime = c_.dt;
-        out_.input = {in.longitudinalAcceleration,
-                      in.lateralAcceleration,
-                      in.verticalAcceleration,
-                      in.verticalTiltAcceleration,
-                      in.rollRate,
-                      in.pitchRate,
-                      in.yawRate,
-                      in.pitchAngle,
-                      in.rollAngle,
-                      in.roadLeft,
-                      in.roadRight,
-                      in.sideslipAngle};
-        out_.speed = in.speed;
-        out_.frontWheelAngle = in.frontWheelAngle;
+        m_out.stepTime = m_context.dt;
+        m_out.input = {in.longitudinalAcceleration,
+                       in.lateralAcceleration,
+                       in.verticalAcceleration,
+                       in.verticalTiltAcceleration,
+                       in.rollRate,
+                       in.pitchRate,
+                       in.yawRate,
+                       in.pitchAngle,
+                       in.rollAngle,
+                       in.roadLeft,
+                       in.roadRight,
+                       in.sideslipAngle};
+        m_out.speed = in.speed;
+        m_out.frontWheelAngle = in.frontWheelAngle;
     }
 
-    bool inputsCarryGravity() const { return !t_.options.removeVerticalComponent; }
+    bool inputsCarryGravity() const { return !m_tuning.options.removeVerticalComponent; }
     bool atPointOfSense() const {
-        return t_.options.enableAccMatrix && t_.options.enableAccMatrixTranslationBefore;
+        return m_tuning.options.enableAccMatrix &&
+               m_tuning.options.enableAccMatrixTranslationBefore;
     }
 
     // The three channels. Their inputs are limited first: the G correction and the
@@ -89,36 +91,39 @@ private:
                             (atPointOfSense() ? vehicleLeverArm(lever) : Vec3{});
 
         const Channels limited{
-            apply(t_.lateral.accelerationInput, in.lateralAcceleration),
-            apply(t_.longitudinal.accelerationInput, in.longitudinalAcceleration),
+            apply(m_tuning.lateral.accelerationInput, in.lateralAcceleration),
+            apply(m_tuning.longitudinal.accelerationInput, in.longitudinalAcceleration),
             limitVertical(in.verticalAcceleration)};
-        out_.lateralTravel.limited = limited.lateral;
-        out_.longitudinalTravel.limited = limited.longitudinal;
-        out_.verticalTravel.limited = limited.vertical;
+        m_out.lateralTravel.limited = limited.lateral;
+        m_out.longitudinalTravel.limited = limited.longitudinal;
+        m_out.verticalTravel.limited = limited.vertical;
 
         const Channels corrected = correctGravity(limited);
-        out_.lateralTravel.corrected = corrected.lateral;
-        out_.longitudinalTravel.corrected = corrected.longitudinal;
-        out_.verticalTravel.corrected = corrected.vertical;
+        m_out.lateralTravel.corrected = corrected.lateral;
+        m_out.longitudinalTravel.corrected = corrected.longitudinal;
+        m_out.verticalTravel.corrected = corrected.vertical;
         const Channels transformed = transformAcceleration(corrected, lever);
 
         const Channels rates =
-            transformRates({apply(t_.lateral.angularRateInput, in.rollRate),
-                            apply(t_.longitudinal.angularRateInput, in.pitchRate),
-                            apply(t_.vertical.angularRateInput, in.yawRate)});
-        out_.lateralAngular.limited = apply(t_.lateral.angularRateInput, in.rollRate);
-        out_.longitudinalAngular.limited = apply(t_.longitudinal.angularRateInput, in.pitchRate);
-        out_.verticalAngular.limited = apply(t_.vertical.angularRateInput, in.yawRate);
+            transformRates({apply(m_tuning.lateral.angularRateInput, in.rollRate),
+                            apply(m_tuning.longitudinal.angularRateInput, in.pitchRate),
+                            apply(m_tuning.vertical.angularRateInput, in.yawRate)});
+        m_out.lateralAngular.limited = apply(m_tuning.lateral.angularRateInput, in.rollRate);
+        m_out.longitudinalAngular.limited =
+            apply(m_tuning.longitudinal.angularRateInput, in.pitchRate);
+        m_out.verticalAngular.limited = apply(m_tuning.vertical.angularRateInput, in.yawRate);
 
-        t_.lateral.travel.step(transformed.lateral, c_, out_.lateralTravel);
-        t_.longitudinal.travel.step(transformed.longitudinal, c_, out_.longitudinalTravel);
-        t_.vertical.travel.step(transformed.vertical, c_, out_.verticalTravel);
-        out_.lateralTilt = t_.lateral.tilt.step(sensed.y, c_);
-        out_.longitudinalTilt = t_.longitudinal.tilt.step(sensed.x, c_);
-        out_.verticalTilt = t_.vertical.tilt.step(in.verticalTiltAcceleration, c_);
-        t_.lateral.angular.step(rates.lateral, c_, out_.lateralAngular);
-        t_.longitudinal.angular.step(rates.longitudinal, c_, out_.longitudinalAngular);
-        t_.vertical.angular.step(rates.vertical, c_, out_.verticalAngular);
+        m_tuning.lateral.travel.step(transformed.lateral, m_context, m_out.lateralTravel);
+        m_tuning.longitudinal.travel.step(transformed.longitudinal, m_context,
+                                          m_out.longitudinalTravel);
+        m_tuning.vertical.travel.step(transformed.vertical, m_context, m_out.verticalTravel);
+        m_out.lateralTilt = m_tuning.lateral.tilt.step(sensed.y, m_context);
+        m_out.longitudinalTilt = m_tuning.longitudinal.tilt.step(sensed.x, m_context);
+        m_out.verticalTilt = m_tuning.vertical.tilt.step(in.verticalTiltAcceleration, m_context);
+        m_tuning.lateral.angular.step(rates.lateral, m_context, m_out.lateralAngular);
+        m_tuning.longitudinal.angular.step(rates.longitudinal, m_context,
+                                           m_out.longitudinalAngular);
+        m_tuning.vertical.angular.step(rates.vertical, m_context, m_out.verticalAngular);
     }
 
     // An input that carries gravity (option G2 off) is limited on its deviation from 1 g: the
@@ -126,7 +131,7 @@ private:
     // motion riding on it, so the same motion would give less heave than from a source without
     // gravity.
     double limitVertical(double acceleration) const {
-        const LimitCurve& limit = t_.vertical.accelerationInput;
+        const LimitCurve& limit = m_tuning.vertical.accelerationInput;
         if (!inputsCarryGravity())
             return apply(limit, acceleration);
         return gravity + apply(limit, acceleration - gravity);
@@ -140,9 +145,9 @@ private:
         Channels out = a;
         if (inputsCarryGravity())
             out.vertical -= gravity;
-        if (!t_.options.enableCorrection)
+        if (!m_tuning.options.enableCorrection)
             return out;
-        const Vec3 reading = Attitude(t_.attitude.angles).gravityReading(gravity);
+        const Vec3 reading = Attitude(m_tuning.attitude.angles).gravityReading(gravity);
         out.lateral -= reading.y;
         out.longitudinal -= reading.x;
         out.vertical -= reading.z - gravity;
@@ -151,7 +156,8 @@ private:
 
     // The acceleration a point at `lever` from the vehicle's reference point has beyond it.
     Vec3 vehicleLeverArm(Vec3 lever) const {
-        return leverArm(vectorOf(t_.vehicle.rate), vectorOf(t_.vehicle.acceleration), lever);
+        return leverArm(vectorOf(m_tuning.vehicle.rate), vectorOf(m_tuning.vehicle.acceleration),
+                        lever);
     }
 
     // T1 turns the accelerations from the vehicle's axes into the platform's neutral axes by the
@@ -159,14 +165,14 @@ private:
     // T3 then removes what the platform's own rotation adds at the point of sense.
     Channels transformAcceleration(const Channels& a, Vec3 lever) const {
         Vec3 v{a.longitudinal, a.lateral, a.vertical};
-        const AlgorithmOptions& o = t_.options;
+        const AlgorithmOptions& o = m_tuning.options;
         if (o.enableAccMatrix) {
             if (o.enableAccMatrixTranslationBefore)
                 v = v + vehicleLeverArm(lever);
-            v = Attitude(t_.attitude.angles).toNeutral(v);
+            v = Attitude(m_tuning.attitude.angles).toNeutral(v);
             if (o.enableAccMatrixTranslationAfter)
-                v = v -
-                    leverArm(vectorOf(t_.platform.rate), vectorOf(t_.platform.acceleration), lever);
+                v = v - leverArm(vectorOf(m_tuning.platform.rate),
+                                 vectorOf(m_tuning.platform.acceleration), lever);
         }
         return {v.y, v.x, v.z};
     }
@@ -175,12 +181,12 @@ private:
     // its present attitude. Rates are the same at every point of a rigid body, so the
     // point-of-sense options V2 and V3 leave them as they are.
     Channels transformRates(const Channels& rate) const {
-        if (!t_.options.enableVelocityMatrix)
+        if (!m_tuning.options.enableVelocityMatrix)
             return rate;
         const Vec3 w = rightHanded(rate.lateral, rate.longitudinal, rate.vertical);
-        const double roll = -t_.attitude.angles[0];
+        const double roll = -m_tuning.attitude.angles[0];
         const double pitch =
-            std::clamp(t_.attitude.angles[1], -maxTransformPitch, maxTransformPitch);
+            std::clamp(m_tuning.attitude.angles[1], -maxTransformPitch, maxTransformPitch);
         const double sr = std::sin(roll), cr = std::cos(roll);
         const double tp = std::tan(pitch), cp = std::cos(pitch);
         const double turning = w.y * sr + w.z * cr;
@@ -189,26 +195,26 @@ private:
 
     // The cross-feeds between degrees of freedom, each from the signal its page names.
     void mixer() {
-        out_.swayToRoll = t_.swayToRoll.step(out_.lateralTravel.travelFiltered);
-        out_.yawToRoll = t_.yawToRoll.step(out_.verticalAngular.angleFiltered);
-        out_.surgeToPitch = t_.surgeToPitch.step(out_.longitudinalTravel.travelFiltered);
-        out_.heaveToPitch = t_.heaveToPitch.step(out_.verticalTravel.travelFiltered);
-        const double left = out_.roadHarshnessLeft.highPassed;
-        const double right = out_.roadHarshnessRight.highPassed;
-        out_.roadToSurgeLeft = t_.roadToSurgeLeft.step(left);
-        out_.roadToSurgeRight = t_.roadToSurgeRight.step(right);
-        out_.roadToPitchLeft = t_.roadToPitchLeft.step(left);
-        out_.roadToPitchRight = t_.roadToPitchRight.step(right);
+        m_out.swayToRoll = m_tuning.swayToRoll.step(m_out.lateralTravel.travelFiltered);
+        m_out.yawToRoll = m_tuning.yawToRoll.step(m_out.verticalAngular.angleFiltered);
+        m_out.surgeToPitch = m_tuning.surgeToPitch.step(m_out.longitudinalTravel.travelFiltered);
+        m_out.heaveToPitch = m_tuning.heaveToPitch.step(m_out.verticalTravel.travelFiltered);
+        const double left = m_out.roadHarshnessLeft.highPassed;
+        const double right = m_out.roadHarshnessRight.highPassed;
+        m_out.roadToSurgeLeft = m_tuning.roadToSurgeLeft.step(left);
+        m_out.roadToSurgeRight = m_tuning.roadToSurgeRight.step(right);
+        m_out.roadToPitchLeft = m_tuning.roadToPitchLeft.step(left);
+        m_out.roadToPitchRight = m_tuning.roadToPitchRight.step(right);
     }
 
     // The six sums, in the order the summation graphs show their contributions, then the final
     // limits. The understeer's outputs join the roll, yaw and sway sums.
     void multiplex() {
-        const Signals& s = out_;
+        const Signals& s = m_out;
         const auto mean = [](const MixerSignals& a, const MixerSignals& b) {
             return 0.5 * (a.output + b.output);
         };
-        DofSignals& sum = out_.summed;
+        DofSignals& sum = m_out.summed;
         sum.roll = s.lateralTilt.output + s.lateralAngular.output + s.absoluteRoll.output +
                    s.swayToRoll.output + s.yawToRoll.output + s.sideslipToRoll.output +
                    s.understeer.toRoll.output;
@@ -220,27 +226,27 @@ private:
         sum.sway = s.lateralTravel.output + s.sideslipToSway + s.understeer.toSway;
         sum.heave = s.verticalTravel.output +
                     0.5 * (s.roadHarshnessLeft.output + s.roadHarshnessRight.output);
-        out_.platform = {apply(t_.roll, sum.roll),   apply(t_.pitch, sum.pitch),
-                         apply(t_.yaw, sum.yaw),     apply(t_.sway, sum.sway),
-                         apply(t_.heave, sum.heave), apply(t_.surge, sum.surge)};
+        m_out.platform = {apply(m_tuning.roll, sum.roll),   apply(m_tuning.pitch, sum.pitch),
+                          apply(m_tuning.yaw, sum.yaw),     apply(m_tuning.sway, sum.sway),
+                          apply(m_tuning.heave, sum.heave), apply(m_tuning.surge, sum.surge)};
         // The attitude the options G1, T1, T3 and V1 work with leaves out the mixer's cross-feeds
         // from travel: travel depends on that attitude, and feeding it back through them would
         // close a loop (surge -> pitch -> gravity -> surge) that rings.
         const double attitude[3] = {
-            apply(t_.roll, sum.roll - s.swayToRoll.output),
-            apply(t_.pitch, sum.pitch - s.surgeToPitch.output - s.heaveToPitch.output),
-            out_.platform.yaw};
-        double* const previous = t_.attitude.angles;
-        const Vec3 rate =
-            rightHanded((attitude[0] - previous[0]) / c_.dt, (attitude[1] - previous[1]) / c_.dt,
-                        (attitude[2] - previous[2]) / c_.dt);
-        t_.platform.step({rate.x, rate.y, rate.z}, c_.dt);
+            apply(m_tuning.roll, sum.roll - s.swayToRoll.output),
+            apply(m_tuning.pitch, sum.pitch - s.surgeToPitch.output - s.heaveToPitch.output),
+            m_out.platform.yaw};
+        double* const previous = m_tuning.attitude.angles;
+        const Vec3 rate = rightHanded((attitude[0] - previous[0]) / m_context.dt,
+                                      (attitude[1] - previous[1]) / m_context.dt,
+                                      (attitude[2] - previous[2]) / m_context.dt);
+        m_tuning.platform.step({rate.x, rate.y, rate.z}, m_context.dt);
         std::copy(attitude, attitude + 3, previous);
     }
 
-    Tuning& t_;
-    Signals& out_;
-    StepContext c_;
+    Tuning& m_tuning;
+    Signals& m_out;
+    StepContext m_context;
 };
 
 // Every signal is a double; one beyond this has run away (an integration bypassed on a sustained

@@ -14,11 +14,11 @@ constexpr double angularAccelerationCutoff = 5.0; // Hz
 class Tuner {
 public:
     Tuner(KEOParamSet::Enum paramSet, double stepRate)
-        : set_(paramSet == KEOParamSet::Second ? 1 : 0)
-        , rate_(stepRate) {}
+        : m_set(paramSet == KEOParamSet::Second ? 1 : 0)
+        , m_rate(stepRate) {}
 
     double value(const FloatPair& pair) const {
-        const double v = pair[set_];
+        const double v = pair[m_set];
         return std::isfinite(v) ? v : 0.0;
     }
     // A rate limit in rad/s, whatever unit the description says the record stores it in; a rate
@@ -27,7 +27,7 @@ public:
         using ConfigDescription::Unit;
         static_assert(Stored == Unit::RadiansPerSecond || Stored == Unit::DegreesPerSecond,
                       "a rate limit is described as a rate");
-        const double v = ConfigDescription::toSI(Stored, pair[set_]);
+        const double v = ConfigDescription::toSI(Stored, pair[m_set]);
         return RateLimiter{std::isfinite(v) ? v : 0.0};
     }
 
@@ -37,27 +37,27 @@ public:
         case KEOFilterType::None:
             return Section(passThrough());
         case KEOFilterType::LowPass:
-            return Section(lowPass2(value(f.cutoff), rate_));
+            return Section(lowPass2(value(f.cutoff), m_rate));
         default:
-            return Section(highPass2(value(f.cutoff), rate_));
+            return Section(highPass2(value(f.cutoff), m_rate));
         }
     }
     // Filters whose kind the block fixes, whatever type the record holds.
     Section lowPass(const FilterConfig& f) const {
-        return Section(lowPass2(value(f.cutoff), rate_));
+        return Section(lowPass2(value(f.cutoff), m_rate));
     }
     InputHighPass highPass(const FilterConfig& f) const {
-        return InputHighPass(highPass2(value(f.cutoff), rate_));
+        return InputHighPass(highPass2(value(f.cutoff), m_rate));
     }
     Washout washout(const FilterConfig& f) const {
-        return Washout(highPass1Delta(value(f.cutoff), rate_));
+        return Washout(highPass1Delta(value(f.cutoff), m_rate));
     }
 
     LimitCurve input(const SignalLimitation& l) const {
-        return inputLimit(l.type, l.maxValue[set_], l.limitationFactor[set_]);
+        return inputLimit(l.type, l.maxValue[m_set], l.limitationFactor[m_set]);
     }
     LimitCurve output(const Limitation& l, double envelope) const {
-        return outputLimit(l.type, l.maxValueFactor[set_], l.limitationFactor[set_], envelope);
+        return outputLimit(l.type, l.maxValueFactor[m_set], l.limitationFactor[m_set], envelope);
     }
     OutputStage stage(const FilterConfig& f, const Limitation& l, double envelope) const {
         OutputStage s;
@@ -147,8 +147,8 @@ public:
     }
 
 private:
-    int set_;
-    double rate_;
+    int m_set;
+    double m_rate;
 };
 
 Rotation rotation(double stepRate) {
