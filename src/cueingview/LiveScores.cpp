@@ -3,6 +3,7 @@
 #include "engine/Engine.h"
 
 #include <QVariantMap>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -13,6 +14,14 @@ constexpr int refreshMs = 100;
 // undefined, which it shows as a dash.
 QVariant number(double value) {
     return std::isfinite(value) ? QVariant(value) : QVariant();
+}
+
+template <class Queue> void enqueue(Queue& queue, int& count, const cueing::Perceived& now) {
+    if (count == int(queue.size())) {
+        std::move(queue.begin() + 1, queue.end(), queue.begin());
+        --count;
+    }
+    queue[std::size_t(count++)] = {now.seconds, now.vehiclePerceived, now.platformPerceived};
 }
 
 } // namespace
@@ -42,6 +51,7 @@ void LiveScores::setSettings(const cueing::ScorerSettings& settings) {
         m_pending = std::move(scorer); // frees a replaced one here, on the GUI thread
     }
     m_generation.fetch_add(1, std::memory_order_release);
+    m_history.clear();
     const std::lock_guard<std::mutex> lock(m_snapshotMutex);
     m_snapshot = Snapshot{};
     m_fresh = true;
@@ -65,12 +75,17 @@ void LiveScores::onOutputs(const KEOOutputRecord* first, const KEOOutputRecord* 
     m_active->add(*record);
     if (++m_sinceSnapshot < snapshotRecords || !m_snapshotMutex.try_lock())
         return;
-    if (m_generation.load(std::memory_order_acquire) == m_appliedGeneration) {
-        m_snapshot = {m_active->window(), m_active->latest()};
-        m_fresh = true;
-        m_sinceSnapshot = 0;
-    }
+    if (m_generation.load(std::memory_order_acquire) == m_appliedGeneration)
+        takeSnapshot();
     m_snapshotMutex.unlock();
+}
+
+void LiveScores::takeSnapshot() {
+    m_snapshot.scores = m_active->window();
+    m_snapshot.latest = m_active->latest();
+    enqueue(m_snapshot.queued, m_snapshot.queuedCount, m_snapshot.latest);
+    m_fresh = true;
+    m_sinceSnapshot = 0;
 }
 
 void LiveScores::refresh() {
@@ -79,8 +94,11 @@ void LiveScores::refresh() {
         if (!m_fresh)
             return;
         m_shown = m_snapshot;
+        m_snapshot.queuedCount = 0;
         m_fresh = false;
     }
+    for (int i = 0; i < m_shown.queuedCount; ++i)
+        m_history.push(m_shown.queued[std::size_t(i)]);
     emit changed();
 }
 
