@@ -16,15 +16,15 @@ QVariant number(double value) {
     return std::isfinite(value) ? QVariant(value) : QVariant();
 }
 
-template <class Queue> void enqueue(Queue& queue, int& count, const cueing::Perceived& now) {
-    if (count == int(queue.size())) {
-        std::move(queue.begin() + 1, queue.end(), queue.begin());
-        --count;
-    }
-    queue[std::size_t(count++)] = {now.seconds, now.vehiclePerceived, now.platformPerceived};
-}
-
 } // namespace
+
+void LiveScores::Snapshot::enqueue(const cueing::Perceived& now) {
+    if (queuedCount == queuedSamples) {
+        std::move(queued.begin() + 1, queued.end(), queued.begin());
+        --queuedCount;
+    }
+    queued[std::size_t(queuedCount++)] = {now.seconds, now.vehiclePerceived, now.platformPerceived};
+}
 
 LiveScores::LiveScores(QObject* parent)
     : QObject(parent) {
@@ -83,7 +83,7 @@ void LiveScores::onOutputs(const KEOOutputRecord* first, const KEOOutputRecord* 
 void LiveScores::takeSnapshot() {
     m_snapshot.scores = m_active->window();
     m_snapshot.latest = m_active->latest();
-    enqueue(m_snapshot.queued, m_snapshot.queuedCount, m_snapshot.latest);
+    m_snapshot.enqueue(m_snapshot.latest);
     m_fresh = true;
     m_sinceSnapshot = 0;
 }

@@ -73,6 +73,8 @@ private:
         cueing::Perceived latest{};
         std::array<PerceivedSample, queuedSamples> queued{};
         int queuedCount = 0;
+        // Queues a moment, dropping the oldest when the queue is full.
+        void enqueue(const cueing::Perceived& now);
     };
     void takeSnapshot();
 
