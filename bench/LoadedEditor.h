@@ -24,13 +24,14 @@ inline void waitForNextFrame(QQuickWindow& window) {
 // interaction benchmarks. `size`, when valid, is the window's size.
 class LoadedEditor {
 public:
-    explicit LoadedEditor(QSize size = QSize())
+    // `outputs`, when given, is the host's source of live records; the editor owns it.
+    explicit LoadedEditor(QSize size = QSize(), HostOutputSource* outputs = nullptr)
         : m_script(scratchCopyOfExample("two_clusters.cpp")) {
         m_view.rootContext()->setContextProperty(QStringLiteral("qt_scale"), 1.0);
         if (size.isValid())
             m_view.resize(size);
         Create(&m_view, QString::fromStdString(m_script.string()), false, &m_notifier, &m_repainter,
-               nullptr, benchEnvelopes);
+               outputs, benchEnvelopes);
         QMetaObject::invokeMethod(manager(), "setConfigFromUi", Q_ARG(int, 0));
         waitForFrame();
     }

@@ -154,7 +154,7 @@ Rectangle {
             id: plot
             objectName: "bodePlot"
             width: parent.width
-            height: (panel.liveOutputs ? 300 : 380) * panel.unit
+            height: (panel.liveOutputs ? 196 : 380) * panel.unit
             model: panel.response
             response: panel.selectedResponse
             scale: panel.unit

@@ -3,6 +3,7 @@
 #include "engine/Engine.h"
 
 #include <QVariantMap>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -16,6 +17,14 @@ QVariant number(double value) {
 }
 
 } // namespace
+
+void LiveScores::Snapshot::enqueue(const cueing::Perceived& now) {
+    if (queuedCount == queuedSamples) {
+        std::move(queued.begin() + 1, queued.end(), queued.begin());
+        --queuedCount;
+    }
+    queued[std::size_t(queuedCount++)] = {now.seconds, now.vehiclePerceived, now.platformPerceived};
+}
 
 LiveScores::LiveScores(QObject* parent)
     : QObject(parent) {
@@ -42,6 +51,7 @@ void LiveScores::setSettings(const cueing::ScorerSettings& settings) {
         m_pending = std::move(scorer); // frees a replaced one here, on the GUI thread
     }
     m_generation.fetch_add(1, std::memory_order_release);
+    m_history.clear();
     const std::lock_guard<std::mutex> lock(m_snapshotMutex);
     m_snapshot = Snapshot{};
     m_fresh = true;
@@ -65,12 +75,17 @@ void LiveScores::onOutputs(const KEOOutputRecord* first, const KEOOutputRecord* 
     m_active->add(*record);
     if (++m_sinceSnapshot < snapshotRecords || !m_snapshotMutex.try_lock())
         return;
-    if (m_generation.load(std::memory_order_acquire) == m_appliedGeneration) {
-        m_snapshot = {m_active->window(), m_active->latest()};
-        m_fresh = true;
-        m_sinceSnapshot = 0;
-    }
+    if (m_generation.load(std::memory_order_acquire) == m_appliedGeneration)
+        takeSnapshot();
     m_snapshotMutex.unlock();
+}
+
+void LiveScores::takeSnapshot() {
+    m_snapshot.scores = m_active->window();
+    m_snapshot.latest = m_active->latest();
+    m_snapshot.enqueue(m_snapshot.latest);
+    m_fresh = true;
+    m_sinceSnapshot = 0;
 }
 
 void LiveScores::refresh() {
@@ -79,8 +94,11 @@ void LiveScores::refresh() {
         if (!m_fresh)
             return;
         m_shown = m_snapshot;
+        m_snapshot.queuedCount = 0;
         m_fresh = false;
     }
+    for (int i = 0; i < m_shown.queuedCount; ++i)
+        m_history.push(m_shown.queued[std::size_t(i)]);
     emit changed();
 }
 

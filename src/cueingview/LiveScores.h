@@ -2,12 +2,14 @@
 
 #include "KEOUI64/IKEOOutputDataRetriever.h"
 #include "KEOUI64/WorkEnvelopeLimits.h"
+#include "PerceivedHistory.h"
 #include "config/Config.h"
 #include "cueing/Scorer.h"
 
 #include <QObject>
 #include <QTimer>
 #include <QVariantList>
+#include <array>
 #include <atomic>
 #include <memory>
 #include <mutex>
@@ -19,8 +21,9 @@
 // Threads: onOutputs() runs on the host's delivery thread, allocates nothing and never waits: the
 // scorer is made on the GUI thread and taken over under a try-lock (the one it replaces goes back
 // the same way, to be freed on the GUI thread); every `snapshotRecords` records the window's
-// scores and the latest perceived cues are offered under another try-lock. The GUI copies them out
-// ten times a second.
+// scores and the latest perceived cues are offered under another try-lock, and the perceived
+// signals of that moment join a short queue of fixed size. The GUI copies them out ten times a
+// second and keeps the queued moments in a history of the last seconds for the strip charts.
 class LiveScores : public QObject, public IKEOOutputDataRetriever {
     Q_OBJECT
     Q_PROPERTY(bool receiving READ receiving NOTIFY changed)
@@ -31,6 +34,10 @@ class LiveScores : public QObject, public IKEOOutputDataRetriever {
 
 public:
     static constexpr int snapshotRecords = 50;
+    // Moments queued between two copies by the GUI; where it falls further behind, the oldest go.
+    static constexpr int queuedSamples = 32;
+    // Moments the GUI keeps: 20 s of snapshots at up to 5000 records per second.
+    static constexpr int historySamples = 2048;
 
     explicit LiveScores(QObject* parent = nullptr);
     ~LiveScores() override;
@@ -51,6 +58,8 @@ public:
     double windowSeconds() const { return m_shown.scores.seconds; }
     QVariantList channels() const;
     const cueing::Scores& shownWindow() const { return m_shown.scores; }
+    // The perceived signals at every snapshot since the scores last started over, oldest first.
+    const PerceivedHistory& history() const { return m_history; }
 
     Q_INVOKABLE void refresh();
     void onOutputs(const KEOOutputRecord* first, const KEOOutputRecord* second, bool flag) override;
@@ -62,7 +71,12 @@ private:
     struct Snapshot {
         cueing::Scores scores{};
         cueing::Perceived latest{};
+        std::array<PerceivedSample, queuedSamples> queued{};
+        int queuedCount = 0;
+        // Queues a moment, dropping the oldest when the queue is full.
+        void enqueue(const cueing::Perceived& now);
     };
+    void takeSnapshot();
 
     // Delivery thread only.
     std::unique_ptr<cueing::CueingScorer> m_active;
@@ -79,5 +93,6 @@ private:
     // GUI thread only.
     cueing::ScorerSettings m_settings{};
     Snapshot m_shown;
+    PerceivedHistory m_history{historySamples};
     QTimer m_timer;
 };

@@ -3,6 +3,8 @@
 #include "config/KeoEnums.h"
 #include "cueingview/BodePlot.h"
 #include "cueingview/FrequencyResponseModel.h"
+#include "cueingview/LiveScores.h"
+#include "cueingview/PerceivedStrip.h"
 #include "graph/QuickGraphView.h"
 #include "ui/GValidator.h"
 
@@ -29,6 +31,8 @@ bool registerQmlTypesOnce() {
     qmlRegisterType<BodePlot>("KEO_Cueing", 1, 0, "KEO_BodePlot");
     qmlRegisterUncreatableType<FrequencyResponseModel>("KEO_Cueing", 1, 0, "FrequencyResponseModel",
                                                        QString());
+    qmlRegisterType<PerceivedStrip>("KEO_Cueing", 1, 0, "KEO_PerceivedStrip");
+    qmlRegisterUncreatableType<LiveScores>("KEO_Cueing", 1, 0, "LiveScores", QString());
     typesRegistered = true;
     return true;
 }

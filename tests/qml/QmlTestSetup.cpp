@@ -122,17 +122,24 @@ QVariantList QmlTestSetup::publishHostActions(const QStringList& texts,
 }
 
 void QmlTestSetup::deliverRecords(int count, double surgeMetres) {
-    auto* use =
-        qobject_cast<LiveEnvelopeUse*>(m_engine->rootContext()
-                                           ->contextProperty(QStringLiteral("cpp_envelopeUse"))
-                                           .value<QObject*>());
+    QQmlContext* context = m_engine->rootContext();
+    auto* use = qobject_cast<LiveEnvelopeUse*>(
+        context->contextProperty(QStringLiteral("cpp_envelopeUse")).value<QObject*>());
+    auto* scores = qobject_cast<LiveScores*>(
+        context->contextProperty(QStringLiteral("cpp_liveScores")).value<QObject*>());
+    if (!m_scoring) {
+        scores->setSettings(cueing::ScorerSettings{});
+        m_scoring = true;
+    }
     KEOOutputRecord record{};
     record.setSignal(engine::words::platform.surge, float(surgeMetres));
     for (int i = 0; i < count; ++i, m_stampUs += 1000) {
         record.setTimestampUs(m_stampUs);
         use->onOutputs(&record, &record, false);
+        scores->onOutputs(&record, &record, false);
     }
     use->refresh();
+    scores->refresh();
 }
 
 void QmlTestSetup::qmlEngineAvailable(QQmlEngine* engine) {

@@ -40,8 +40,9 @@ public:
     Q_INVOKABLE QVariantList publishHostActions(const QStringList& texts,
                                                 const QStringList& shortcuts);
 
-    // Delivers `count` records at 1000 per second to the published envelope use, as the host's
-    // thread would, with the platform's surge at `surgeMetres`, and lets the view see them.
+    // Delivers `count` records at 1000 per second to the published envelope use and live scores,
+    // as the host's thread would, with the platform's surge at `surgeMetres`, and lets the view
+    // see them.
     Q_INVOKABLE void deliverRecords(int count, double surgeMetres);
 
 public slots:
@@ -53,4 +54,5 @@ private:
     QString m_nextOpenFile;
     int m_copies = 0;
     std::uint64_t m_stampUs = 1000;
+    bool m_scoring = false; // the live scores have their settings
 };

@@ -52,7 +52,8 @@ Item {
         }
 
         // Live records replace the message by the platform's envelope use over the whole drive: a
-        // peak at the edge stays after the platform has come back; starting over forgets it.
+        // peak at the edge stays after the platform has come back; starting over forgets it. The
+        // records reach every channel's strip of perceived signals too.
         function test_liveRecordsShowTheWholeDrive() {
             var view = openCueing();
             testSupport.deliverRecords(1001, 0.25);  // 1 s at the surge envelope's edge
@@ -63,6 +64,10 @@ Item {
             compare(Math.round(surge.use.peakShare * 100), 100);
             compare(Math.round(surge.use.share * 100), 20);
             compare(surge.use.secondsAtEdge.toFixed(1), "1.0");
+            for (var c = 0; c < 6; ++c) {
+                var strip = child(view, "perceivedStrip" + c);
+                tryVerify(function() { return strip.samplesShown > 0; }, 2000, "strip " + c);
+            }
             mouseClick(child(view, "resetDriveLink"));
             compare(surge.use.peakShare, 0);
             compare(child(view, "noLiveOutputsText").visible, true);

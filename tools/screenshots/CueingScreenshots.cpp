@@ -2,7 +2,8 @@
 // chosen and the lateral travel's output filter of parameter set 1 edited, to
 // <out>/cueing-<scale>.png: the sway response, both sets overlaid, with no live outputs; then
 // with the engine's records of the built-in "mix" drive (set 1, the first 60 s) delivered as a
-// host would, to <out>/cueing-live-<scale>.png.
+// host would, to <out>/cueing-live-<scale>.png, at the editor's minimum window size, where the
+// window must still fit whole.
 //   keo_cueing_screenshots --out docs/cueing --scale 1.0
 #include "KeoQmlResources.h"
 #include "ScreenshotSupport.h"
@@ -21,6 +22,8 @@ namespace {
 
 constexpr int swayResponse = 1;
 constexpr double stepRate = 1000.0, driveSeconds = 60.0;
+// The editor's smallest window before scaling (README, "Undo, unsaved changes …").
+constexpr int minimumWidth = 1420, minimumHeight = 840;
 // The envelope the test setup publishes (QmlTestSetup.cpp).
 const WorkEnvelopeLimits envelope{0.3f, 0.3f, 0.4f, 0.2f, 0.25f, 0.25f, 1};
 
@@ -54,6 +57,8 @@ void deliverDrive(ConfigManager& manager, LiveEnvelopeUse& use, LiveScores& scor
         record.setTimestampUs(step * 1000);
         use.onOutputs(&record, &record, false);
         scores.onOutputs(&record, &record, false);
+        if (step % 100 == 99)
+            scores.refresh(); // as the window's timer does every 100 ms
     }
     use.refresh();
     scores.refresh();
@@ -106,6 +111,7 @@ int main(int argc, char** argv) {
     if (!use || !scores)
         return 1;
     deliverDrive(*manager, *use, *scores);
+    view.resize(int(minimumWidth * options->scale), int(minimumHeight * options->scale));
     settle(view);
     return save(view, *options, "cueing-live") ? 0 : 1;
 }
