@@ -7,7 +7,6 @@
 #include "Simulation.h"
 #include "TempDir.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -46,13 +45,6 @@ Config absolutePitchAndRollRate() {
     return config;
 }
 
-std::string contentsOf(const std::filesystem::path& path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 TEST(KeoSimAssessment, FilesAndTableCarryTheScoresAndTheResponseAndLeaveTheReportAlone) {
     const TempDir folder;
     SimOptions options;
@@ -76,14 +68,14 @@ TEST(KeoSimAssessment, FilesAndTableCarryTheScoresAndTheResponseAndLeaveTheRepor
     ASSERT_TRUE(table);
     assessment->finish(report, table);
     std::fclose(table);
-    const std::string text = contentsOf(tablePath);
+    const std::string text = readBytes(tablePath);
     EXPECT_NE(text.find("What the rider perceives"), std::string::npos) << text;
 
     // The platform's pitch with no vehicle cue behind it: a false cue in pitch and, by the gravity
     // it tilts into the seat, in surge; one knock at the final limit; nothing to follow, so no
     // correlation.
     const cueing::Scores scores = assessment->scores();
-    const auto json = nlohmann::json::parse(contentsOf(options.reportPath));
+    const auto json = nlohmann::json::parse(readBytes(options.reportPath));
     const auto& channels = json["cueing"]["channels"];
     ASSERT_EQ(channels.size(), std::size_t(cueing::channelCount));
     for (int c : {cueing::Surge, cueing::Pitch}) {
@@ -102,7 +94,7 @@ TEST(KeoSimAssessment, FilesAndTableCarryTheScoresAndTheResponseAndLeaveTheRepor
     // the vehicle's roll rate.
     const cueing::FrequencyResponse& response = assessment->frequencyResponse();
     EXPECT_NEAR(response.gain(cueing::RollResponse, cueing::oneRadianPerSecond), 0.7, 1e-3);
-    std::istringstream csv(contentsOf(options.frequencyResponsePath));
+    std::istringstream csv(readBytes(options.frequencyResponsePath));
     std::string row;
     std::getline(csv, row);
     EXPECT_EQ(row, "response,input,output,unit,frequency_rad_s,gain,phase_deg");

@@ -5,15 +5,15 @@
 
 #include "ReportText.h"
 #include "SimOptions.h"
-#include "config/ConfigReader.h"
+#include "engine/EngineFixture.h"
 
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
 using engine::VehicleInput;
+using enginetest::exampleConfig;
 
 // A drive given as a function of time.
 class DriveOf : public engine::drive::Drive {
@@ -32,13 +32,6 @@ private:
     double m_seconds;
     std::function<VehicleInput(double)> m_at;
 };
-
-Config exampleConfig() {
-    std::ifstream file(std::string(KEO_EXAMPLES_DIR) + "/config_v1.json");
-    Config config = zeroConfig();
-    readConfig(Json::parse(file), config);
-    return config;
-}
 
 EnvelopeReport run(const Config& config, const WorkEnvelopeLimits& envelope, double seconds,
                    std::function<VehicleInput(double)> at) {
