@@ -73,6 +73,8 @@ TEST_F(ScriptFileTest, LoadResultPerContent) {
     EXPECT_EQ(load(temp.file("folder.cpp")).code, FileNotAccessible);
 }
 
+// Every bundled layout comes back byte for byte (line ends aside): this pins the writer's keys,
+// their order and its number format.
 TEST_F(ScriptFileTest, SavingUnchangedScriptsOnlyChangesLineEnds) {
     for (const char* name : {"two_clusters.cpp", "one_cluster.cpp", "config_v1.json"}) {
         const std::string expected = lfToCrlf(example(name));
