@@ -3,6 +3,7 @@
 // --frequency-response ask for, and the report and its verdict the same with or without them.
 #include "Assessment.h"
 
+#include "DriveOf.h"
 #include "ReportText.h"
 #include "Simulation.h"
 #include "TempDir.h"
@@ -17,16 +18,13 @@ using engine::VehicleInput;
 
 // The vehicle's body pitches (an angle, no cue of its own in words 3-9) from 0.5 s to 1.5 s; only
 // the absolute pitch path reproduces it, at twice what the hard final limit lets through.
-class PitchPulse : public engine::drive::Drive {
-public:
-    double duration() const override { return 3.0; }
-    VehicleInput at(double seconds) const override {
+std::shared_ptr<DriveOf> pitchPulse() {
+    return std::make_shared<DriveOf>(3.0, [](double t) {
         VehicleInput input;
-        input.verticalAcceleration = engine::drive::standardGravity;
-        input.pitchAngle = seconds >= 0.5 && seconds < 1.5 ? 2.0 * defaultEnvelope(0).pitch : 0.0;
+        input.pitchAngle = t >= 0.5 && t < 1.5 ? 2.0 * defaultEnvelope(0).pitch : 0.0;
         return input;
-    }
-};
+    });
+}
 
 // The absolute pitch path, and a roll rate path (integration at a gain of 0.7) that the drive does
 // not move but that gives the frequency response something to show.
@@ -52,7 +50,7 @@ TEST(KeoSimAssessment, FilesAndTableCarryTheScoresAndTheResponseAndLeaveTheRepor
     options.reportPath = folder.file("report.json").string();
     options.frequencyResponsePath = folder.file("response.csv").string();
     const Config config = absolutePitchAndRollRate();
-    const auto drive = std::make_shared<PitchPulse>();
+    const auto drive = pitchPulse();
     const auto assessment = Assessment::forOptions(options, config, defaultEnvelope(0), *drive);
     ASSERT_TRUE(assessment);
     const auto simulateWith = [&](RecordObserver* observer) {
