@@ -20,8 +20,7 @@ void expectPair(const FloatPair& pair, float first, float second) {
 }
 
 const std::string typeError = "[json.exception.type_error.";
-const std::string mustBeNumber = typeError + "302] type must be number, but is ";
-const std::string missingKey = "[json.exception.out_of_range.403] key '";
+const std::string mustBeNumber = mustBe + "number, but is ";
 
 // Reads `json` with one of the block readers, for a table of malformed blocks.
 template <auto reader> std::function<void()> reading(const Json& json) {

@@ -1,5 +1,8 @@
 #include "ConfigTestSupport.h"
 
+#include "config/ConfigReader.h"
+#include "config/ConfigWriter.h"
+
 Json minimalV0Document() {
     const char* const axis = R"({
         "travel": {
@@ -30,4 +33,20 @@ Json minimalV0Document() {
     document["longitudinal_acceleration_and_pitch_rate"] = Json::parse(axis);
     document["vertical_acceleration_and_yaw_rate"] = Json::parse(axis);
     return document;
+}
+
+Json writtenDocument(const Config& config) {
+    Json document;
+    writeConfig(config, document);
+    return document;
+}
+
+Config readOverStale(const Json& document) {
+    Config config = distinctConfig(1);
+    readConfig(document, config);
+    return config;
+}
+
+std::string readError(const Json& document) {
+    return errorText([&] { readOverStale(document); });
 }

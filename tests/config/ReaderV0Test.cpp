@@ -1,21 +1,12 @@
 // Older documents lack whole sections; the values filled in for them decide how the algorithm
 // behaves after the first save, so each fallback is checked value by value.
 #include "ConfigTestSupport.h"
-#include "config/ConfigReader.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-Config read(const Json& document) {
-    Config config = distinctConfig(0); // stale contents must not survive the read
-    readConfig(document, config);
-    return config;
-}
-
-std::string readError(const Json& document) {
-    return errorText([&] { read(document); });
-}
+const auto read = readOverStale;
 
 FloatPair both(float value) {
     return FloatPair::both(value);
@@ -25,7 +16,6 @@ Json& lateral(Json& document) {
     return document["lateral_acceleration_and_roll_rate"];
 }
 
-const std::string missingKey = "[json.exception.out_of_range.403] key '";
 const FilterConfig defaultOutputFilter{both(0.5f), both(0.025f), both(1.1f),
                                        KEOFilterType::LowPass};
 const Limitation defaultOutputLimit{both(1.0f), KEOLimitationType::Gain, both(100.0f)};

@@ -1,33 +1,13 @@
 // Version dispatch and the optional parts of the current format: files written by older tools
 // of this format must still load, and malformed ones must fail with a message the user can act on.
 #include "ConfigTestSupport.h"
-#include "config/ConfigReader.h"
-#include "config/ConfigWriter.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
-Json writtenDocument(const Config& config) {
-    Json document;
-    writeConfig(config, document);
-    return document;
-}
-
-Config read(const Json& document) {
-    Config config = distinctConfig(1); // stale contents must not survive the read
-    readConfig(document, config);
-    return config;
-}
-
-std::string readError(const Json& document) {
-    return errorText([&] { read(document); });
-}
-
-const std::string missingKey = "[json.exception.out_of_range.403] key '";
-const std::string mustBe = "[json.exception.type_error.302] type must be ";
-const std::string cannotAt = "[json.exception.type_error.304] cannot use at() with ";
+const auto read = readOverStale;
 const std::string noOperator = "[json.exception.type_error.305] cannot use operator[] with a "
                                "string argument with ";
 

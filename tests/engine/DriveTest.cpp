@@ -3,6 +3,7 @@
 #include "engine/drive/Drive.h"
 
 #include "engine/drive/Telemetry.h"
+#include "support/ErrorText.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -58,14 +59,10 @@ TEST(Telemetry, AMalformedFileIsRefusedWithItsFileLineAndColumn) {
     };
     for (const Case& bad : cases) {
         SCOPED_TRACE(bad.text);
-        try {
-            parseTelemetry(bad.text, "f.csv");
-            ADD_FAILURE() << "accepted";
-        } catch (const DriveError& error) {
-            const std::string message = error.what();
-            EXPECT_EQ(message.rfind(bad.place, 0), 0u) << message;
-            EXPECT_NE(message.find(bad.why), std::string::npos) << message;
-        }
+        const std::string message =
+            errorText<DriveError>([&] { parseTelemetry(bad.text, "f.csv"); });
+        EXPECT_EQ(message.rfind(bad.place, 0), 0u) << message;
+        EXPECT_NE(message.find(bad.why), std::string::npos) << message;
     }
 }
 

@@ -15,8 +15,7 @@
 class LoadedEditor : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_script = m_temp.file("two_clusters.cpp");
-        writeBytes(m_script, readBytes(examplePath("two_clusters.cpp")));
+        m_script = m_temp.copyOfExample("two_clusters.cpp");
         m_manager = std::make_unique<ConfigManager>(m_script.u16string(), true);
         ASSERT_EQ(m_manager->load().code, Success);
         ASSERT_TRUE(m_manager->setConfigFromUi(0));

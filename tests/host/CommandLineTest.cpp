@@ -12,8 +12,7 @@ namespace {
 // names it has, and no picture.
 TEST(KeoEditorCommandLine, AnUnknownGraphNameIsRefusedWithTheKnownNames) {
     TempDir temp;
-    const auto script = temp.file("one_cluster.cpp");
-    std::filesystem::copy_file(KEO_EXAMPLES_DIR "/one_cluster.cpp", script);
+    const auto script = temp.copyOfExample("one_cluster.cpp");
     const auto picture = temp.file("graph.png");
     QProcess editor;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

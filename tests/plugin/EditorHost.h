@@ -14,9 +14,7 @@
 // copies of the example scripts that the tests open and save.
 struct EditorHost {
     std::filesystem::path copyOfExample(const std::string& name) const {
-        const auto copy = temp.file(name);
-        std::filesystem::copy_file(examplePath(name), copy);
-        return copy;
+        return temp.copyOfExample(name);
     }
 
     int create(QQuickView* view, const QString& script, HostOutputSource* source = nullptr,

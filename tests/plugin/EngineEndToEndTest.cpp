@@ -7,8 +7,12 @@
 #include "EngineOutputSource.h"
 #include "graph/GraphSource.h"
 #include "graph/QuickGraphView.h"
+#include "models/AxisConfigModel.h"
+#include "models/ConfigModel.h"
+#include "models/FilterConfigModel.h"
+#include "models/TravelConfigModel.h"
+#include "script/ConfigManager.h"
 
-#include <QElapsedTimer>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -24,11 +28,7 @@ constexpr int rate = 1000;
 
 // Runs the event loop until `done` holds, for a minute at most.
 template <class Condition> bool waitUntil(Condition done) {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!done() && elapsed.elapsed() < 60000)
-        QTest::qWait(10);
-    return done();
+    return QTest::qWaitFor(done, 60000);
 }
 // Room for a whole pass of the braking drive in every graph.
 constexpr std::uint32_t graphCapacity = 25000;
@@ -88,16 +88,11 @@ TEST(EngineEndToEnd, BrakingWashesOutAndACutoffEditTakesEffectWithoutASave) {
 
     // The travel path's output filter (a 20 Hz low-pass) down to 0.02 Hz, in the parameter set
     // shown: it now lets hardly any of the braking through.
-    QObject* manager =
-        view->rootContext()->contextProperty(QStringLiteral("cpp_configManager")).value<QObject*>();
-    QObject* configModel = manager->property("configModel").value<QObject*>();
-    QObject* filter = configModel->property("longitudinalConfigModel")
-                          .value<QObject*>()
-                          ->property("travelConfigModel")
-                          .value<QObject*>()
-                          ->property("outputTravelFilterModel")
-                          .value<QObject*>();
-    ASSERT_TRUE(filter->setProperty("cutoffFrequency", 0.02f));
+    ConfigModel* config = view->findChild<ConfigManager*>()->configModel();
+    config->longitudinalConfigModel()
+        ->travelConfigModel()
+        ->outputTravelFilterModel()
+        ->setCutoffFrequency(0.02f);
     ASSERT_TRUE(waitUntil([&] { return engines->configurationsTold() == 2; }));
     EXPECT_TRUE(view->title().endsWith('*'));
 

@@ -56,8 +56,7 @@ Config edgeConfig(std::size_t shift) {
 
 // A two-cluster script whose sections hold the edge records.
 std::filesystem::path writeEdgeScript(const TempDir& temp, const std::string& name) {
-    const auto script = temp.file(name);
-    std::filesystem::copy_file(examplePath("two_clusters.cpp"), script);
+    const auto script = temp.copyOfExample("two_clusters.cpp", name);
     const ConfigMap configs = {{0, edgeConfig(0)}, {1, edgeConfig(5)}};
     if (!saveScript(script.u16string(), configs).ok())
         throw std::runtime_error("cannot write the edge script");

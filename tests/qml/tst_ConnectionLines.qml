@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import QtTest 1.15
 import "qrc:/keoqml"
 
@@ -44,18 +45,24 @@ Item {
         }
     }
 
-    TestCase {
+    KeoTestCase {
         name: "ConnectionLines"
-        when: windowShown
+
+        // Renders a frame: a paint requested before it has happened once it is on screen.
+        function renderAFrame() {
+            var swapped = spy(scene.Window.window, "frameSwapped");
+            scene.Window.window.update();
+            swapped.wait();
+        }
 
         function test_paintedWhenFirstShownNotOnEveryShow() {
-            wait(50);
+            renderAFrame();
             compare(scene.paintsWhileShown, 0);
             page.visible = true;
             tryCompare(scene, "paintsWhileShown", 1);
             page.visible = false;
             page.visible = true;
-            wait(50);
+            renderAFrame();
             compare(scene.paintsWhileShown, 1);
         }
     }

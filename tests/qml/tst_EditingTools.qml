@@ -25,17 +25,22 @@ Item {
                     .outputTravelFilterModel;
         }
 
+        // Types `keys` over the lateral travel output filter's cutoff, as a user does; returns
+        // the field.
+        function typeCutoff(keys) {
+            var edit = child(child(child(view, "lateralPage"), "travelOutputFilter"), "cutoffEdit");
+            mouseClick(edit);
+            edit.selectAll();
+            for (var i = 0; i < keys.length; ++i)
+                keyClick(keys[i]);
+            return edit;
+        }
+
         function test_typingIsOneStepThatTheShortcutsUndoAndRedo() {
             var model = cutoffModel();
             var original = model.cutoffFrequency;
             var steps = history.steps;
-            var edit = child(child(child(view, "lateralPage"), "travelOutputFilter"), "cutoffEdit");
-            mouseClick(edit);
-            edit.selectAll();
-            keyClick(Qt.Key_1);
-            keyClick(Qt.Key_2);
-            keyClick(Qt.Key_Period);
-            keyClick(Qt.Key_5);
+            var edit = typeCutoff([Qt.Key_1, Qt.Key_2, Qt.Key_Period, Qt.Key_5]);
             fuzzyCompare(model.cutoffFrequency, 12.5, 1e-4);
             compare(history.steps, steps + 1);
             // Undone from another page, with the focus elsewhere.
@@ -70,11 +75,7 @@ Item {
         function test_redoOutlivesViewChanges(data) {
             var model = cutoffModel();
             var original = model.cutoffFrequency;
-            var edit = child(child(child(view, "lateralPage"), "travelOutputFilter"), "cutoffEdit");
-            mouseClick(edit);
-            edit.selectAll();
-            keyClick(Qt.Key_1);
-            keyClick(Qt.Key_2);
+            var edit = typeCutoff([Qt.Key_1, Qt.Key_2]);
             var steps = history.steps;
             keySequence(StandardKey.Undo);
             verify(edit.activeFocus);

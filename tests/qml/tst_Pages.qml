@@ -123,47 +123,47 @@ Item {
             verify(!child(page, "bypassDialog").visible);
         }
 
-        function test_travelSwitchKeepsInputLimitationEnabled() {
-            var travel = config.lateralConfigModel.travelConfigModel;
-            travel.enabled = true;
-            var page = axisPage();
-            mouseClick(child(page, "travelSwitch"));
-            verify(!travel.enabled);
-            var off = ["travelAccelerationFilter", "accToVelocityIntegral", "travelVelocityFilter",
+        // A path's switch disables its blocks but not its input, nor a neighbouring path: `model`
+        // is the page's, `path` the switched one below it (or the page's own), `scope` the item
+        // holding the path's blocks.
+        function test_pathSwitchDisablesAllButItsInput_data() {
+            return [
+                {tag: "travel", page: axisComponent, model: "lateralConfigModel",
+                 path: "travelConfigModel", flag: "enabled", scope: "", button: "travelSwitch",
+                 off: ["travelAccelerationFilter", "accToVelocityIntegral", "travelVelocityFilter",
                        "velocityToTravelIntegral", "travelTravelFilter", "travelOutputFilter",
-                       "travelLimit", "travelOutput"];
-            for (var i = 0; i < off.length; ++i)
-                verify(!child(page, off[i]).enabled, off[i]);
-            verify(child(page, "accelerationInputLimit").enabled);
-            verify(child(page, "accelerationInput").enabled);
+                       "travelLimit", "travelOutput"],
+                 on: ["accelerationInputLimit", "accelerationInput"]},
+                {tag: "mixer", page: mixerComponent, model: "mixerConfigModel",
+                 path: "surgeToPitchModel", flag: "enabled", scope: "surgeToPitchPath",
+                 button: "mixerPathSwitch", off: ["mixerPathFilter", "mixerPathLimit",
+                 "mixerPathOutput"], on: ["mixerPathInput"], neighbour: ["swayToRollPath",
+                 "mixerPathFilter", "swayToRollModel"]},
+                {tag: "sideslip to yaw", page: enhancerComponent, model: "enhancerConfigModel",
+                 path: "", flag: "sideslipToYawEnabled", scope: "", button: "sideslipToYawSwitch",
+                 off: ["sideslipPivotPoint", "sideslipSwayOutput", "sideslipToYawOutputFilter"],
+                 on: ["sideslipToYawInputLimit"]}
+            ];
         }
 
-        function test_mixerPathOffDisablesAllButInput() {
-            var path = config.mixerConfigModel.surgeToPitchModel;
-            path.enabled = true;
-            var page = shownPage(mixerComponent, config.mixerConfigModel);
-            var view = child(page, "surgeToPitchPath");
-            mouseClick(child(view, "mixerPathSwitch"));
-            verify(!path.enabled);
-            for (var name of ["mixerPathFilter", "mixerPathLimit", "mixerPathOutput"])
-                verify(!child(view, name).enabled, name);
-            verify(child(view, "mixerPathInput").enabled);
-            verify(child(child(page, "swayToRollPath"), "mixerPathFilter").enabled
-                   === config.mixerConfigModel.swayToRollModel.enabled);
-        }
-
-        function test_sideslipToYawSwitchAlsoSwitchesSway() {
-            var enhancer = config.enhancerConfigModel;
-            enhancer.sideslipToYawEnabled = true;
-            var page = shownPage(enhancerComponent, enhancer);
-            verify(child(page, "sideslipPivotPoint").enabled);
-            verify(child(page, "sideslipSwayOutput").enabled);
-            mouseClick(child(page, "sideslipToYawSwitch"));
-            verify(!enhancer.sideslipToYawEnabled);
-            verify(!child(page, "sideslipPivotPoint").enabled);
-            verify(!child(page, "sideslipSwayOutput").enabled);
-            verify(!child(page, "sideslipToYawOutputFilter").enabled);
-            verify(child(page, "sideslipToYawInputLimit").enabled);
+        function test_pathSwitchDisablesAllButItsInput(data) {
+            var pageModel = config[data.model];
+            var path = data.path ? pageModel[data.path] : pageModel;
+            path[data.flag] = true;
+            if (data.neighbour)
+                pageModel[data.neighbour[2]].enabled = true;
+            var page = shownPage(data.page, pageModel);
+            var scope = data.scope ? child(page, data.scope) : page;
+            for (var i = 0; i < data.off.length; ++i)
+                verify(child(scope, data.off[i]).enabled, data.off[i] + " while on");
+            mouseClick(child(scope, data.button));
+            verify(!path[data.flag]);
+            for (i = 0; i < data.off.length; ++i)
+                verify(!child(scope, data.off[i]).enabled, data.off[i]);
+            for (i = 0; i < data.on.length; ++i)
+                verify(child(scope, data.on[i]).enabled, data.on[i]);
+            if (data.neighbour)
+                verify(child(child(page, data.neighbour[0]), data.neighbour[1]).enabled);
         }
 
         function test_t1OffDisablesT2AndT3WithoutChangingThem() {

@@ -38,12 +38,6 @@ const QString syntaxMessage =
 
 class ConfigManagerTest : public ::testing::Test {
 protected:
-    std::filesystem::path copyOfExample(const std::string& name, const std::string& as = "") {
-        const auto copy = temp.file(as.empty() ? name : as);
-        std::filesystem::copy_file(examplePath(name), copy);
-        return copy;
-    }
-
     // A manager whose every signal makes the views' reads happen right away.
     std::unique_ptr<ConfigManager> makeManager(const std::filesystem::path& path) {
         auto manager = std::make_unique<ConfigManager>(path.u16string(), true);
@@ -95,7 +89,7 @@ TEST_F(ConfigManagerTest, ErrorsAreReportedOnceEachTimeWithTheirMessage) {
 }
 
 TEST_F(ConfigManagerTest, TwoClustersWaitForTheChoice) {
-    const auto twoClusters = copyOfExample("two_clusters.cpp");
+    const auto twoClusters = temp.copyOfExample("two_clusters.cpp");
     auto manager = makeManager("");
     chooseOnOpen(*manager, twoClusters);
     QSignalSpy loaded(manager.get(), &ConfigManager::configLoaded);
@@ -121,7 +115,7 @@ TEST_F(ConfigManagerTest, TwoClustersWaitForTheChoice) {
 }
 
 TEST_F(ConfigManagerTest, CancelledChoiceKeepsThePreviousState) {
-    const auto one = copyOfExample("one_cluster.cpp");
+    const auto one = temp.copyOfExample("one_cluster.cpp");
     auto manager = makeManager(one);
     ASSERT_EQ(manager->load().code, Success);
     lateralOutputFilter(*manager)->setCutoffFrequency(3.3f);
@@ -138,8 +132,8 @@ TEST_F(ConfigManagerTest, CancelledChoiceKeepsThePreviousState) {
 }
 
 TEST_F(ConfigManagerTest, OneClusterLoadedThroughTheDialogBecomesTheSaveTarget) {
-    const auto first = copyOfExample("one_cluster.cpp", "first.cpp");
-    const auto second = copyOfExample("one_cluster.cpp", "second.cpp");
+    const auto first = temp.copyOfExample("one_cluster.cpp", "first.cpp");
+    const auto second = temp.copyOfExample("one_cluster.cpp", "second.cpp");
     auto manager = makeManager(first);
     ASSERT_EQ(manager->load().code, Success);
     QSignalSpy path(manager.get(), &ConfigManager::configFilePathChanged);
@@ -162,10 +156,10 @@ TEST_F(ConfigManagerTest, OneClusterLoadedThroughTheDialogBecomesTheSaveTarget) 
 // to save it into.
 TEST_F(ConfigManagerTest, OneClusterAcceptedAfterTwoClustersSavesIntoItsFile) {
     auto manager = makeManager("");
-    chooseOnOpen(*manager, copyOfExample("two_clusters.cpp"));
+    chooseOnOpen(*manager, temp.copyOfExample("two_clusters.cpp"));
     ASSERT_TRUE(manager->loadFromUiEx());
     ASSERT_TRUE(manager->setConfigFromUi(1));
-    const auto one = copyOfExample("one_cluster.cpp");
+    const auto one = temp.copyOfExample("one_cluster.cpp");
     chooseOnOpen(*manager, one);
     ASSERT_TRUE(manager->loadFromUiEx());
     EXPECT_EQ(manager->configModelId(), 0);
@@ -180,7 +174,7 @@ TEST_F(ConfigManagerTest, OneClusterAcceptedAfterTwoClustersSavesIntoItsFile) {
 // on selection, and the cut shows as a modification that restoring undoes.
 TEST_F(ConfigManagerTest, TiltInputLimitIsClampedToGravityOnEveryAxis) {
     ConfigMap configs;
-    const auto path = copyOfExample("one_cluster.cpp", "tilt.cpp");
+    const auto path = temp.copyOfExample("one_cluster.cpp", "tilt.cpp");
     ASSERT_EQ(loadScript(path.u16string(), configs).code, Success);
     configs[0].lateral.tiltCoordinationInputLimit.maxValue = FloatPair{{12.0f, -12.0f}};
     configs[0].longitudinal.tiltCoordinationInputLimit.maxValue = FloatPair{{-10.0f, 9.0f}};
@@ -213,7 +207,7 @@ TEST_F(ConfigManagerTest, TiltInputLimitIsClampedToGravityOnEveryAxis) {
 }
 
 TEST_F(ConfigManagerTest, FailedSaveKeepsTheModifiedState) {
-    const auto copy = copyOfExample("one_cluster.cpp");
+    const auto copy = temp.copyOfExample("one_cluster.cpp");
     auto manager = makeManager(copy);
     ASSERT_EQ(manager->load().code, Success);
     manager->configModel()->setEnableGCorrection(!manager->configModel()->enableGCorrection());
@@ -225,7 +219,7 @@ TEST_F(ConfigManagerTest, FailedSaveKeepsTheModifiedState) {
 }
 
 TEST_F(ConfigManagerTest, FailedLoadLeavesEverythingAsItWas) {
-    const auto good = copyOfExample("one_cluster.cpp");
+    const auto good = temp.copyOfExample("one_cluster.cpp");
     auto manager = makeManager(good);
     ASSERT_EQ(manager->load().code, Success);
     auto* travel = manager->configModel()->lateralConfigModel()->travelConfigModel();
@@ -250,8 +244,8 @@ TEST_F(ConfigManagerTest, FailedLoadLeavesEverythingAsItWas) {
 // Accepting a load must never leave the models on a freed record, also when the cluster being
 // edited disappears from the new load or the chosen cluster does not exist.
 TEST_F(ConfigManagerTest, ModelsStayOnLiveRecordsThroughLoadsAndChoices) {
-    const auto one = copyOfExample("one_cluster.cpp");
-    const auto two = copyOfExample("two_clusters.cpp");
+    const auto one = temp.copyOfExample("one_cluster.cpp");
+    const auto two = temp.copyOfExample("two_clusters.cpp");
     auto manager = makeManager(one);
     const int propertyCount = readEveryProperty(manager->configModel());
     EXPECT_GT(propertyCount, 300);

@@ -14,11 +14,6 @@ namespace {
 
 class ScriptFileTest : public ::testing::Test {
 protected:
-    std::filesystem::path copyOfExample(const std::string& name) {
-        const std::filesystem::path copy = temp.file(name);
-        std::filesystem::copy_file(examplePath(name), copy);
-        return copy;
-    }
     ScriptResult load(const std::filesystem::path& path) {
         return loadScript(path.u16string(), configs);
     }
@@ -73,15 +68,13 @@ TEST_F(ScriptFileTest, LoadResultPerContent) {
         EXPECT_EQ(load(write(c.name, c.text)).code, c.code) << c.name;
         EXPECT_EQ(configs.size(), c.clusters) << c.name;
     }
-}
-
-TEST_F(ScriptFileTest, PathAndFileFailures) {
-    EXPECT_EQ(loadScript(u"", configs).code, NoScriptPath);
-    EXPECT_EQ(load(temp.file("missing.cpp")).code, FileNotAccessible);
+    // A missing file or an empty path: ConfigManagerTest's errors.
     std::filesystem::create_directory(temp.file("folder.cpp"));
     EXPECT_EQ(load(temp.file("folder.cpp")).code, FileNotAccessible);
 }
 
+// Every bundled layout comes back byte for byte (line ends aside): this pins the writer's keys,
+// their order and its number format.
 TEST_F(ScriptFileTest, SavingUnchangedScriptsOnlyChangesLineEnds) {
     for (const char* name : {"two_clusters.cpp", "one_cluster.cpp", "config_v1.json"}) {
         const std::string expected = lfToCrlf(example(name));
@@ -157,7 +150,7 @@ TEST_F(ScriptFileTest, RefusedSavesLeaveTheFileAlone) {
 }
 
 TEST_F(ScriptFileTest, SavingThroughALinkUpdatesTheLinkedFile) {
-    const auto target = copyOfExample("one_cluster.cpp");
+    const auto target = temp.copyOfExample("one_cluster.cpp");
     const auto link = temp.file("link.cpp");
     std::filesystem::create_symlink(target, link);
     ASSERT_EQ(load(link).code, Success);

@@ -11,8 +11,7 @@ namespace {
 
 TEST(ScriptFileFullDisk, WriteFailingPartWayKeepsTheOriginal) {
     TempDir temp;
-    const auto copy = temp.file("two_clusters.cpp");
-    std::filesystem::copy_file(examplePath("two_clusters.cpp"), copy);
+    const auto copy = temp.copyOfExample("two_clusters.cpp");
     const std::string before = readBytes(copy);
     ConfigMap configs;
     ASSERT_EQ(loadScript(copy.u16string(), configs).code, Success);

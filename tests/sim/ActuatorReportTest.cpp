@@ -2,6 +2,7 @@
 // every degree of freedom within its envelope can still push an actuator to its stop.
 #include "ActuatorReport.h"
 
+#include "DriveOf.h"
 #include "SimOptions.h"
 #include "Simulation.h"
 #include "rig/RigReader.h"
@@ -15,29 +16,20 @@ constexpr double pi = 3.14159265358979323846;
 constexpr double degree = pi / 180.0;
 
 // The vehicle's body rolls and pitches to the given angles and back, 1 s each way, holding them
-// from 2 s to 4 s; gravity as an accelerometer reads it.
-class BodyTilt : public engine::drive::Drive {
-public:
-    BodyTilt(double roll, double pitch)
-        : m_roll(roll)
-        , m_pitch(pitch) {}
-    double duration() const override { return 6.0; }
-    engine::VehicleInput at(double t) const override {
+// from 2 s to 4 s.
+std::shared_ptr<DriveOf> bodyTilt(double roll, double pitch) {
+    return std::make_shared<DriveOf>(6.0, [roll, pitch](double t) {
         const double share = t < 1.0   ? 0.0
                              : t < 2.0 ? 0.5 - 0.5 * std::cos(pi * (t - 1.0))
                              : t < 4.0 ? 1.0
                              : t < 5.0 ? 0.5 + 0.5 * std::cos(pi * (t - 4.0))
                                        : 0.0;
         engine::VehicleInput input;
-        input.verticalAcceleration = engine::drive::standardGravity;
-        input.rollAngle = share * m_roll;
-        input.pitchAngle = share * m_pitch;
+        input.rollAngle = share * roll;
+        input.pitchAngle = share * pitch;
         return input;
-    }
-
-private:
-    double m_roll, m_pitch;
-};
+    });
+}
 
 // Only the absolute roll and pitch paths on: the platform takes the body's angles as they are, up
 // to the envelope.
@@ -61,9 +53,8 @@ struct Outcome {
 Outcome tilt(const rig::Rig& rig, double roll, double pitch) {
     ActuatorWatch watch(rig, 1000.0);
     Outcome outcome;
-    outcome.envelope =
-        simulate(absoluteAnglesOnly(), KEOParamSet::First, defaultEnvelope(0), 1000.0,
-                 std::make_shared<BodyTilt>(roll, pitch), nullptr, {}, {}, &watch);
+    outcome.envelope = simulate(absoluteAnglesOnly(), KEOParamSet::First, defaultEnvelope(0),
+                                1000.0, bodyTilt(roll, pitch), nullptr, {}, {}, &watch);
     outcome.actuators = watch.report();
     return outcome;
 }

@@ -3,11 +3,11 @@
 // --frequency-response ask for, and the report and its verdict the same with or without them.
 #include "Assessment.h"
 
+#include "DriveOf.h"
 #include "ReportText.h"
 #include "Simulation.h"
 #include "TempDir.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -18,16 +18,13 @@ using engine::VehicleInput;
 
 // The vehicle's body pitches (an angle, no cue of its own in words 3-9) from 0.5 s to 1.5 s; only
 // the absolute pitch path reproduces it, at twice what the hard final limit lets through.
-class PitchPulse : public engine::drive::Drive {
-public:
-    double duration() const override { return 3.0; }
-    VehicleInput at(double seconds) const override {
+std::shared_ptr<DriveOf> pitchPulse() {
+    return std::make_shared<DriveOf>(3.0, [](double t) {
         VehicleInput input;
-        input.verticalAcceleration = engine::drive::standardGravity;
-        input.pitchAngle = seconds >= 0.5 && seconds < 1.5 ? 2.0 * defaultEnvelope(0).pitch : 0.0;
+        input.pitchAngle = t >= 0.5 && t < 1.5 ? 2.0 * defaultEnvelope(0).pitch : 0.0;
         return input;
-    }
-};
+    });
+}
 
 // The absolute pitch path, and a roll rate path (integration at a gain of 0.7) that the drive does
 // not move but that gives the frequency response something to show.
@@ -46,13 +43,6 @@ Config absolutePitchAndRollRate() {
     return config;
 }
 
-std::string contentsOf(const std::filesystem::path& path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 TEST(KeoSimAssessment, FilesAndTableCarryTheScoresAndTheResponseAndLeaveTheReportAlone) {
     const TempDir folder;
     SimOptions options;
@@ -60,7 +50,7 @@ TEST(KeoSimAssessment, FilesAndTableCarryTheScoresAndTheResponseAndLeaveTheRepor
     options.reportPath = folder.file("report.json").string();
     options.frequencyResponsePath = folder.file("response.csv").string();
     const Config config = absolutePitchAndRollRate();
-    const auto drive = std::make_shared<PitchPulse>();
+    const auto drive = pitchPulse();
     const auto assessment = Assessment::forOptions(options, config, defaultEnvelope(0), *drive);
     ASSERT_TRUE(assessment);
     const auto simulateWith = [&](RecordObserver* observer) {
@@ -76,14 +66,14 @@ TEST(KeoSimAssessment, FilesAndTableCarryTheScoresAndTheResponseAndLeaveTheRepor
     ASSERT_TRUE(table);
     assessment->finish(report, table);
     std::fclose(table);
-    const std::string text = contentsOf(tablePath);
+    const std::string text = readBytes(tablePath);
     EXPECT_NE(text.find("What the rider perceives"), std::string::npos) << text;
 
     // The platform's pitch with no vehicle cue behind it: a false cue in pitch and, by the gravity
     // it tilts into the seat, in surge; one knock at the final limit; nothing to follow, so no
     // correlation.
     const cueing::Scores scores = assessment->scores();
-    const auto json = nlohmann::json::parse(contentsOf(options.reportPath));
+    const auto json = nlohmann::json::parse(readBytes(options.reportPath));
     const auto& channels = json["cueing"]["channels"];
     ASSERT_EQ(channels.size(), std::size_t(cueing::channelCount));
     for (int c : {cueing::Surge, cueing::Pitch}) {
@@ -102,7 +92,7 @@ TEST(KeoSimAssessment, FilesAndTableCarryTheScoresAndTheResponseAndLeaveTheRepor
     // the vehicle's roll rate.
     const cueing::FrequencyResponse& response = assessment->frequencyResponse();
     EXPECT_NEAR(response.gain(cueing::RollResponse, cueing::oneRadianPerSecond), 0.7, 1e-3);
-    std::istringstream csv(contentsOf(options.frequencyResponsePath));
+    std::istringstream csv(readBytes(options.frequencyResponsePath));
     std::string row;
     std::getline(csv, row);
     EXPECT_EQ(row, "response,input,output,unit,frequency_rad_s,gain,phase_deg");

@@ -3,42 +3,18 @@
 // logistic or a hard final limit, and the report's last words.
 #include "Simulation.h"
 
+#include "DriveOf.h"
 #include "ReportText.h"
 #include "SimOptions.h"
-#include "config/ConfigReader.h"
+#include "engine/EngineFixture.h"
 
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
 using engine::VehicleInput;
-
-// A drive given as a function of time.
-class DriveOf : public engine::drive::Drive {
-public:
-    DriveOf(double seconds, std::function<VehicleInput(double)> at)
-        : m_seconds(seconds)
-        , m_at(std::move(at)) {}
-    double duration() const override { return m_seconds; }
-    VehicleInput at(double seconds) const override {
-        VehicleInput input = m_at(seconds);
-        input.verticalAcceleration += engine::drive::standardGravity;
-        return input;
-    }
-
-private:
-    double m_seconds;
-    std::function<VehicleInput(double)> m_at;
-};
-
-Config exampleConfig() {
-    std::ifstream file(std::string(KEO_EXAMPLES_DIR) + "/config_v1.json");
-    Config config = zeroConfig();
-    readConfig(Json::parse(file), config);
-    return config;
-}
+using enginetest::exampleConfig;
 
 EnvelopeReport run(const Config& config, const WorkEnvelopeLimits& envelope, double seconds,
                    std::function<VehicleInput(double)> at) {

@@ -35,6 +35,8 @@ public:
 
     std::filesystem::path path() const { return m_path; }
     std::filesystem::path file(const std::string& name) const { return m_path / name; }
+    // A copy of a bundled example here, under its own name or `as`.
+    std::filesystem::path copyOfExample(const std::string& name, const std::string& as = "") const;
 
 private:
     std::filesystem::path m_path;
@@ -52,4 +54,11 @@ inline void writeBytes(const std::filesystem::path& path, const std::string& byt
 
 inline std::filesystem::path examplePath(const std::string& name) {
     return std::filesystem::path(KEO_EXAMPLES_DIR) / name;
+}
+
+inline std::filesystem::path TempDir::copyOfExample(const std::string& name,
+                                                    const std::string& as) const {
+    const std::filesystem::path copy = file(as.empty() ? name : as);
+    std::filesystem::copy_file(examplePath(name), copy);
+    return copy;
 }
