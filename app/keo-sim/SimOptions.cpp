@@ -63,7 +63,7 @@ const char* const simUsage =
     "                             same file\n"
     "  --budget SECONDS           stop the search after this long at the latest (default 60);\n"
     "                             a search stopped so is reported, and may differ by machine\n"
-    "  --evaluations N            evaluations of the drives at most (default 40 per value, +40)\n"
+    "  --evaluations N            evaluations of the drives at most (default 30 per value, +30)\n"
     "  --weights W                each channel's weight in the cost, surge,sway,heave,roll,\n"
     "                             pitch,yaw (default 1 each)\n"
     "  --write FILE               the script to write (.cpp or .json, as SCRIPT)\n";

@@ -12,6 +12,11 @@ namespace tune {
 
 namespace {
 
+// The default effort per chosen value (and once more): enough for CRS2's population to move and
+// for COBYLA's first simplex, and small enough that 12 values on the 104 s `mix` at 1000 steps per
+// second take under a minute on two cores (docs/tune.md, Measured).
+constexpr int evaluationsPerValue = 30;
+
 // Steps between two looks at the cancel flag: about 4 ms of work at 1 µs a step.
 constexpr std::uint64_t cancelCheckSteps = 4096;
 
@@ -89,7 +94,7 @@ std::vector<std::string> parametersOf(const Problem& problem) {
 int evaluationLimitOf(const Problem& problem) {
     if (problem.maxEvaluations > 0)
         return problem.maxEvaluations;
-    return 40 * (int(parametersOf(problem).size()) + 1);
+    return evaluationsPerValue * (int(parametersOf(problem).size()) + 1);
 }
 
 DriveEvaluation evaluateDrive(const Problem& problem, const Config& config, const NamedDrive& drive,

@@ -46,8 +46,8 @@ struct Problem {
     CostWeights weights;
     PlatformLimits limits;
     unsigned seed = 1;
-    // Effort: at most this many evaluations of the configuration on all drives (0: 40 per
-    // parameter and 40 more), and a wall-clock stop. The evaluation count decides the result;
+    // Effort: at most this many evaluations of the configuration on all drives (0: 30 per
+    // parameter and 30 more), and a wall-clock stop. The evaluation count decides the result;
     // the clock only ends a search early, and the result says so (Stop::Budget).
     int maxEvaluations = 0;
     double budgetSeconds = 60.0;
