@@ -58,6 +58,7 @@ TEST(Tuner, ChangesOnlyTheChosenMembersOfTheChosenSet) {
         tune::Problem problem = smallProblem(start);
         problem.paramSet = set;
         problem.parameters = chosen;
+        problem.maxEvaluations = 20;
         const tune::Result result = tune::tune(problem, {}, neverCancelled);
         ASSERT_FALSE(result.changes.empty());
         Config restored = result.config;
@@ -74,7 +75,7 @@ TEST(Tuner, ChangesOnlyTheChosenMembersOfTheChosenSet) {
 
 TEST(Tuner, TheSameSeedGivesTheSameConfigurationOnAnyNumberOfThreads) {
     tune::Problem problem = smallProblem(poorlyTuned(bundledExample()));
-    problem.maxEvaluations = 24;
+    problem.maxEvaluations = 16;
     problem.threads = 1;
     const tune::Result one = tune::tune(problem, {}, neverCancelled);
     problem.threads = 3;
