@@ -2,7 +2,7 @@
 # Installs what is missing, configures, builds and runs every test: first the normal build, then
 # the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer, which catch a model
 # reading a freed record or undefined behaviour on hostile input, and last the tests of the parts
-# that run on two threads (graphs, live feed) built with ThreadSanitizer. KEO_SANITIZERS=0 skips
+# that run on several threads (graphs, live feed, the tuner's search) built with ThreadSanitizer. KEO_SANITIZERS=0 skips
 # the sanitizer rounds. Last, when the Qt cross-built for Windows is at hand (unpacked, or its
 # archive beside the repository), the Windows build's whole suite runs under Wine
 # (tools/build-windows.sh --test); KEO_WINDOWS=0 skips it.
@@ -31,14 +31,16 @@ if [ "${KEO_SANITIZERS:-1}" != 0 ]; then
     (cd "$sanitized" && ctest --output-on-failure -j"$jobs" \
         -E FilesBeyondFourGibibytes)
 
-    # Data races between the host's delivery thread and the GUI thread.
+    # Data races between the host's delivery thread and the GUI thread, and between the tuner's
+    # workers.
     threaded="$build-threads"
     cmake -S "$root" -B "$threaded" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEO_SANITIZE=thread \
         -DKEO_BUILD_BENCH=OFF >/dev/null
     export TSAN_OPTIONS="suppressions=$root/tools/tsan-suppressions.txt:halt_on_error=1"
     unset ASAN_OPTIONS LSAN_OPTIONS
     cmake --build "$threaded" -j"$jobs" --target graph_core_tests graph_widget_tests \
-        keo_live_tests keo_feed_stress_tests keo_hand_over_tests keo_cueing_view_tests
+        keo_live_tests keo_feed_stress_tests keo_hand_over_tests keo_cueing_view_tests \
+        keo_tune_tests
     # Only the programs built above have registered their tests; skip the placeholders of the
     # others and the script-driven tests.
     (cd "$threaded" && ctest --output-on-failure -j"$jobs" -E '(_NOT_BUILT$|^qml_tests$|^plugin_)')

@@ -8,6 +8,7 @@
 #include "ReportText.h"
 #include "SimOptions.h"
 #include "Simulation.h"
+#include "TuneCommand.h"
 #include "engine/drive/ColumnMap.h"
 #include "rig/RigReader.h"
 #include "script/ScriptFile.h"
@@ -39,12 +40,17 @@ std::string loadFailure(const ScriptResult& result) {
     }
 }
 
+// Drives shorter than this finish before a bar would be worth drawing.
+constexpr std::uint64_t stepsWorthABar = 200000;
+
 int run(const SimOptions& options) {
     ConfigMap configs;
     const ScriptResult load =
         loadScript(std::filesystem::path(options.scriptPath).u16string(), configs);
     if (!load.ok())
         return fail(options.scriptPath + ": " + loadFailure(load));
+    if (options.tune)
+        return runTune(options, configs);
     const auto config = configs.find(options.cluster);
     if (config == configs.end())
         return fail(options.scriptPath + ": the script has no cluster " +
@@ -76,7 +82,7 @@ int run(const SimOptions& options) {
         RecordObservers observers{assessment.get(), actuators.get()};
         EnvelopeReport report;
         {
-            ProgressBar bar(std::uint64_t(drive->duration() * options.stepRate));
+            ProgressBar bar(std::uint64_t(drive->duration() * options.stepRate) >= stepsWorthABar);
             report = simulate(
                 config->second, KEOParamSet::Enum(options.paramSet), envelope, options.stepRate,
                 drive, writer.get(), [&bar](double fraction) { bar(fraction); }, options.platform,

@@ -2,6 +2,6 @@
 
 #include <cstdio>
 
-// Whether `stream` writes to an interactive terminal rather than to a file or a pipe, so that a
-// program may draw progress on it.
+// Whether a standard stream goes to a terminal (a console on Windows) rather than a file or a
+// pipe: progress bars are drawn only there.
 bool isTerminal(std::FILE* stream);
