@@ -87,7 +87,8 @@ std::size_t firstWithin(const std::vector<RecentDrive::Sample>& samples, double 
 } // namespace
 
 RecentDrive::RecentDrive(std::size_t capacity)
-    : m_ring(std::max<std::size_t>(capacity, 2))
+    : m_capacity(std::max<std::size_t>(capacity, 2))
+    , m_ring(new Sample[m_capacity])
     , m_side(sideBufferCapacity) {}
 
 void RecentDrive::setCluster(int cluster) {
@@ -131,17 +132,17 @@ void RecentDrive::flushSideBuffer() {
 
 void RecentDrive::push(const Sample& sample) {
     m_ring[m_next] = sample;
-    m_next = (m_next + 1) % m_ring.size();
-    m_count = std::min(m_count + 1, m_ring.size());
+    m_next = (m_next + 1) % m_capacity;
+    m_count = std::min(m_count + 1, m_capacity);
 }
 
 std::vector<RecentDrive::Sample> RecentDrive::samples() const {
     const std::lock_guard<std::mutex> lock(m_mutex);
     std::vector<Sample> copy;
     copy.reserve(m_count);
-    const std::size_t oldest = (m_next + m_ring.size() - m_count) % m_ring.size();
+    const std::size_t oldest = (m_next + m_capacity - m_count) % m_capacity;
     for (std::size_t i = 0; i < m_count; ++i)
-        copy.push_back(m_ring[(oldest + i) % m_ring.size()]);
+        copy.push_back(m_ring[(oldest + i) % m_capacity]);
     return copy;
 }
 
@@ -149,9 +150,8 @@ double RecentDrive::seconds() const {
     const std::lock_guard<std::mutex> lock(m_mutex);
     if (m_count < 2)
         return 0.0;
-    const std::size_t size = m_ring.size();
-    const Sample& newest = m_ring[(m_next + size - 1) % size];
-    const Sample& oldest = m_ring[(m_next + size - m_count) % size];
+    const Sample& newest = m_ring[(m_next + m_capacity - 1) % m_capacity];
+    const Sample& oldest = m_ring[(m_next + m_capacity - m_count) % m_capacity];
     return newest.stampUs > oldest.stampUs ? double(newest.stampUs - oldest.stampUs) * 1e-6
                                            : double(m_count - 1) * fallbackStepSeconds;
 }

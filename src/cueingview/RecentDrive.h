@@ -49,7 +49,7 @@ public:
     // The time the kept records span, in seconds.
     double seconds() const;
 
-    std::size_t capacity() const { return m_ring.size(); }
+    std::size_t capacity() const { return m_capacity; }
 
 private:
     void push(const Sample& sample);
@@ -57,7 +57,9 @@ private:
 
     // Guarded by m_mutex.
     mutable std::mutex m_mutex;
-    std::vector<Sample> m_ring;
+    // Left uninitialised, so that memory is only taken as records come.
+    const std::size_t m_capacity;
+    std::unique_ptr<Sample[]> m_ring;
     std::size_t m_next = 0;
     std::size_t m_count = 0;
     std::atomic<int> m_generation{0};
