@@ -20,7 +20,7 @@ Column {
         objectName: "recentDriveCheck"
         enabled: drives.tune.recentSeconds >= 1
         checked: drives.panel.useRecent && enabled
-        text: enabled ? qsTr("What was just driven (the last %1 s)")
+        text: drives.tune.recentSeconds >= 1 ? qsTr("What was just driven (the last %1 s)")
                         .arg(Math.min(300, drives.tune.recentSeconds).toFixed(0))
                       : qsTr("What was just driven (nothing yet)")
         onToggled: drives.panel.useRecent = checked
@@ -35,6 +35,8 @@ Column {
 
             CheckboxStyled {
                 objectName: "manoeuvre_" + modelData
+                topPadding: 2
+                bottomPadding: 2
                 text: modelData
                 checked: drives.panel.chosenManoeuvres.indexOf(modelData) >= 0
                 onToggled: drives.panel.chosenManoeuvres =

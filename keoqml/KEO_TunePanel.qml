@@ -17,6 +17,8 @@ Rectangle {
     property var chosenManoeuvres: []
     property bool useRecent: false
 
+    signal choicesRefreshed
+
     function open() {
         targetSet = cpp_configManager.paramSetModel.paramSetIndex === 1 ? 1 : 0;
         refreshChoices();
@@ -34,6 +36,7 @@ Rectangle {
             if (tune.parameters[i].chosen)
                 names.push(tune.parameters[i].name);
         chosenNames = names;
+        choicesRefreshed();
     }
 
     function toggled(list, name, on) {
@@ -120,7 +123,7 @@ Rectangle {
             }
 
             Row {
-                spacing: 12 * tunePanel.unit
+                spacing: 8 * tunePanel.unit
                 enabled: !tunePanel.tune.running
 
                 TextStyled {
@@ -143,6 +146,7 @@ Rectangle {
                 SpinBox {
                     id: seedBox
                     objectName: "seedBox"
+                    width: 110 * tunePanel.unit
                     from: 0
                     to: 999999
                     value: 1
@@ -156,6 +160,7 @@ Rectangle {
                 SpinBox {
                     id: budgetBox
                     objectName: "budgetBox"
+                    width: 110 * tunePanel.unit
                     from: 5
                     to: 3600
                     stepSize: 5

@@ -17,17 +17,28 @@ Column {
 
     spacing: 2 * qt_scale
 
+    property bool showAll: false
+
+    // The chosen values, or all of them; a value unchosen meanwhile stays listed until then.
+    function fill() {
+        rows.clear();
+        var all = parameters.tune.parameters;
+        for (var i = 0; i < all.length; ++i)
+            if (showAll || panel.chosenNames.indexOf(all[i].name) >= 0)
+                rows.append(all[i]);
+    }
+
+    onShowAllChanged: fill()
+
     // A list model, so that the rows can be sectioned by page.
     ListModel {
         id: rows
     }
 
     Connections {
-        target: parameters.tune
-        function onParametersChanged() {
-            rows.clear();
-            for (var i = 0; i < parameters.tune.parameters.length; ++i)
-                rows.append(parameters.tune.parameters[i]);
+        target: parameters.panel
+        function onChoicesRefreshed() {
+            parameters.fill();
         }
     }
 
@@ -41,18 +52,27 @@ Column {
             text: qsTr("Values to tune: %1 of %2 chosen").arg(parameters.panel.chosenNames.length)
                   .arg(parameters.tune.parameters.length)
         }
-        TextLink {
-            objectName: "defaultParametersLink"
+        Row {
             anchors.right: parent.right
-            text: qsTr("Defaults")
-            onClicked: parameters.panel.refreshChoices()
+            spacing: 16 * qt_scale
+
+            TextLink {
+                objectName: "allParametersLink"
+                text: parameters.showAll ? qsTr("Only the chosen") : qsTr("Every value")
+                onClicked: parameters.showAll = !parameters.showAll
+            }
+            TextLink {
+                objectName: "defaultParametersLink"
+                text: qsTr("Defaults")
+                onClicked: parameters.panel.refreshChoices()
+            }
         }
     }
 
     ListView {
         objectName: "parameterList"
         width: parent.width
-        height: 170 * qt_scale
+        height: 150 * qt_scale
         clip: true
         boundsBehavior: Flickable.StopAtBounds
         model: rows

@@ -47,6 +47,8 @@ TuneSession::TuneSession(ConfigManager* manager, QObject* parent)
     // A result belongs to the record it was tuned from: another cluster or file ends the run.
     connect(manager, &ConfigManager::configIdChanged, this, &TuneSession::cancel);
     connect(manager, &ConfigManager::configLoaded, this, &TuneSession::cancel);
+    connect(manager->editHistory(), &EditHistory::historyChanged, this,
+            &TuneSession::forgetStaleComparison);
 }
 
 TuneSession::~TuneSession() {
@@ -173,8 +175,11 @@ void TuneSession::showProgress(const tune::Progress& progress) {
     if (!running() || m_cancel)
         return;
     m_progress = progress.fraction();
+    QString phase = QString::fromUtf8(progress.phase);
+    if (!phase.isEmpty())
+        phase[0] = phase[0].toUpper();
     QString text = tr("%1: %2 of %3 evaluations, best cost %4")
-                       .arg(QString::fromUtf8(progress.phase))
+                       .arg(phase)
                        .arg(progress.evaluations)
                        .arg(progress.evaluationLimit)
                        .arg(progress.bestCost, 0, 'f', 3);
@@ -201,26 +206,29 @@ void TuneSession::finish(const std::shared_ptr<Outcome>& outcome) {
 
 bool TuneSession::apply(const Outcome& outcome) {
     const tune::Result& result = outcome.result;
-    const bool first = m_set == KEOParamSet::First;
-    m_comparison = first ? comparisonRows(result.after, outcome.other)
-                         : comparisonRows(outcome.other, result.after);
-    emit comparisonChanged();
     EditHistory* history = m_manager->editHistory();
     const int stepsBefore = history->steps();
     history->applyStep(tunedChanges(m_manager->configModel()->current(), result, m_set),
                        tr("Tune set #%1").arg(int(m_set) + 1));
     const bool applied = history->steps() != stepsBefore;
+    // The scores are those of the configuration as tuned: any later step, undo included, makes
+    // them stale.
+    m_tunedStep = history->stack().index();
+    const bool first = m_set == KEOParamSet::First;
+    m_comparison = first ? comparisonRows(result.after, outcome.other)
+                         : comparisonRows(outcome.other, result.after);
+    emit comparisonChanged();
     const double before = result.before.cost;
     const double after = result.after.cost;
+    const int drives = int(result.before.drives.size());
     QString text =
-        applied ? tr("Set #%1 tuned in %2 s: cost %3 → %4 (%5 %) on %n drive(s), %6. Undo puts "
-                     "it back.",
-                     nullptr, int(result.before.drives.size()))
+        applied ? tr("Set #%1 tuned in %2 s: cost %3 → %4 (%5 %) on %6, %7. Undo puts it back.")
                       .arg(int(m_set) + 1)
                       .arg(result.seconds, 0, 'f', 0)
                       .arg(before, 0, 'f', 3)
                       .arg(after, 0, 'f', 3)
                       .arg(before > 0.0 ? 100.0 * (after - before) / before : 0.0, 0, 'f', 0)
+                      .arg(drives == 1 ? tr("1 drive") : tr("%1 drives").arg(drives))
                       .arg(result.after.feasible() ? tr("within the platform's limits")
                                                    : tr("NOT within the platform's limits"))
                 : tr("No better values found: the configuration is as it was.");
@@ -228,6 +236,15 @@ bool TuneSession::apply(const Outcome& outcome) {
         text += tr(" The time budget ended the search early; another run may differ.");
     setStatus(text);
     return applied;
+}
+
+void TuneSession::forgetStaleComparison() {
+    if (m_comparison.isEmpty() || running() ||
+        m_manager->editHistory()->stack().index() == m_tunedStep)
+        return;
+    m_comparison.clear();
+    m_tunedStep = -1;
+    emit comparisonChanged();
 }
 
 void TuneSession::setStatus(const QString& status) {

@@ -86,6 +86,7 @@ private:
     void finish(const std::shared_ptr<Outcome>& outcome);
     bool apply(const Outcome& outcome);
     void setStatus(const QString& status);
+    void forgetStaleComparison();
 
     ConfigManager* m_manager;
     RecentDrive m_recent;
@@ -98,6 +99,7 @@ private:
     QString m_status;
     QVariantList m_comparison;
     int m_maxEvaluations = 0;
+    int m_tunedStep = -1; // the history's index right after the tuned values landed
     // The run's: the parameter set it tunes, its cancel flag and its thread.
     KEOParamSet::Enum m_set = KEOParamSet::First;
     std::atomic<bool> m_cancel{false};

@@ -28,8 +28,8 @@ Item {
             return view;
         }
 
-        // A tuning lands as one undoable step that changes only values of the target set; undoing
-        // it restores every byte of the configuration. Both sets' scores then stand side by side.
+        // A tuning lands as one undoable step that changes only chosen values; undoing it restores
+        // every byte of the configuration. Both sets' scores stand side by side until then.
         function test_tuneLandsAsOneUndoStep() {
             var view = openTune();
             cpp_tune.maxEvaluations = 16;
@@ -45,10 +45,15 @@ Item {
             verify(testSupport.configImage() !== before);
             var changes = cpp_configChanges.count;
             verify(changes > 0 && changes <= child(view, "tunePanel").chosenNames.length);
+            var paramSetRole = Qt.UserRole + 6; // ConfigDiffListModel::ParamSetRole
+            for (var row = 0; row < changes; ++row)
+                compare(cpp_configChanges.data(cpp_configChanges.index(row, 0), paramSetRole),
+                        "#2", "changed in the target set only");
             verify(child(view, "comparisonRow0_1").visible, "set #2 on braking");
             cpp_editHistory.undo();
             compare(testSupport.configImage(), before);
             compare(cpp_configChanges.count, 0);
+            compare(cpp_tune.comparison.length, 0, "the scores of the tuned values are gone");
         }
 
         // Cancelling a running search leaves the configuration and its history as they were.
