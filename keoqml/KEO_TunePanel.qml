@@ -63,6 +63,15 @@ Rectangle {
     onTargetSetChanged: if (visible) refreshChoices()
     Keys.onEscapePressed: visible = false
 
+    // The list shows the values as they are now, the tuned ones included; the choice stays.
+    Connections {
+        target: tunePanel.tune
+        function onFinished() {
+            tunePanel.tune.refresh(tunePanel.targetSet);
+            tunePanel.choicesRefreshed();
+        }
+    }
+
     MouseArea {
         anchors.fill: parent
         acceptedButtons: Qt.AllButtons

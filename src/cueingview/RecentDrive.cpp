@@ -46,6 +46,9 @@ constexpr int verticalAccelerationIndex = 2;
 // Where stamps do not advance, records count as this far apart: the editor's usual record rate,
 // the one the live scores fall back on too.
 constexpr double fallbackStepSeconds = 1e-3;
+// A longer gap between records is a pause (the host's drive stopped): the drive goes on from the
+// record before it instead of interpolating over it.
+constexpr double pauseSeconds = 0.1;
 // Keeps a span summed from many steps from losing its first record to rounding.
 constexpr double spanAllowance = 1e-9;
 
@@ -57,31 +60,33 @@ RecentDrive::Sample sampleOf(const KEOOutputRecord& record) {
     return sample;
 }
 
-// Each record's time in seconds from the first kept one.
+// How far record `i` plays after the one before it.
+double stepBefore(const std::vector<RecentDrive::Sample>& samples, std::size_t i) {
+    const std::uint64_t later = samples[i].stampUs;
+    const std::uint64_t earlier = samples[i - 1].stampUs;
+    const double step = later > earlier ? double(later - earlier) * 1e-6 : 0.0;
+    return step > 0.0 && step <= pauseSeconds ? step : fallbackStepSeconds;
+}
+
+// Each record's time in seconds from the first kept one, strictly increasing.
 std::vector<double> timesOf(const std::vector<RecentDrive::Sample>& samples, std::size_t first) {
     std::vector<double> times{0.0};
-    for (std::size_t i = first + 1; i < samples.size(); ++i) {
-        const double step = samples[i].stampUs > samples[i - 1].stampUs
-                                ? double(samples[i].stampUs - samples[i - 1].stampUs) * 1e-6
-                                : fallbackStepSeconds;
-        times.push_back(times.back() + step);
-    }
+    for (std::size_t i = first + 1; i < samples.size(); ++i)
+        times.push_back(times.back() + stepBefore(samples, i));
     return times;
 }
 
-// The first record within the last `maxSeconds` of the stamps.
+// The first record within the last `maxSeconds`, keeping at least two.
 std::size_t firstWithin(const std::vector<RecentDrive::Sample>& samples, double maxSeconds) {
     std::size_t first = samples.size() - 1;
     double span = 0.0;
     while (first > 0) {
-        const std::uint64_t later = samples[first].stampUs;
-        const std::uint64_t earlier = samples[first - 1].stampUs;
-        span += later > earlier ? double(later - earlier) * 1e-6 : fallbackStepSeconds;
+        span += stepBefore(samples, first);
         if (span > maxSeconds + spanAllowance)
             break;
         --first;
     }
-    return first;
+    return std::min(first, samples.size() - 2);
 }
 
 } // namespace
@@ -147,13 +152,11 @@ std::vector<RecentDrive::Sample> RecentDrive::samples() const {
 }
 
 double RecentDrive::seconds() const {
-    const std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_count < 2)
-        return 0.0;
-    const Sample& newest = m_ring[(m_next + m_capacity - 1) % m_capacity];
-    const Sample& oldest = m_ring[(m_next + m_capacity - m_count) % m_capacity];
-    return newest.stampUs > oldest.stampUs ? double(newest.stampUs - oldest.stampUs) * 1e-6
-                                           : double(m_count - 1) * fallbackStepSeconds;
+    const std::vector<Sample> kept = samples();
+    double seconds = 0.0;
+    for (std::size_t i = 1; i < kept.size(); ++i)
+        seconds += stepBefore(kept, i);
+    return seconds;
 }
 
 std::unique_ptr<drive::Drive> recentDriveOf(const std::vector<RecentDrive::Sample>& samples,

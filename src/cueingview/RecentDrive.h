@@ -46,7 +46,7 @@ public:
 
     // GUI thread: the kept records, oldest first.
     std::vector<Sample> samples() const;
-    // The time the kept records span, in seconds.
+    // How long the drive of the kept records plays, in seconds (before recentDriveOf's limit).
     double seconds() const;
 
     std::size_t capacity() const { return m_capacity; }
@@ -71,8 +71,9 @@ private:
 };
 
 // The drive of `samples` (as RecentDrive::samples() gives them) over their last `maxSeconds`:
-// the time of a record is its stamp, or 1 ms after the one before where the stamps do not advance
-// (a host that does not stamp, a restarted drive). `inputsCarryGravity` tells whether the records'
+// a record plays as long after the one before as their stamps say, or 1 ms after it where the
+// stamps do not advance (a host that does not stamp, a restarted drive) or leap by more than
+// 0.1 s (a paused drive). `inputsCarryGravity` tells whether the records'
 // vertical acceleration carries gravity (the configuration's option "G1"); the drive's always
 // does. Null for fewer than two records.
 std::unique_ptr<engine::drive::Drive> recentDriveOf(const std::vector<RecentDrive::Sample>& samples,

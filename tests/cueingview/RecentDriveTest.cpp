@@ -116,18 +116,35 @@ TEST(RecentDrive, KeepsOnlyTheLatestRecords) {
     EXPECT_FALSE(recentDriveOf(recent.samples(), true));
 }
 
-// A host that does not stamp its records: they count as 1 ms apart.
-TEST(RecentDrive, PlaysUnstampedRecordsAtTheEditorsRate) {
-    RecentDrive recent(100);
-    KEOOutputRecord record{};
-    for (int step = 0; step < 11; ++step) {
-        record.setSignal(w::rollRate, float(step));
-        recent.onOutputs(&record, &record, false);
+struct Timing {
+    const char* what;
+    std::uint64_t stampsUs[4];
+    double seconds; // how long the drive plays
+};
+
+// Records play as far apart as their stamps say; where the stamps stand still or run back (a host
+// that does not stamp, a restarted drive) or leap (a paused drive), 1 ms apart.
+TEST(RecentDrive, PlaysRecordsAsFarApartAsTheyCame) {
+    const Timing table[] = {
+        {"stamped at 500 Hz", {2000, 4000, 6000, 8000}, 0.006},
+        {"unstamped", {0, 0, 0, 0}, 0.003},
+        {"restarted", {5000, 7000, 1000, 3000}, 0.005},
+        {"paused for a minute", {2000, 4000, 60'004'000, 60'006'000}, 0.005},
+    };
+    for (const Timing& row : table) {
+        RecentDrive recent(100);
+        KEOOutputRecord record{};
+        for (int i = 0; i < 4; ++i) {
+            record.setTimestampUs(row.stampsUs[i]);
+            record.setSignal(w::rollRate, float(i));
+            recent.onOutputs(&record, &record, false);
+        }
+        EXPECT_NEAR(recent.seconds(), row.seconds, 1e-9) << row.what;
+        const auto drive = recentDriveOf(recent.samples(), true);
+        ASSERT_TRUE(drive) << row.what;
+        EXPECT_NEAR(drive->duration(), row.seconds, 1e-9) << row.what;
+        EXPECT_NEAR(drive->at(row.seconds).rollRate, 3.0, 1e-9) << row.what;
     }
-    const auto drive = recentDriveOf(recent.samples(), true);
-    ASSERT_TRUE(drive);
-    EXPECT_NEAR(drive->duration(), 0.010, 1e-12);
-    EXPECT_NEAR(drive->at(0.005).rollRate, 5.0, 1e-9);
 }
 
 // The host delivers a record every 100 µs while the window copies the ring out again and again:
