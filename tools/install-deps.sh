@@ -7,7 +7,7 @@ packages=(
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2
     qml-module-qtquick-layouts qml-module-qtquick-dialogs qml-module-qtgraphicaleffects
     qml-module-qttest xvfb xauth fonts-symbola fonts-dejavu-core libqt5svg5
-    nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
+    nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev libnlopt-cxx-dev
     "$@"
 )
 missing=()

@@ -10,6 +10,10 @@ const char* const simUsage =
     "               [--velocity-limits r,p,y,h,sw,su] [--acceleration-limits r,p,y,h,sw,su]\n"
     "               [--rig FILE.json] [--out FILE.csv] [--all-words] [--rate N] [--assess]\n"
     "               [--report FILE.json] [--frequency-response FILE.csv]\n"
+    "       keo-sim SCRIPT --tune [--params LIST|help] [--drive D]... [--into-param-set 1|2]\n"
+    "               [--seed N] [--budget SECONDS] [--evaluations N] [--weights s,sw,h,r,p,y]\n"
+    "               [--cluster 1|2] [--envelope ...] [--velocity-limits ...]\n"
+    "               [--acceleration-limits ...] [--rate N] --write FILE\n"
     "\n"
     "Runs the motion-cueing engine on a cluster's configuration of SCRIPT (.cpp or .json) along\n"
     "a drive and prints what the platform did: its position, velocity and acceleration per degree\n"
@@ -42,7 +46,27 @@ const char* const simUsage =
     "                             report's\n"
     "  --report FILE.json         the report, the scores and the frequency response as JSON\n"
     "  --frequency-response FILE.csv\n"
-    "                             the configuration's gain and phase at the test frequencies\n";
+    "                             the configuration's gain and phase at the test frequencies\n"
+    "\n"
+    "With --tune it searches the chosen values of one parameter set for what the rider perceives\n"
+    "best on the drives (each --drive adds one; default mix), within the envelope and limits,\n"
+    "writes the script with the tuned set to FILE (everything else as saving writes it) and\n"
+    "prints the scores before and after per drive (docs/tune.md). Exits with 0 when the tuned\n"
+    "set fits the platform on every drive, 1 when it does not and 2 for bad input.\n"
+    "\n"
+    "  --params LIST              comma-separated names of the values to tune; \"help\" lists\n"
+    "                             them all (default: the travel and tilt filters' cutoffs, tilt\n"
+    "                             rates and output factors of the enabled paths)\n"
+    "  --into-param-set N         the parameter set tuned and written, 1 or 2 (default: the\n"
+    "                             --param-set)\n"
+    "  --seed N                   the search's random seed (default 1); the same seed gives the\n"
+    "                             same file\n"
+    "  --budget SECONDS           stop the search after this long at the latest (default 60);\n"
+    "                             a search stopped so is reported, and may differ by machine\n"
+    "  --evaluations N            evaluations of the drives at most (default 40 per value, +40)\n"
+    "  --weights W                each channel's weight in the cost, surge,sway,heave,roll,\n"
+    "                             pitch,yaw (default 1 each)\n"
+    "  --write FILE               the script to write (.cpp or .json, as SCRIPT)\n";
 
 namespace {
 
@@ -112,6 +136,91 @@ bool parseOneOrTwo(const std::string& text, int& index) {
     return true;
 }
 
+std::vector<std::string> commaSeparated(const std::string& text) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t comma; (comma = text.find(',', start)) != std::string::npos; start = comma + 1)
+        parts.push_back(text.substr(start, comma - start));
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+bool parseCount(const std::string& text, long long low, long long high, long long& value) {
+    const char* end = text.data() + text.size();
+    const auto [rest, error] = std::from_chars(text.data(), end, value);
+    return error == std::errc() && rest == end && value >= low && value <= high;
+}
+
+// The options only --tune takes; false with `error` set for a bad value or an unknown option.
+bool parseTuneOption(const std::string& argument, const std::string& value, SimOptions& options,
+                     std::string& error) {
+    long long count = 0;
+    if (argument == "--params") {
+        options.tuneParameters = commaSeparated(value);
+    } else if (argument == "--into-param-set") {
+        int set = 0;
+        if (!parseOneOrTwo(value, set)) {
+            error = "--into-param-set takes 1 or 2";
+            return false;
+        }
+        options.intoParamSet = set;
+    } else if (argument == "--seed") {
+        if (!parseCount(value, 0, 4294967295LL, count)) {
+            error = "--seed takes a whole number from 0 to 4294967295";
+            return false;
+        }
+        options.seed = unsigned(count);
+    } else if (argument == "--budget") {
+        if (!parseDouble(value, options.budgetSeconds) || options.budgetSeconds <= 0.0) {
+            error = "--budget takes a number of seconds above 0";
+            return false;
+        }
+    } else if (argument == "--evaluations") {
+        if (!parseCount(value, 1, 1000000, count)) {
+            error = "--evaluations takes a whole number from 1 to 1000000";
+            return false;
+        }
+        options.maxEvaluations = int(count);
+    } else if (argument == "--weights") {
+        const auto weights = parseSix(value, false);
+        if (!weights) {
+            error = "--weights takes six non-negative numbers separated by commas: surge,sway,"
+                    "heave,roll,pitch,yaw";
+            return false;
+        }
+        options.weights.emplace();
+        for (int i = 0; i < 6; ++i)
+            (*options.weights)[i] = *(*weights)[i];
+    } else if (argument == "--write") {
+        options.writePath = value;
+    } else {
+        error = "unknown option " + argument;
+        return false;
+    }
+    return true;
+}
+
+// --tune writes a file unless it only lists the parameters; its options mean nothing without it.
+bool checkTuneOptions(const SimOptions& options, std::string& error) {
+    const bool listsParameters =
+        options.tuneParameters.size() == 1 && options.tuneParameters[0] == "help";
+    if (options.tune && options.writePath.empty() && !listsParameters) {
+        error = "--tune needs --write FILE";
+        return false;
+    }
+    const bool tuneOnly = !options.writePath.empty() || !options.tuneParameters.empty() ||
+                          options.intoParamSet || options.weights || options.maxEvaluations;
+    if (!options.tune && tuneOnly) {
+        error = "--params, --into-param-set, --evaluations, --weights and --write go with --tune";
+        return false;
+    }
+    if (!options.tune && options.drives.size() > 1) {
+        error = "give one --drive, or several with --tune";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 WorkEnvelopeLimits defaultEnvelope(int cluster) {
@@ -139,6 +248,10 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& argume
             options.assess = true;
             continue;
         }
+        if (argument == "--tune") {
+            options.tune = true;
+            continue;
+        }
         if (argument.rfind("--", 0) != 0) {
             positional.push_back(argument);
             continue;
@@ -160,6 +273,7 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& argume
             }
         } else if (argument == "--drive") {
             options.drive = value;
+            options.drives.push_back(value);
         } else if (argument == "--map") {
             options.mapPath = value;
         } else if (argument == "--rig") {
@@ -194,11 +308,12 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& argume
                 error = "--rate takes a number of steps per second between 10 and 20000";
                 return std::nullopt;
             }
-        } else {
-            error = "unknown option " + argument;
+        } else if (!parseTuneOption(argument, value, options, error)) {
             return std::nullopt;
         }
     }
+    if (!checkTuneOptions(options, error))
+        return std::nullopt;
     if (positional.size() != 1) {
         error = positional.empty() ? "give the script to run" : "give only one script";
         return std::nullopt;

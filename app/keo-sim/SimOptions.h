@@ -3,6 +3,7 @@
 #include "EnvelopeReport.h"
 #include "KEOUI64/WorkEnvelopeLimits.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +25,16 @@ struct SimOptions {
     bool assess = false;
     std::string reportPath;            // empty: no JSON report
     std::string frequencyResponsePath; // empty: no CSV of gain and phase
+    // --tune: search the configuration instead of reporting on it (TuneCommand.h).
+    bool tune = false;
+    std::vector<std::string> drives;         // every --drive in order (`drive` is the last)
+    std::vector<std::string> tuneParameters; // --params; empty: the defaults; "help": list them
+    std::optional<int> intoParamSet;         // 0 or 1; none: paramSet
+    unsigned seed = 1;
+    double budgetSeconds = 60.0;
+    int maxEvaluations = 0;                       // 0: the tuner's default
+    std::optional<std::array<double, 6>> weights; // surge, sway, heave, roll, pitch, yaw
+    std::string writePath;                        // the script with the tuned set
 };
 
 // Parses argv without the program name. On error returns nothing and sets `error`; `--help`

@@ -4,9 +4,11 @@
 // them, 1 when it did not and 2 for bad input.
 #include "ActuatorReport.h"
 #include "Assessment.h"
+#include "ProgressBar.h"
 #include "ReportText.h"
 #include "SimOptions.h"
 #include "Simulation.h"
+#include "TuneCommand.h"
 #include "engine/drive/ColumnMap.h"
 #include "rig/RigReader.h"
 #include "script/ScriptFile.h"
@@ -14,23 +16,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <optional>
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace {
 
 constexpr int badInput = 2;
-
-bool stderrIsTerminal() {
-#ifdef _WIN32
-    return _isatty(_fileno(stderr)) != 0;
-#else
-    return isatty(STDERR_FILENO) != 0;
-#endif
-}
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "keo-sim: %s\n", message.c_str());
@@ -51,32 +40,8 @@ std::string loadFailure(const ScriptResult& result) {
     }
 }
 
-// A bar on the terminal for drives that take a while; nothing when stderr is a file or a pipe.
-class ProgressBar {
-public:
-    explicit ProgressBar(std::uint64_t steps)
-        : m_shown(stderrIsTerminal() && steps >= minimumSteps) {}
-    ~ProgressBar() {
-        if (m_shown)
-            std::fprintf(stderr, "\r%*s\r", width + 10, "");
-    }
-    void operator()(double fraction) {
-        const int filled = int(fraction * width);
-        if (!m_shown || filled == m_filled)
-            return;
-        m_filled = filled;
-        std::fprintf(stderr, "\r[%.*s%*s] %3d %%", filled, bar, width - filled, "",
-                     int(fraction * 100));
-        std::fflush(stderr);
-    }
-
-private:
-    static constexpr std::uint64_t minimumSteps = 200000;
-    static constexpr int width = 50;
-    static constexpr const char* bar = "##################################################";
-    bool m_shown;
-    int m_filled = -1;
-};
+// Drives shorter than this finish before a bar would be worth drawing.
+constexpr std::uint64_t stepsWorthABar = 200000;
 
 int run(const SimOptions& options) {
     ConfigMap configs;
@@ -84,6 +49,8 @@ int run(const SimOptions& options) {
         loadScript(std::filesystem::path(options.scriptPath).u16string(), configs);
     if (!load.ok())
         return fail(options.scriptPath + ": " + loadFailure(load));
+    if (options.tune)
+        return runTune(options, configs);
     const auto config = configs.find(options.cluster);
     if (config == configs.end())
         return fail(options.scriptPath + ": the script has no cluster " +
@@ -115,7 +82,7 @@ int run(const SimOptions& options) {
         RecordObservers observers{assessment.get(), actuators.get()};
         EnvelopeReport report;
         {
-            ProgressBar bar(std::uint64_t(drive->duration() * options.stepRate));
+            ProgressBar bar(std::uint64_t(drive->duration() * options.stepRate) >= stepsWorthABar);
             report = simulate(
                 config->second, KEOParamSet::Enum(options.paramSet), envelope, options.stepRate,
                 drive, writer.get(), [&bar](double fraction) { bar(fraction); }, options.platform,

@@ -8,9 +8,11 @@ namespace tune::search {
 
 namespace {
 
-// In the global phase a configuration that does not fit pays this much cost per unit of
-// violation: 1 % of a drive at a limit costs 1, as much as one channel with no motion at all.
-constexpr double penaltyPerViolation = 100.0;
+// In the global phase a configuration that does not fit the platform pays what a platform at rest
+// costs (every weighted channel's ratio 1: their weights' sum, which a configuration with every
+// path off gets while fitting), so that it ranks behind nearly every one that fits, and more
+// the further it is off: 1 % of a drive at a limit costs as much as ten channels with no motion.
+constexpr double penaltyPerViolation = 1000.0;
 
 // COBYLA's first step, as a share of each parameter's range, and its end.
 constexpr double localFirstStep = 0.1;
@@ -31,8 +33,11 @@ struct Walk {
 };
 
 double penalised(unsigned n, const double* x, double*, void* data) {
-    const Candidate judged = static_cast<Walk*>(data)->take(x, int(n));
-    return judged.cost + penaltyPerViolation * judged.violation;
+    auto* walk = static_cast<Walk*>(data);
+    const Candidate judged = walk->take(x, int(n));
+    if (judged.violation <= 0.0)
+        return judged.cost;
+    return judged.cost + walk->space.restCost() + penaltyPerViolation * judged.violation;
 }
 
 double costOnly(unsigned n, const double* x, double*, void* data) {
@@ -73,6 +78,13 @@ Space::Space(const Problem& problem, std::vector<const Parameter*> parameters,
     for (const Parameter* parameter : m_parameters)
         m_start.push_back(
             Scale(*parameter).coordinate(parameter->value(problem.config, problem.paramSet)));
+}
+
+double Space::restCost() const {
+    double sum = 0.0;
+    for (const double weight : m_problem.weights.channels)
+        sum += weight;
+    return sum;
 }
 
 Config Space::configAt(const std::vector<double>& x) const {

@@ -38,6 +38,9 @@ public:
     // Throws nlopt::forced_stop once the stop flag is set (cancel or budget).
     Candidate judge(const std::vector<double>& x);
 
+    // What a platform at rest costs at most: the sum of the channels' weights.
+    double restCost() const;
+
     int evaluations() const { return m_evaluations.load(); }
     Candidate bestSoFar() const;
 

@@ -2,6 +2,7 @@
 
 #include "Search.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -15,11 +16,14 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Independent searches per phase: the parallelism the search can use, and the same on every
-// machine so that the result does not depend on the number of cores.
+// Independent searches per phase: the parallelism each phase can use, the same on every machine so
+// that the result does not depend on the number of cores. The local phase refines the best points
+// of the first `localStarts` islands' (in order of their quality), each with a budget big enough
+// for COBYLA, which spends n + 1 evaluations on its first simplex.
 constexpr int islands = 4;
+constexpr int localStarts = 2;
 // The share of the evaluations spent on the global phase; the rest refines.
-constexpr double globalShare = 0.6;
+constexpr double globalShare = 0.5;
 constexpr auto progressInterval = std::chrono::milliseconds(100);
 
 std::vector<const Parameter*> chosenParameters(const Problem& problem) {
@@ -132,7 +136,7 @@ private:
 search::Candidate searchSpace(const Problem& problem, search::Space& space, Supervisor& supervisor,
                               int evaluationLimit) {
     const int globalEach = int(evaluationLimit * globalShare) / islands;
-    const int localEach = (evaluationLimit - globalEach * islands) / islands;
+    const int localEach = (evaluationLimit - globalEach * islands) / localStarts;
     const int threads = threadCount(problem);
     std::vector<search::Candidate> found(islands);
     auto guarded = [&](auto&& step) {
@@ -147,8 +151,12 @@ search::Candidate searchSpace(const Problem& problem, search::Space& space, Supe
             guarded([&] { found[i] = search::globalSearch(space, problem.seed, i, globalEach); });
         },
         [&] { supervisor.watch(space, "global search"); });
+    // Best first; equal ones keep the islands' order.
+    std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        return a.judged && (!b.judged || a.betterThan(b));
+    });
     runTasks(
-        islands, threads,
+        localStarts, threads,
         [&](int i) {
             if (found[i].judged)
                 guarded([&] { found[i] = search::localRefinement(space, found[i], localEach); });
