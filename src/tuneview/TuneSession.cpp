@@ -34,6 +34,7 @@ struct TuneSession::Outcome {
     tune::Result result;
     tune::Evaluation other; // the set not tuned, on the same drives
     QString error;
+    bool failedBeforeSearch = false; // a drive could not be read
 
     bool cancelled() const {
         return result.stop == tune::Stop::Cancelled || result.after.cancelled || other.cancelled;
@@ -114,19 +115,12 @@ bool TuneSession::start(bool recent, const QStringList& manoeuvres, const QStrin
         setStatus(tr("Choose at least one value to tune."));
         return false;
     }
-    tune::Problem problem;
-    problem.config = m_manager->configModel()->current();
-    try {
-        problem.drives =
-            tuneDrives({recent, manoeuvres, files}, m_recent, inputsCarryGravity(problem.config));
-    } catch (const engine::drive::DriveError& error) {
-        setStatus(QString::fromStdString(error.what()));
-        return false;
-    }
-    if (problem.drives.empty()) {
+    if (!recent && manoeuvres.isEmpty() && files.isEmpty()) {
         setStatus(tr("Choose at least one drive to tune on."));
         return false;
     }
+    tune::Problem problem;
+    problem.config = m_manager->configModel()->current();
     m_set = set == 1 ? KEOParamSet::Second : KEOParamSet::First;
     problem.paramSet = m_set;
     problem.envelope = m_envelope;
@@ -140,7 +134,8 @@ bool TuneSession::start(bool recent, const QStringList& manoeuvres, const QStrin
     emit comparisonChanged();
     m_progress = 0.0;
     setStatus(tr("Starting…"));
-    m_worker = std::thread(&TuneSession::run, this, std::move(problem));
+    m_worker = std::thread(&TuneSession::run, this, std::move(problem),
+                           TuneSources{recent, manoeuvres, files});
     emit runningChanged();
     return true;
 }
@@ -151,9 +146,11 @@ void TuneSession::cancel() {
 
 // The worker thread: everything it hands back goes through queued calls, which Qt drops once the
 // session is gone (its destructor waits for this thread first).
-void TuneSession::run(tune::Problem problem) {
+void TuneSession::run(tune::Problem problem, const TuneSources& sources) {
     auto outcome = std::make_shared<Outcome>();
     try {
+        // Read here: an hour of telemetry, or five minutes of records, takes a moment.
+        problem.drives = tuneDrives(sources, m_recent, inputsCarryGravity(problem.config));
         const auto report = [this](const tune::Progress& progress) {
             QMetaObject::invokeMethod(
                 this, [this, progress] { showProgress(progress); }, Qt::QueuedConnection);
@@ -164,6 +161,9 @@ void TuneSession::run(tune::Problem problem) {
                 problem.paramSet == KEOParamSet::First ? KEOParamSet::Second : KEOParamSet::First;
             outcome->other = tune::evaluate(problem, outcome->result.config, &m_cancel);
         }
+    } catch (const engine::drive::DriveError& error) {
+        outcome->error = QString::fromStdString(error.what());
+        outcome->failedBeforeSearch = true;
     } catch (const std::exception& error) {
         outcome->error = QString::fromStdString(error.what());
     }
@@ -191,7 +191,9 @@ void TuneSession::showProgress(const tune::Progress& progress) {
 void TuneSession::finish(const std::shared_ptr<Outcome>& outcome) {
     m_worker.join();
     bool applied = false;
-    if (!outcome->error.isEmpty()) {
+    if (outcome->failedBeforeSearch) {
+        setStatus(outcome->error);
+    } else if (!outcome->error.isEmpty()) {
         setStatus(tr("Tuning failed: %1").arg(outcome->error));
     } else if (m_cancel || outcome->cancelled()) {
         setStatus(tr("Cancelled: the configuration is as it was."));

@@ -63,7 +63,7 @@ public:
     Q_INVOKABLE void addTelemetryFile();
     Q_INVOKABLE void removeTelemetryFile(int index);
     // Starts a tuning of parameter set `set` (0 or 1); false, with the reason in `status`, when it
-    // cannot start.
+    // cannot start. A drive that cannot be read ends the run with its reader's message.
     Q_INVOKABLE bool start(bool recent, const QStringList& manoeuvres, const QStringList& files,
                            const QStringList& parameters, int set, int seed, double budgetSeconds);
     Q_INVOKABLE void cancel();
@@ -81,7 +81,7 @@ signals:
 private:
     struct Outcome;
 
-    void run(tune::Problem problem);
+    void run(tune::Problem problem, const TuneSources& sources);
     void showProgress(const tune::Progress& progress);
     void finish(const std::shared_ptr<Outcome>& outcome);
     bool apply(const Outcome& outcome);

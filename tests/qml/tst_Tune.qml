@@ -73,5 +73,19 @@ Item {
             compare(cpp_editHistory.steps, steps);
             compare(findChild(view, "comparisonRow0_0"), null);
         }
+        // A telemetry file that cannot be read ends the run with the reader's message.
+        function test_unreadableTelemetryEndsTheRunWithItsMessage() {
+            var view = openTune();
+            testSupport.nextOpenFile = testSupport.missingFile().replace(".cpp", ".csv");
+            mouseClick(child(view, "addTelemetryLink"));
+            compare(cpp_tune.files.length, 1);
+            var before = testSupport.configImage();
+            var finished = spy(cpp_tune, "finished");
+            mouseClick(child(view, "startTuneButton"));
+            finished.wait(10000);
+            compare(finished.signalArguments[0][0], false);
+            verify(cpp_tune.status.indexOf("does-not-exist.csv") >= 0, cpp_tune.status);
+            compare(testSupport.configImage(), before);
+        }
     }
 }
