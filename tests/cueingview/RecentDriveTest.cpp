@@ -151,14 +151,19 @@ TEST(RecentDrive, PlaysRecordsAsFarApartAsTheyCame) {
 // no record is lost while it waits for the lock, and a delivery allocates nothing.
 TEST(RecentDrive, DeliversWithoutWaitingLosingOrAllocating) {
     constexpr int records = 3000;
+    constexpr std::chrono::microseconds recordPeriod{100};
     RecentDrive recent(records);
     std::atomic<bool> done{false};
     long deliveryAllocations = -1;
     std::thread host([&] {
         countingAllocations = true;
+        // Paced by the clock, as a host's simulation loop is (a sleep this short is far longer
+        // on some systems).
+        const auto start = std::chrono::steady_clock::now();
         for (int step = 0; step < records; ++step) {
             deliver(recent, step, step + 1);
-            std::this_thread::sleep_for(std::chrono::microseconds(100));
+            while (std::chrono::steady_clock::now() < start + (step + 1) * recordPeriod) {
+            }
         }
         countingAllocations = false;
         deliveryAllocations = allocations;
