@@ -7,12 +7,16 @@
 #   tools/build-windows.sh            build and deploy
 #   tools/build-windows.sh --test     also run the test suite under Wine and render a screenshot
 # KEO_QT_MINGW: where the cross-built Qt lives (default /opt/qt5-mingw); KEO_QT_MINGW_ARCHIVE: the
-# archive to unpack it from (default ../shared/qt5-mingw.tar.xz beside the repository).
+# archive to unpack it from (default ../shared/qt5-mingw.tar.xz beside the repository). The same for
+# NLopt: KEO_NLOPT_MINGW (default /opt/nlopt-mingw) and KEO_NLOPT_MINGW_ARCHIVE (default
+# ../shared/nlopt-mingw.tar.xz).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KEO_WINDOWS_BUILD_DIR:-$root/build-windows}
 qt=${KEO_QT_MINGW:-/opt/qt5-mingw}
 archive=${KEO_QT_MINGW_ARCHIVE:-$root/../shared/qt5-mingw.tar.xz}
+nlopt=${KEO_NLOPT_MINGW:-/opt/nlopt-mingw}
+nlopt_archive=${KEO_NLOPT_MINGW_ARCHIVE:-$root/../shared/nlopt-mingw.tar.xz}
 jobs=$(nproc)
 run_tests=0
 [ "${1:-}" = --test ] && run_tests=1
@@ -28,19 +32,25 @@ for tool in gcc g++; do
         "/usr/bin/x86_64-w64-mingw32-$tool-posix" >/dev/null
 done
 
-if [ ! -f "$qt/lib/cmake/Qt5/Qt5Config.cmake" ]; then
-    [ -f "$archive" ] || { echo "no cross-built Qt in $qt and no $archive" >&2; exit 3; }
-    echo "Unpacking $archive into $(dirname "$qt")"
-    "${sudo_cmd[@]}" mkdir -p "$(dirname "$qt")"
-    scratch=$(mktemp -d "$(dirname "$qt")/.qt5-mingw-XXXXXX")
+# Unpacks ARCHIVE, which holds the folder NAME, to TARGET unless CHECK exists there already.
+unpack_once() {
+    local archive=$1 name=$2 target=$3 check=$4
+    [ -f "$target/$check" ] && return
+    [ -f "$archive" ] || { echo "no $name in $target and no $archive" >&2; exit 3; }
+    echo "Unpacking $archive into $(dirname "$target")"
+    "${sudo_cmd[@]}" mkdir -p "$(dirname "$target")"
+    local scratch
+    scratch=$(mktemp -d "$(dirname "$target")/.$name-XXXXXX")
     "${sudo_cmd[@]}" tar -C "$scratch" -xJf "$archive"
-    "${sudo_cmd[@]}" mv "$scratch/qt5-mingw" "$qt"
+    "${sudo_cmd[@]}" mv "$scratch/$name" "$target"
     "${sudo_cmd[@]}" rmdir "$scratch"
-fi
-export KEO_QT_MINGW=$qt
+}
+unpack_once "$archive" qt5-mingw "$qt" lib/cmake/Qt5/Qt5Config.cmake
+unpack_once "$nlopt_archive" nlopt-mingw "$nlopt" lib/cmake/nlopt/NLoptConfig.cmake
+export KEO_QT_MINGW=$qt KEO_NLOPT_MINGW=$nlopt
 
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DKEO_QT_MINGW="$qt" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKEO_QT_MINGW="$qt" -DKEO_NLOPT_MINGW="$nlopt" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DKEO_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j"$jobs"
 
@@ -71,7 +81,7 @@ Qml2Imports = qml
 CONF
 
 # Every DLL the programs and plugins import that is not part of Windows: Qt's and mingw's.
-runtime_dirs=("$qt/bin" "$(dirname "$(x86_64-w64-mingw32-g++ -print-file-name=libstdc++-6.dll)")"
+runtime_dirs=("$qt/bin" "$nlopt/bin" "$(dirname "$(x86_64-w64-mingw32-g++ -print-file-name=libstdc++-6.dll)")"
     "$(dirname "$(x86_64-w64-mingw32-g++ -print-file-name=libwinpthread-1.dll)")")
 imports_of() { x86_64-w64-mingw32-objdump -p "$1" | awk '/DLL Name:/ {print $3}'; }
 pending=$(find "$deploy" -name '*.dll' -o -name '*.exe')

@@ -7,6 +7,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 qt=${KEO_QT_MINGW:-/opt/qt5-mingw}
+nlopt=${KEO_NLOPT_MINGW:-/opt/nlopt-mingw}
 export WINEPREFIX=${WINEPREFIX:-$HOME/.local/share/keo-wine}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml,winemenubuilder.exe=}
@@ -31,7 +32,7 @@ runtime=$(dirname "$(x86_64-w64-mingw32-g++ -print-file-name=libstdc++-6.dll)")
 winpthread=$(dirname "$(x86_64-w64-mingw32-g++ -print-file-name=libwinpthread-1.dll)")
 program_dir=$(cd "$(dirname "$1")" && pwd)
 WINEPATH="$(to_windows "$program_dir")"
-for dir in "${extra_paths[@]}" "$qt/bin" "$runtime" "$winpthread"; do
+for dir in "${extra_paths[@]}" "$qt/bin" "$nlopt/bin" "$runtime" "$winpthread"; do
     WINEPATH="$WINEPATH;$(to_windows "$dir")"
 done
 export WINEPATH

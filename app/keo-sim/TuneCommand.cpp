@@ -105,7 +105,7 @@ int runTune(const SimOptions& options, const ConfigMap& configs) {
             problem,
             [&bar](const tune::Progress& progress) { bar(progress.fraction(), progress.phase); },
             cancel);
-    } catch (const tune::ProblemError& error) {
+    } catch (const std::exception& error) { // ProblemError; a failure of NLopt's own
         return fail(error.what());
     }
     std::fputs(tuneResultText(problem, result).c_str(), stdout);

@@ -17,11 +17,17 @@ public:
         , m_span(parameter.tuning.high - parameter.tuning.low)
         , m_ratio(parameter.unit == ConfigDescription::Unit::Hertz) {}
 
+    // The value at a coordinate, to four significant digits, as a user would type it: a search
+    // that ends a hair from an end of the range (1e-19 for 0) writes the end itself.
     double value(double coordinate) const {
         const double u = std::clamp(coordinate, 0.0, 1.0);
-        if (!m_ratio)
-            return m_low + u * m_span;
-        return m_low + knee * std::expm1(u * std::log1p(m_span / knee));
+        const double above =
+            m_ratio ? knee * std::expm1(u * std::log1p(m_span / knee)) : u * m_span;
+        if (above < resolution * m_span)
+            return m_low;
+        if (above > (1.0 - resolution) * m_span)
+            return m_low + m_span;
+        return significant(m_low + above);
     }
 
     double coordinate(double value) const {
@@ -33,6 +39,14 @@ public:
 
 private:
     static constexpr double knee = 0.05; // Hz
+    static constexpr double resolution = 1e-6;
+
+    static double significant(double value) {
+        if (value == 0.0)
+            return 0.0;
+        const double scale = std::pow(10.0, 3 - std::floor(std::log10(std::fabs(value))));
+        return std::round(value * scale) / scale;
+    }
 
     double m_low, m_span;
     bool m_ratio;

@@ -99,6 +99,8 @@ Config Space::configAt(const std::vector<double>& x) const {
 Candidate Space::judge(const std::vector<double>& x) {
     if (m_stop.load())
         throw nlopt::forced_stop();
+    if (m_startJudged.judged && x == m_start)
+        return m_startJudged;
     const Evaluation evaluation = evaluate(m_problem, configAt(x), &m_stop);
     if (evaluation.cancelled)
         throw nlopt::forced_stop();

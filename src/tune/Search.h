@@ -35,6 +35,9 @@ public:
     // problem.config with the chosen members of the set at `x`; a coordinate equal to the
     // start's keeps the stored value exactly.
     Config configAt(const std::vector<double>& x) const;
+    // The start judged already (every island of the global phase begins with it): judge() gives
+    // it back without running the drives again.
+    void knowStart(const Candidate& judged) { m_startJudged = judged; }
     // Throws nlopt::forced_stop once the stop flag is set (cancel or budget).
     Candidate judge(const std::vector<double>& x);
 
@@ -48,6 +51,7 @@ private:
     const Problem& m_problem;
     std::vector<const Parameter*> m_parameters;
     std::vector<double> m_start;
+    Candidate m_startJudged;
     const std::atomic<bool>& m_stop;
     std::atomic<int> m_evaluations{0};
     mutable std::mutex m_bestLock; // for progress reports only: the result does not read it

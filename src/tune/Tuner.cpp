@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <exception>
 #include <mutex>
 #include <nlopt.hpp>
 #include <set>
@@ -42,18 +43,26 @@ std::vector<const Parameter*> chosenParameters(const Problem& problem) {
 
 // Runs tasks 0..count-1 on up to `threads` worker threads; the calling thread meanwhile wakes
 // every progressInterval to call `watch`. Each task writes only its own result, so the outcome
-// does not depend on which thread ran which task.
+// does not depend on which thread ran which task. A task's exception (the first, in task order)
+// is thrown again here once every worker has ended.
 template <class Task, class Watch>
 void runTasks(int count, int threads, Task&& task, Watch&& watch) {
     std::atomic<int> next{0};
     std::mutex lock;
     std::condition_variable finished;
-    int running = std::max(1, std::min(count, threads));
+    std::vector<std::exception_ptr> failures(std::size_t(std::max(0, count)));
+    const int workerCount = std::max(1, std::min(count, threads));
+    int running = workerCount;
     std::vector<std::thread> workers;
-    for (int t = running; t > 0; --t)
+    for (int t = 0; t < workerCount; ++t)
         workers.emplace_back([&] {
-            for (int i = next++; i < count; i = next++)
-                task(i);
+            for (int i = next++; i < count; i = next++) {
+                try {
+                    task(i);
+                } catch (...) {
+                    failures[std::size_t(i)] = std::current_exception();
+                }
+            }
             std::lock_guard<std::mutex> guard(lock);
             --running;
             finished.notify_one();
@@ -67,6 +76,9 @@ void runTasks(int count, int threads, Task&& task, Watch&& watch) {
     guard.unlock();
     for (std::thread& worker : workers)
         worker.join();
+    for (const std::exception_ptr& failure : failures)
+        if (failure)
+            std::rethrow_exception(failure);
 }
 
 int threadCount(const Problem& problem) {
@@ -184,6 +196,7 @@ Result tune(const Problem& problem, const ProgressCallback& progress,
     result.config = problem.config;
     result.before = evaluate(problem, problem.config, &cancel);
     search::Candidate start{space.start(), result.before.cost, result.before.violation, true};
+    space.knowStart(start);
     search::Candidate best;
     if (!result.before.cancelled && !parameters.empty())
         best = searchSpace(problem, space, supervisor, limit);

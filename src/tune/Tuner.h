@@ -72,9 +72,10 @@ public:
 
 // Tunes `problem`. Runs the search on Problem::threads worker threads and blocks until it ends;
 // `progress` (may be empty) hears how far it is, on the calling thread. Setting `cancel` (from any
-// thread) ends it within a few milliseconds of work per thread, returning problem.config
-// unchanged with Stop::Cancelled. The same problem gives the same result, whatever the thread
-// count, unless the budget ran out (Stop::Budget). Throws ProblemError.
+// thread) ends it within about 0.1 s, returning problem.config unchanged with Stop::Cancelled.
+// The same problem gives the same result, whatever the thread count, unless the budget ran out
+// (Stop::Budget). Throws ProblemError for a problem it cannot tune, and passes on what NLopt
+// throws for a failure of its own (std::runtime_error, std::bad_alloc).
 Result tune(const Problem& problem, const ProgressCallback& progress,
             const std::atomic<bool>& cancel);
 

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "config/ConfigReader.h"
-#include "tune/Problem.h"
+#include "tune/Evaluation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <string>
@@ -33,4 +34,24 @@ inline Config poorlyTuned(Config config) {
 inline WorkEnvelopeLimits clusterOneEnvelope() {
     const double degree = 3.14159265358979323846 / 180.0;
     return {float(22 * degree), float(22 * degree), float(25 * degree), 0.18f, 0.22f, 0.24f, 1};
+}
+
+// A platform rated 10 % above the velocities and accelerations the bundled tuning asks of it on
+// the problem's drives: a tuned configuration must not need a stronger platform than today's.
+inline tune::PlatformLimits limitsOfBundledTuning(const tune::Problem& problem) {
+    const double margin = 1.1;
+    const tune::Evaluation today = tune::evaluate(problem, bundledExample());
+    tune::PlatformLimits limits;
+    for (int dof = 0; dof < cueing::dofCount; ++dof) {
+        double velocity = 0.0, acceleration = 0.0;
+        for (const tune::DriveEvaluation& drive : today.drives) {
+            velocity = std::max(velocity, drive.scores.dofs[dof].peakVelocity);
+            acceleration = std::max(acceleration, drive.scores.dofs[dof].peakAcceleration);
+        }
+        if (velocity > 0.0)
+            limits.velocity[dof] = margin * velocity;
+        if (acceleration > 0.0)
+            limits.acceleration[dof] = margin * acceleration;
+    }
+    return limits;
 }

@@ -26,26 +26,6 @@ tune::Problem smallProblem(const Config& config) {
     return problem;
 }
 
-// A platform rated 10 % above the velocities and accelerations the bundled tuning asks of it on
-// the problem's drives.
-tune::PlatformLimits limitsOfBundledTuning(const tune::Problem& problem) {
-    const double margin = 1.1;
-    const tune::Evaluation today = tune::evaluate(problem, bundledExample());
-    tune::PlatformLimits limits;
-    for (int dof = 0; dof < cueing::dofCount; ++dof) {
-        double velocity = 0.0, acceleration = 0.0;
-        for (const tune::DriveEvaluation& drive : today.drives) {
-            velocity = std::max(velocity, drive.scores.dofs[dof].peakVelocity);
-            acceleration = std::max(acceleration, drive.scores.dofs[dof].peakAcceleration);
-        }
-        if (velocity > 0.0)
-            limits.velocity[dof] = margin * velocity;
-        if (acceleration > 0.0)
-            limits.acceleration[dof] = margin * acceleration;
-    }
-    return limits;
-}
-
 bool sameBytes(const Config& a, const Config& b) {
     return std::memcmp(&a, &b, sizeof(Config)) == 0;
 }
