@@ -17,17 +17,19 @@ thread_local bool countingAllocations = false;
 thread_local long allocations = 0;
 } // namespace
 
-void* operator new(std::size_t size) {
+// Not inlined, so that the compiler does not pair a replaced delete's free() with a new it takes
+// for the standard one.
+[[gnu::noinline]] void* operator new(std::size_t size) {
     if (countingAllocations)
         ++allocations;
     if (void* memory = std::malloc(size ? size : 1))
         return memory;
     throw std::bad_alloc();
 }
-void operator delete(void* memory) noexcept {
+[[gnu::noinline]] void operator delete(void* memory) noexcept {
     std::free(memory);
 }
-void operator delete(void* memory, std::size_t) noexcept {
+[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept {
     std::free(memory);
 }
 
