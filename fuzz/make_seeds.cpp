@@ -1,7 +1,9 @@
 // Seeds for the telemetry and rig fuzzers, written into the folder given: a small .ibt recording
 // laid out as the iRacing SDK documents it, a CSV in the project's columns, and a column map with
-// a CSV export it reads (separated by a NUL byte, as fuzz_telemetry_csv expects).
+// a CSV export it reads (separated by a NUL byte, as fuzz_telemetry_csv expects), and live records
+// for fuzz_recent_drive.
 #include "../tests/engine/IbtWriter.h"
+#include "KEOUI64/OutputRecord.h"
 
 #include <cmath>
 #include <fstream>
@@ -36,6 +38,19 @@ std::string ibtSeed() {
     return writer.bytes();
 }
 
+// The option byte, then a few records of a vehicle turning left at 500 records per second.
+std::string recordsSeed() {
+    std::string bytes(1, char(40));
+    KEOOutputRecord record{};
+    for (int step = 0; step < 4; ++step) {
+        record.setTimestampUs(2000u * std::uint64_t(step + 1));
+        record.setSignal(4, 2.0f + 0.1f * float(step)); // lateral acceleration
+        record.setSignal(9, 0.2f);                      // yaw rate
+        bytes.append(reinterpret_cast<const char*>(&record), sizeof record);
+    }
+    return bytes;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -43,6 +58,7 @@ int main(int argc, char** argv) {
         return 2;
     const std::string folder = argv[1];
     write(folder + "/seed.ibt", ibtSeed());
+    write(folder + "/seed.records", recordsSeed());
     write(folder + "/seed.csv", "time_s,speed_kmh,roll_rate_degps,lateral_acceleration_mps2\n"
                                 "0,36,0,0\n0.1,72,10,1.5\n0.3,72,-10,-1.5\n");
     write(folder + "/seed-mapped.csv",

@@ -32,6 +32,14 @@ Rectangle {
     Keys.onRightPressed: selectedResponse = Math.min(response.responseNames.length - 1,
                                                      selectedResponse + 1)
 
+    // Beside the window, so that both stay in view; it closes with the window.
+    KEO_TunePanel {
+        id: tunePanel
+        anchors.right: parent.left
+        anchors.rightMargin: 8 * panel.unit
+        maxHeight: panel.parent ? panel.parent.height - panel.y - 16 * panel.unit : implicitHeight
+    }
+
     // Clicks and wheel turns on the panel never reach the page beneath it.
     MouseArea {
         anchors.fill: parent
@@ -59,6 +67,15 @@ Rectangle {
             }
 
             TextLink {
+                objectName: "tuneLink"
+                anchors.right: closeCueingLink.left
+                anchors.rightMargin: 16 * panel.unit
+                text: qsTr("Tune…")
+                onClicked: tunePanel.open()
+            }
+
+            TextLink {
+                id: closeCueingLink
                 objectName: "closeCueingLink"
                 anchors.right: parent.right
                 text: qsTr("Close")

@@ -20,6 +20,7 @@
 #include "platform/ScreenScale.h"
 #include "script/ConfigManager.h"
 #include "script/EditingContext.h"
+#include "tuneview/TuneSession.h"
 #include "ui/QmlUtils.h"
 
 #include <QGuiApplication>
@@ -57,6 +58,7 @@ struct EditorObjects {
     FrequencyResponseModel* response;
     LiveEnvelopeUse* envelopeUse;
     LiveScores* scores;
+    TuneSession* tune;
 };
 
 EditorObjects createObjects(EditorArguments& arguments) {
@@ -72,7 +74,8 @@ EditorObjects createObjects(EditorArguments& arguments) {
     response->watch(manager->configModel());
     auto* envelopeUse = new LiveEnvelopeUse(view); // after the retriever, as the graphs
     auto* scores = new LiveScores(view);
-    return {retriever, manager, workEnvelope, graphs, response, envelopeUse, scores};
+    auto* tune = new TuneSession(manager, view); // keeps records, so after the retriever too
+    return {retriever, manager, workEnvelope, graphs, response, envelopeUse, scores, tune};
 }
 
 void connectObjects(QQuickView* view, const EditorObjects& objects,
@@ -93,6 +96,11 @@ void connectObjects(QQuickView* view, const EditorObjects& objects,
                              manager->configModel()->current(), set, envelopes[id == 1 ? 1 : 0]));
                          scores->setCluster(id);
                      });
+    TuneSession* tune = objects.tune;
+    QObject::connect(manager, &ConfigManager::configIdChanged, tune, [tune, envelopes](int id) {
+        tune->setEnvelope(envelopes[id == 1 ? 1 : 0]);
+        tune->recentDrive().setCluster(id);
+    });
     QObject::connect(manager, &ConfigManager::configIdChanged, manager,
                      [workEnvelope, graphs, response, envelopeUse, envelopes](int id) {
                          // The envelope and the graphs always follow the selected cluster.
@@ -134,6 +142,7 @@ void publishContextProperties(QQuickView* view, const EditorObjects& objects, bo
     context->setContextProperty(QStringLiteral("cpp_frequencyResponse"), objects.response);
     context->setContextProperty(QStringLiteral("cpp_envelopeUse"), objects.envelopeUse);
     context->setContextProperty(QStringLiteral("cpp_liveScores"), objects.scores);
+    context->setContextProperty(QStringLiteral("cpp_tune"), objects.tune);
 }
 
 // Never smaller than the editor's layout needs at the display scale the host published.
@@ -226,5 +235,6 @@ std::int32_t createEditor(EditorArguments arguments) {
     objects.retriever->addListener(objects.graphs);
     objects.retriever->addListener(objects.envelopeUse);
     objects.retriever->addListener(objects.scores);
+    objects.retriever->addListener(&objects.tune->recentDrive());
     return load.code;
 }

@@ -5,10 +5,12 @@
 #include "cueingview/LiveScores.h"
 #include "engine/Words.h"
 #include "graph/QuickGraphView.h"
+#include "models/ConfigModel.h"
 #include "models/WorkEnvelopeModel.h"
 #include "plugin/QmlTypes.h"
 #include "script/ConfigManager.h"
 #include "script/EditingContext.h"
+#include "tuneview/TuneSession.h"
 #include "ui/QmlUtils.h"
 
 #include <QAction>
@@ -87,7 +89,21 @@ QObject* QmlTestSetup::resetManager(const QString& path, bool attachedToScript) 
     response->setEnvelope(testEnvelope);
     response->watch(manager->configModel());
     m_engine->rootContext()->setContextProperty(QStringLiteral("cpp_frequencyResponse"), response);
+    auto* tune = new TuneSession(manager, manager);
+    tune->setEnvelope(testEnvelope);
+    tune->setFileChooser([this](const QString&, const QString&) { return m_nextOpenFile; });
+    m_engine->rootContext()->setContextProperty(QStringLiteral("cpp_tune"), tune);
     return manager;
+}
+
+QString QmlTestSetup::configImage() const {
+    auto* manager =
+        qobject_cast<ConfigManager*>(m_engine->rootContext()
+                                         ->contextProperty(QStringLiteral("cpp_configManager"))
+                                         .value<QObject*>());
+    const Config& config = manager->configModel()->current();
+    return QString::fromLatin1(
+        QByteArray(reinterpret_cast<const char*>(&config), sizeof config).toHex());
 }
 
 QVariantList QmlTestSetup::graphItems(QObject* root) const {

@@ -30,6 +30,8 @@ public:
     Q_INVOKABLE QString readFile(const QString& path) const;
     // Publishes a new, unloaded manager on `path` as cpp_configManager and returns it.
     Q_INVOKABLE QObject* resetManager(const QString& path, bool attachedToScript);
+    // Every byte of the edited cluster's configuration, as hexadecimal text.
+    Q_INVOKABLE QString configImage() const;
     // Every graph item below `root` whose object name starts with "__", found the way the live
     // feed finds them (Qt's recursive child search): a list of {name, title, captions}.
     Q_INVOKABLE QVariantList graphItems(QObject* root) const;
