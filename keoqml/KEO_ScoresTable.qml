@@ -14,7 +14,7 @@ Column {
     readonly property var names: [qsTr("Surge"), qsTr("Sway"), qsTr("Heave"), qsTr("Roll"),
         qsTr("Pitch"), qsTr("Yaw")]
     readonly property var units: ["m/s²", "m/s²", "m/s²", "°/s", "°/s", "°/s"]
-    readonly property var widths: [60, 222, 100, 70, 75, 60, 55, 70]
+    readonly property var widths: [60, 202, 100, 80, 85, 60, 55, 70]
     readonly property real stripSeconds: 20
     // As the strips draw them (PerceivedStripDrawing.cpp).
     readonly property color vehicleColour: "#3D4550"

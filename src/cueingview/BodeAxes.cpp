@@ -116,6 +116,10 @@ void drawCurve(QPainter& p, const QRectF& plot, const BodeCurves::Values& values
 void drawLegend(QPainter& p, const QRectF& plot, double scale) {
     const char* names[2] = {"Set #1", "Set #2"};
     double x = plot.right() - 150 * scale;
+    // On a backing of the plot's own colour, so that a curve passing under it does not cross the
+    // names.
+    p.fillRect(QRectF(x - 4 * scale, plot.top() + 1 * scale, 150 * scale, 18 * scale),
+               QColor(255, 255, 255, 225));
     for (int set = 0; set < 2; ++set, x += 75 * scale) {
         const double y = plot.top() + 10 * scale;
         p.setPen(QPen(setColours[set], 2.2 * scale, set == 0 ? Qt::SolidLine : Qt::DashLine));
