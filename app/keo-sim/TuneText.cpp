@@ -6,8 +6,8 @@
 
 namespace {
 
-using ConfigDescription::shownUnitText;
-using ConfigDescription::toShown;
+using configDescription::shownUnitText;
+using configDescription::toShown;
 
 std::string ratioText(double value) {
     char text[32];

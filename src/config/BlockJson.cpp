@@ -7,8 +7,8 @@
 #include <cmath>
 #include <stdexcept>
 
-using JsonAccess::has;
-using JsonAccess::required;
+using jsonAccess::has;
+using jsonAccess::required;
 
 namespace {
 
@@ -25,7 +25,7 @@ constexpr const char* signalFactorKey = KEO_KEY(SignalLimitation, limitationFact
 constexpr const char* signalTypeKey = KEO_KEY(SignalLimitation, type);
 
 constexpr float defaultMaxValueFactor =
-    ConfigDescription::entryAt<Limitation>(offsetof(Limitation, maxValueFactor)).absentNumber;
+    configDescription::entryAt<Limitation>(offsetof(Limitation, maxValueFactor)).absentNumber;
 
 // A value that is not finite in single precision could be held in memory but would be written
 // as null and make the saved file unreadable, so it is refused when loading.

@@ -3,7 +3,7 @@
 #include <cmath>
 
 bool allFloatsFinite(const Config& config) {
-    using namespace ConfigDescription;
+    using namespace configDescription;
     const char* const base = reinterpret_cast<const char*>(&config);
     bool finite = true;
     forEachValue(record(), [&](const Entry& entry, std::size_t offset) {

@@ -6,7 +6,7 @@
 // them. Used where a check must cover the whole record without listing it again (finite-number
 // checks, tests).
 
-namespace ConfigDescription {
+namespace configDescription {
 
 // Calls f(entry, offset) for every value (number, switch or type) below `block`, with the value's
 // offset from the start of the block.
@@ -19,14 +19,14 @@ template <class F> void forEachValue(const Block& block, F&& f, std::size_t base
     }
 }
 
-} // namespace ConfigDescription
+} // namespace configDescription
 
-namespace ConfigFields {
+namespace configFields {
 
 // Hands every value of `block` to a visitor that accepts FloatPair&, bool&, KEOFilterType::Enum&
 // and KEOLimitationType::Enum&.
 template <class B, class V> void visit(B& block, V& visitor) {
-    using namespace ConfigDescription;
+    using namespace configDescription;
     char* const base = reinterpret_cast<char*>(&block);
     forEachValue(Described<B>::block, [&](const Entry& entry, std::size_t offset) {
         char* const value = base + offset;
@@ -47,7 +47,7 @@ template <class B, class V> void visit(B& block, V& visitor) {
     });
 }
 
-} // namespace ConfigFields
+} // namespace configFields
 
 // True when every float of the record is finite, so that it can be written and read back.
 bool allFloatsFinite(const Config& config);

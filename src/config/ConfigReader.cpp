@@ -12,14 +12,14 @@
 #include <string_view>
 #include <type_traits>
 
-using JsonAccess::has;
-using JsonAccess::plain;
-using JsonAccess::readSwitch;
-using JsonAccess::required;
+using jsonAccess::has;
+using jsonAccess::plain;
+using jsonAccess::readSwitch;
+using jsonAccess::required;
 
 namespace {
 
-using namespace ConfigDescription;
+using namespace configDescription;
 
 // The generic reader: every block as its description says, for one format version.
 

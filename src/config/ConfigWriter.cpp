@@ -7,7 +7,7 @@
 
 namespace {
 
-using namespace ConfigDescription;
+using namespace configDescription;
 
 // Objects keep their members sorted by key, so the order in which entries are written does not
 // change the written text.

@@ -2,7 +2,7 @@
 
 #include "platform/Units.h"
 
-namespace ConfigDescription {
+namespace configDescription {
 
 const char* shownUnitText(Unit unit) {
     switch (unit) {
@@ -58,4 +58,4 @@ float fromShown(Unit unit, float shown) {
                : shown;
 }
 
-} // namespace ConfigDescription
+} // namespace configDescription

@@ -11,7 +11,7 @@
 // which values it may take. The tables themselves are in RecordDescription.h; the JSON reader and
 // writer, the walk over every value, the editor's field table, the models and the engine's units
 // are all derived from them.
-namespace ConfigDescription {
+namespace configDescription {
 
 // What one entry of a block holds.
 enum class Kind : std::uint8_t { Number, Switch, FilterType, LimitationType, Block };
@@ -51,8 +51,8 @@ enum class FilterForm : std::uint8_t {
 };
 
 // The editor's pages, in the order of its tabs. Unscoped, in a namespace of their own, so that
-// users of the field table name them as before (ConfigFieldTable::Mixer).
-namespace Pages {
+// users of the field table name them as before (configFieldTable::Mixer).
+namespace pages {
 enum Page : std::uint8_t {
     Lateral,
     Longitudinal,
@@ -65,8 +65,8 @@ enum Page : std::uint8_t {
     Options,
     Inherited, // the page of the enclosing entry
 };
-} // namespace Pages
-using Pages::Page;
+} // namespace pages
+using pages::Page;
 
 // The title of a page's tab.
 const char* pageTitle(Page page);
@@ -252,14 +252,14 @@ constexpr double toSI(Unit unit, double stored) {
     return unit == Unit::DegreesPerSecond ? stored * degree : stored;
 }
 
-} // namespace ConfigDescription
+} // namespace configDescription
 
 // The unit the description gives a member of a block type, as a constant.
-#define KEO_STORED_UNIT(Type, name) ::ConfigDescription::entryAt<Type>(offsetof(Type, name)).unit
+#define KEO_STORED_UNIT(Type, name) ::configDescription::entryAt<Type>(offsetof(Type, name)).unit
 
 // The version-1 key of a member of a block type, as a constant.
-#define KEO_KEY(Type, name) ::ConfigDescription::entryAt<Type>(offsetof(Type, name)).keyV1
+#define KEO_KEY(Type, name) ::configDescription::entryAt<Type>(offsetof(Type, name)).keyV1
 
 // Names a member of a block type for its description.
 #define KEO_MEMBER(Type, name)                                                                     \
-    ::ConfigDescription::memberEntry<decltype(Type::name)>(#name, offsetof(Type, name))
+    ::configDescription::memberEntry<decltype(Type::name)>(#name, offsetof(Type, name))

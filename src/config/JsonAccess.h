@@ -6,7 +6,7 @@
 
 // Member access rules shared by the readers. All of them report faults through the JSON
 // library's own exceptions, so the texts users see are the library's.
-namespace JsonAccess {
+namespace jsonAccess {
 
 // A member that must exist: type error 304 when the parent is not an object, out-of-range 403
 // when the key is missing.
@@ -35,4 +35,4 @@ inline bool readRequiredSwitch(const Json& parent, std::string_view key) {
     return readSwitch(required(parent, key));
 }
 
-} // namespace JsonAccess
+} // namespace jsonAccess

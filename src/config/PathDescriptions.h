@@ -4,7 +4,7 @@
 
 // The blocks the paths of an axis are built from, and the axes themselves (see
 // RecordDescription.h).
-namespace ConfigDescription {
+namespace configDescription {
 
 // Ranges: `valid` is what the algorithm can take without losing its meaning (cutoffs, factors
 // and maxima not negative, cutoffs below the Nyquist frequency of keo-editor's default 500
@@ -210,4 +210,4 @@ template <> struct Described<AxisConfig> {
     static constexpr Block block = describeBlock<B>("AxisConfig", entries, nullptr, true);
 };
 
-} // namespace ConfigDescription
+} // namespace configDescription

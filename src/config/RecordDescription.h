@@ -8,7 +8,7 @@
 // values it may take. The tables are split by part of the record: PathDescriptions.h (the value
 // blocks and the axes), SectionDescriptions.h (the sections below the axes), this file (the
 // record itself).
-namespace ConfigDescription {
+namespace configDescription {
 
 // The whole record. Version 0 has layouts of its own for the axes (read by hand, see
 // ConfigReader.cpp) and fallbacks for the sections it may lack.
@@ -76,4 +76,4 @@ inline const Block& record() {
     return Described<Config>::block;
 }
 
-} // namespace ConfigDescription
+} // namespace configDescription

@@ -4,7 +4,7 @@
 
 // The sections of the record below the axes, and what version-0 documents stand for the sections
 // they lack (see RecordDescription.h).
-namespace ConfigDescription {
+namespace configDescription {
 
 // What version-0 documents stand for the sections they lack.
 
@@ -320,4 +320,4 @@ template <> struct Described<AlgorithmOptions> {
     static constexpr Block block = describeBlock<B>("AlgorithmOptions", entries);
 };
 
-} // namespace ConfigDescription
+} // namespace configDescription

@@ -23,11 +23,11 @@ public:
     }
     // A rate limit in rad/s, whatever unit the description says the record stores it in; a rate
     // whose stored unit is not a rate does not compile.
-    template <ConfigDescription::Unit Stored> RateLimiter rate(const FloatPair& pair) const {
-        using ConfigDescription::Unit;
+    template <configDescription::Unit Stored> RateLimiter rate(const FloatPair& pair) const {
+        using configDescription::Unit;
         static_assert(Stored == Unit::RadiansPerSecond || Stored == Unit::DegreesPerSecond,
                       "a rate limit is described as a rate");
-        const double v = ConfigDescription::toSI(Stored, pair[m_set]);
+        const double v = configDescription::toSI(Stored, pair[m_set]);
         return RateLimiter{std::isfinite(v) ? v : 0.0};
     }
 

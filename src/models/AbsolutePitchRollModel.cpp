@@ -5,7 +5,7 @@
 AbsolutePitchRollModel::AbsolutePitchRollModel(Config* current, const Config* saved,
                                                ParamSetModel* paramSetModel, BaseModel* parent)
     : BaseModel(paramSetModel, parent, current, saved) {
-    ownBlock(ConfigDescription::Described<Config>::block, "absolutePitchRollConfigModel");
+    ownBlock(configDescription::Described<Config>::block, "absolutePitchRollConfigModel");
 }
 
 void AbsolutePitchRollModel::setPitchEnabled(bool value) {

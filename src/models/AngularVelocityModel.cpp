@@ -6,7 +6,7 @@ AngularVelocityModel::AngularVelocityModel(AngularVelocityConfig* current,
                                            const AngularVelocityConfig* saved,
                                            ParamSetModel* paramSetModel, BaseModel* parent)
     : BaseModel(paramSetModel, parent, current, saved) {
-    ownBlock(ConfigDescription::Described<AngularVelocityConfig>::block);
+    ownBlock(configDescription::Described<AngularVelocityConfig>::block);
 }
 
 void AngularVelocityModel::setEnabled(bool value) {

@@ -5,5 +5,5 @@
 AxisConfigModel::AxisConfigModel(AxisConfig* current, const AxisConfig* saved,
                                  ParamSetModel* paramSetModel, BaseModel* parent)
     : BaseModel(paramSetModel, parent, current, saved) {
-    ownBlock(ConfigDescription::Described<AxisConfig>::block);
+    ownBlock(configDescription::Described<AxisConfig>::block);
 }

@@ -24,7 +24,7 @@
 
 namespace {
 
-using namespace ConfigDescription;
+using namespace configDescription;
 
 // A property taken over from a sub-block: the prefix, then the property capitalised.
 QByteArray prefixed(const QByteArray& prefix, const char* property) {
@@ -113,23 +113,22 @@ void BaseModel::ownValues(const Block* block) {
 
 void BaseModel::ownBlock(const Block& block, const char* property) {
     if (!property) {
-        ownEntries(block, 0, {}, {}, nullptr);
+        ownEntries(block, 0, {}, nullptr);
         return;
     }
     for (const Entry& entry : block)
         if (entry.property && std::strcmp(entry.property, property) == 0)
-            ownEntries(*entry.block, entry.offset, entry.prefix, entry.switchPrefix,
-                       entry.limitProperty);
+            ownEntries(*entry.block, entry.offset, entry.prefix, entry.limitProperty);
 }
 
 void BaseModel::ownEntries(const Block& block, std::size_t base, const QByteArray& prefix,
-                           const QByteArray& switchPrefix, const char* limitProperty) {
+                           const char* limitProperty) {
     for (const Entry& entry : block) {
         const std::size_t offset = base + entry.offset;
         if (entry.kind == Kind::Switch) {
             m_ownValues.push_back({offset, Kind::Switch});
         } else if (entry.kind == Kind::Block && entry.prefix && !entry.property) {
-            ownEntries(*entry.block, offset, entry.prefix, entry.switchPrefix, entry.limitProperty);
+            ownEntries(*entry.block, offset, entry.prefix, entry.limitProperty);
         } else if (entry.kind == Kind::Block && entry.prefix) {
             if (!childNamed(entry.property)) // one model for all the entries it edits
                 makeChild(entry, base, entry.property, {}, entry.property);

@@ -45,11 +45,11 @@ protected:
     BaseModel(ParamSetModel* paramSetModel, BaseModel* parent, void* current, const void* saved);
 
     // Owns every value of a value block (or of the one number, for a null block).
-    void ownValues(const ConfigDescription::Block* block);
+    void ownValues(const configDescription::Block* block);
     // Owns the switches of `block` and makes the child models of its sub-blocks. With a
     // `property`, only the entries the description gives that model property (a model that edits
     // several sub-blocks of its parent's block side by side).
-    void ownBlock(const ConfigDescription::Block& block, const char* property = nullptr);
+    void ownBlock(const configDescription::Block& block, const char* property = nullptr);
 
     ParamSetModel* paramSetModel() const { return m_paramSetModel; }
     template <class Block> Block& current() const { return *static_cast<Block*>(m_current); }
@@ -90,7 +90,7 @@ protected:
 private:
     struct OwnValue {
         std::size_t offset;
-        ConfigDescription::Kind kind;
+        configDescription::Kind kind;
     };
     struct Child {
         BaseModel* model;
@@ -102,10 +102,9 @@ private:
         mutable const char* askedAs = nullptr;
     };
 
-    void ownEntries(const ConfigDescription::Block& block, std::size_t base,
-                    const QByteArray& prefix, const QByteArray& switchPrefix,
-                    const char* limitProperty);
-    void makeChild(const ConfigDescription::Entry& entry, std::size_t offset, const char* property,
+    void ownEntries(const configDescription::Block& block, std::size_t base,
+                    const QByteArray& prefix, const char* limitProperty);
+    void makeChild(const configDescription::Entry& entry, std::size_t offset, const char* property,
                    const QByteArray& prefix = {}, const char* within = nullptr);
     BaseModel* childNamed(const char* property) const;
     bool ownValueModified(const OwnValue& value) const;

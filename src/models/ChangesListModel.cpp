@@ -2,7 +2,7 @@
 
 #include "EditHistory.h"
 
-using namespace ConfigFieldTable;
+using namespace configFieldTable;
 
 ChangesListModel::ChangesListModel(EditHistory* history, QObject* parent)
     : ConfigDiffListModel(history, parent) {

@@ -2,7 +2,7 @@
 
 #include "EditHistory.h"
 
-using namespace ConfigFieldTable;
+using namespace configFieldTable;
 
 namespace {
 

@@ -19,12 +19,12 @@ QVariant ConfigDiffListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !validRow(index.row()))
         return QVariant();
     const Row& row = m_rows[index.row()];
-    const ConfigFieldTable::Field& field = ConfigFieldTable::fields()[row.item.field];
+    const configFieldTable::Field& field = configFieldTable::fields()[row.item.field];
     switch (role) {
     case PageRole:
         return static_cast<int>(field.page);
     case PageTitleRole:
-        return ConfigFieldTable::pageTitle(field.page);
+        return configFieldTable::pageTitle(field.page);
     case BlockRole:
         return field.block;
     case LabelRole:
@@ -34,14 +34,14 @@ QVariant ConfigDiffListModel::data(const QModelIndex& index, int role) const {
     case ParamSetRole:
         return row.item.set < 0 ? tr("both") : QStringLiteral("#%1").arg(row.item.set + 1);
     case FirstValueRole:
-        return ConfigFieldTable::display(row.item, row.first);
+        return configFieldTable::display(row.item, row.first);
     case SecondValueRole:
-        return ConfigFieldTable::display(row.item, row.second);
+        return configFieldTable::display(row.item, row.second);
     case DifferenceRole:
-        return field.kind == ConfigFieldTable::Kind::Float
-                   ? ConfigFieldTable::numberText(
-                         ConfigFieldTable::shownNumber(row.item, row.second) -
-                         ConfigFieldTable::shownNumber(row.item, row.first))
+        return field.kind == configFieldTable::Kind::Float
+                   ? configFieldTable::numberText(
+                         configFieldTable::shownNumber(row.item, row.second) -
+                         configFieldTable::shownNumber(row.item, row.first))
                    : QString();
     case ModelRole:
         return QVariant::fromValue<QObject*>(m_history->modelOf(row.item.field));
@@ -67,7 +67,7 @@ QHash<int, QByteArray> ConfigDiffListModel::roleNames() const {
 }
 
 int ConfigDiffListModel::pageOf(int row) const {
-    return validRow(row) ? static_cast<int>(ConfigFieldTable::fields()[itemAt(row).field].page)
+    return validRow(row) ? static_cast<int>(configFieldTable::fields()[itemAt(row).field].page)
                          : -1;
 }
 
@@ -77,14 +77,14 @@ QObject* ConfigDiffListModel::fieldModelOf(int row) const {
 
 QString ConfigDiffListModel::fieldPropertyOf(int row) const {
     return validRow(row)
-               ? QString::fromLatin1(ConfigFieldTable::fields()[itemAt(row).field].property)
+               ? QString::fromLatin1(configFieldTable::fields()[itemAt(row).field].property)
                : QString();
 }
 
 namespace {
 
 // Rows are kept in the order of the field table.
-bool listedBefore(const ConfigFieldTable::Item& a, const ConfigFieldTable::Item& b) {
+bool listedBefore(const configFieldTable::Item& a, const configFieldTable::Item& b) {
     return a.field != b.field ? a.field < b.field : a.set < b.set;
 }
 

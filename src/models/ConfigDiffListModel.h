@@ -35,7 +35,7 @@ public:
     QHash<int, QByteArray> roleNames() const override;
 
     int count() const { return static_cast<int>(m_rows.size()); }
-    ConfigFieldTable::Item itemAt(int row) const { return m_rows.at(row).item; }
+    configFieldTable::Item itemAt(int row) const { return m_rows.at(row).item; }
 
     // Re-reads the rows; cheap when nothing changed.
     void refresh();
@@ -55,7 +55,7 @@ protected:
 
     // Raw values, formatted only when the view asks: the lists re-read on every announcement.
     struct Row {
-        ConfigFieldTable::Item item;
+        configFieldTable::Item item;
         std::uint32_t first;  // the saved value, or set #1
         std::uint32_t second; // the current value, or set #2
         bool operator==(const Row& other) const {

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace ConfigFieldTable {
+namespace configFieldTable {
 
 namespace {
 
@@ -15,8 +15,8 @@ QString tr(const char* text) {
     return QCoreApplication::translate("ConfigFieldTable", text);
 }
 
-using ConfigDescription::Block;
-using ConfigDescription::Entry;
+using configDescription::Block;
+using configDescription::Entry;
 
 // Where the entries of one block sit: the page, the name of the path that prefixes its blocks'
 // titles, the model that edits them, and how that model names values it took over from a
@@ -57,11 +57,11 @@ std::vector<const Entry*> pageOrder(const Block& block) {
 
 Kind kindOf(const Entry& entry) {
     switch (entry.kind) {
-    case ConfigDescription::Kind::Switch:
+    case configDescription::Kind::Switch:
         return Kind::Switch;
-    case ConfigDescription::Kind::FilterType:
+    case configDescription::Kind::FilterType:
         return Kind::FilterType;
-    case ConfigDescription::Kind::LimitationType:
+    case configDescription::Kind::LimitationType:
         return Kind::LimitationType;
     default:
         return Kind::Float;
@@ -81,18 +81,18 @@ public:
 private:
     void add(const Entry& entry, std::size_t offset, const Place& parent) {
         Place at = parent;
-        if (entry.page != ConfigDescription::Page::Inherited)
+        if (entry.page != configDescription::Page::Inherited)
             at.page = entry.page;
-        if (entry.kind == ConfigDescription::Kind::Switch) {
+        if (entry.kind == configDescription::Kind::Switch) {
             const QString title = entry.title     ? tr(entry.title)
                                   : m_switchTitle ? tr(m_switchTitle)
                                                   : at.name;
             push(at.page, title, entry, entry.unit, offset, at.modelPath,
                  prefixed(at.switchPrefix, entry.property));
-        } else if (entry.kind == ConfigDescription::Kind::Number) {
+        } else if (entry.kind == configDescription::Kind::Number) {
             push(at.page, joined(at.name, text(entry.title), ": "), entry, entry.unit, offset,
                  joined(at.modelPath, prefixed(at.prefix, entry.property), "/"), "value");
-        } else if (ConfigDescription::isValueBlock(*entry.block)) {
+        } else if (configDescription::isValueBlock(*entry.block)) {
             valueBlock(entry, offset, at);
         } else {
             composite(entry, offset, at);
@@ -101,14 +101,14 @@ private:
 
     void valueBlock(const Entry& placement, std::size_t offset, const Place& at) {
         const bool renamedLimit =
-            at.limitProperty && placement.block == &ConfigDescription::Described<Limitation>::block;
+            at.limitProperty && placement.block == &configDescription::Described<Limitation>::block;
         const QString model = renamedLimit
                                   ? QString::fromLatin1(at.limitProperty)
                                   : QString::fromLatin1(prefixed(at.prefix, placement.property));
         const QString title = joined(at.name, text(placement.label), ": ");
         for (const Entry* value : pageOrder(*placement.block)) {
             const auto unit =
-                value->unit == ConfigDescription::Unit::Signal ? placement.unit : value->unit;
+                value->unit == configDescription::Unit::Signal ? placement.unit : value->unit;
             push(at.page, title, *value, unit, offset + value->offset,
                  joined(at.modelPath, model, "/"), value->property);
         }
@@ -129,11 +129,11 @@ private:
         m_switchTitle = outerSwitchTitle;
     }
 
-    void push(Page page, const QString& title, const Entry& entry, ConfigDescription::Unit unit,
+    void push(Page page, const QString& title, const Entry& entry, configDescription::Unit unit,
               std::size_t offset, const QString& modelPath, const QByteArray& property) {
         m_out.push_back(Field{page, title, text(entry.label),
-                              QString::fromUtf8(ConfigDescription::shownUnitText(unit)),
-                              kindOf(entry), ConfigDescription::shownInDegrees(unit), offset,
+                              QString::fromUtf8(configDescription::shownUnitText(unit)),
+                              kindOf(entry), configDescription::shownInDegrees(unit), offset,
                               modelPath, property, unit});
     }
 
@@ -145,7 +145,7 @@ private:
 std::vector<Field> buildTable() {
     std::vector<Field> table;
     Builder builder(table);
-    builder.block(ConfigDescription::record(), 0, Place{Page::Lateral, {}, {}, {}, {}, nullptr});
+    builder.block(configDescription::record(), 0, Place{Page::Lateral, {}, {}, {}, {}, nullptr});
     std::stable_sort(table.begin(), table.end(),
                      [](const Field& a, const Field& b) { return a.page < b.page; });
     return table;
@@ -217,7 +217,7 @@ const std::vector<Item>& allItems() {
 }
 
 QString pageTitle(Page page) {
-    return tr(ConfigDescription::pageTitle(page));
+    return tr(configDescription::pageTitle(page));
 }
 
 std::uint32_t read(const Config& config, const Item& item) {
@@ -238,7 +238,7 @@ double shownNumber(const Item& item, std::uint32_t raw) {
         return 0.0;
     float stored;
     std::memcpy(&stored, &raw, sizeof stored);
-    return ConfigDescription::toShown(field.storedUnit, stored);
+    return configDescription::toShown(field.storedUnit, stored);
 }
 
 double shownNumber(const Config& config, const Item& item) {
@@ -294,4 +294,4 @@ std::vector<Item> changedItems(const Config& before, const Config& after) {
     return changed;
 }
 
-} // namespace ConfigFieldTable
+} // namespace configFieldTable

@@ -12,12 +12,12 @@
 // its label and unit there, and where the models expose it, as the record's description has them.
 // The undo history, the list of unsaved changes and the parameter-set comparison all work on this
 // table, so a value is named the same way everywhere and can be brought into view.
-namespace ConfigFieldTable {
+namespace configFieldTable {
 
 enum class Kind { Float, Switch, FilterType, LimitationType };
 
 // The tabs of the main view, in its order.
-using namespace ConfigDescription::Pages;
+using namespace configDescription::pages;
 
 struct Field {
     Page page;
@@ -29,7 +29,7 @@ struct Field {
     std::size_t offset;  // of the value (a FloatPair for floats) inside Config
     QString modelPath;   // child-model properties from the ConfigModel down, joined by '/'
     QByteArray property; // the model property that edits it
-    ConfigDescription::Unit storedUnit;
+    configDescription::Unit storedUnit;
 };
 
 // One stored value: a field and, for numbers, the parameter set (0 or 1); -1 for values shared
@@ -66,4 +66,4 @@ const std::vector<Item>& allItems();
 // Items whose raw value differs between the two records (exact, not fuzzy).
 std::vector<Item> changedItems(const Config& before, const Config& after);
 
-} // namespace ConfigFieldTable
+} // namespace configFieldTable

@@ -7,8 +7,8 @@
 ConfigModel::ConfigModel(Config* current, const Config* saved, ParamSetModel* paramSetModel,
                          BaseModel* parent)
     : BaseModel(paramSetModel, parent, current, saved)
-    , m_savedOptions(ConfigDescription::defaultAlgorithmOptions) {
-    ownBlock(ConfigDescription::Described<Config>::block);
+    , m_savedOptions(configDescription::defaultAlgorithmOptions) {
+    ownBlock(configDescription::Described<Config>::block);
 }
 
 const char* ConfigModel::savedValue(std::size_t offset) const {

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cstring>
 
-using ConfigFieldTable::Item;
+using configFieldTable::Item;
 
 namespace {
 
@@ -65,7 +65,7 @@ QString stepText(const std::vector<EditHistory::Change>& changes) {
     if (changes.size() != 1)
         return QCoreApplication::translate("EditHistory", "%n values", nullptr,
                                            static_cast<int>(changes.size()));
-    const ConfigFieldTable::Field& field = ConfigFieldTable::fields()[changes.front().item.field];
+    const configFieldTable::Field& field = configFieldTable::fields()[changes.front().item.field];
     return field.block + QStringLiteral(" - ") + field.label;
 }
 
@@ -88,7 +88,7 @@ EditHistory::~EditHistory() = default;
 
 std::vector<BaseModel*> EditHistory::resolveFieldModels(ConfigModel* root) const {
     std::vector<BaseModel*> models;
-    for (const ConfigFieldTable::Field& field : ConfigFieldTable::fields()) {
+    for (const configFieldTable::Field& field : configFieldTable::fields()) {
         QObject* model = root;
         for (const QString& child : field.modelPath.split('/', Qt::SkipEmptyParts))
             model = model ? model->property(child.toLatin1()).value<QObject*>() : nullptr;
@@ -131,9 +131,9 @@ void EditHistory::recordEdits() {
 
 void EditHistory::recordStep() {
     std::vector<Change> changes;
-    for (const Item& item : ConfigFieldTable::changedItems(m_known, *m_current))
-        changes.push_back({item, ConfigFieldTable::read(m_known, item),
-                           ConfigFieldTable::read(*m_current, item)});
+    for (const Item& item : configFieldTable::changedItems(m_known, *m_current))
+        changes.push_back({item, configFieldTable::read(m_known, item),
+                           configFieldTable::read(*m_current, item)});
     remember();
     if (changes.empty())
         return; // only padding bytes differed
@@ -145,7 +145,7 @@ void EditHistory::applyStep(std::vector<Change> changes, const QString& text) {
     changes.erase(std::remove_if(changes.begin(), changes.end(),
                                  [this](const Change& change) {
                                      return change.before == change.after ||
-                                            ConfigFieldTable::read(*m_current, change.item) ==
+                                            configFieldTable::read(*m_current, change.item) ==
                                                 change.after;
                                  }),
                   changes.end());
@@ -158,7 +158,7 @@ void EditHistory::apply(const std::vector<Change>& changes, bool forward) {
     const QScopedValueRollback<bool> applying(m_applying, true);
     std::vector<BaseModel*> touched;
     for (const Change& change : changes) {
-        ConfigFieldTable::write(*m_current, change.item, forward ? change.after : change.before);
+        configFieldTable::write(*m_current, change.item, forward ? change.after : change.before);
         BaseModel* model = m_fieldModels[change.item.field];
         if (std::find(touched.begin(), touched.end(), model) == touched.end())
             touched.push_back(model);
@@ -170,7 +170,7 @@ void EditHistory::apply(const std::vector<Change>& changes, bool forward) {
 }
 
 bool EditHistory::isSaved(const Item& item) const {
-    return ConfigFieldTable::sameValue(*m_current, *m_saved, item);
+    return configFieldTable::sameValue(*m_current, *m_saved, item);
 }
 
 void EditHistory::undo() {
@@ -193,7 +193,7 @@ void EditHistory::redo() {
 
 void EditHistory::reveal(const Change& change) {
     const QScopedValueRollback<bool> applying(m_applying, true);
-    const ConfigFieldTable::Field& field = ConfigFieldTable::fields()[change.item.field];
+    const configFieldTable::Field& field = configFieldTable::fields()[change.item.field];
     // A number of the other parameter set is shown in its own set; switching the shown set is a
     // view change, not an edit.
     if (change.item.set >= 0)

@@ -28,7 +28,7 @@ class EditHistory : public QObject {
 
 public:
     struct Change {
-        ConfigFieldTable::Item item;
+        configFieldTable::Item item;
         std::uint32_t before;
         std::uint32_t after;
     };
@@ -60,7 +60,7 @@ public:
     // Used by the steps: writes one side of the changes and lets the owning models re-announce.
     void apply(const std::vector<Change>& changes, bool forward);
     // Whether the current value of an item equals its saved value.
-    bool isSaved(const ConfigFieldTable::Item& item) const;
+    bool isSaved(const configFieldTable::Item& item) const;
 
 signals:
     void historyChanged();

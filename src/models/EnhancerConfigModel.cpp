@@ -5,7 +5,7 @@
 EnhancerConfigModel::EnhancerConfigModel(EnhancerConfig* current, const EnhancerConfig* saved,
                                          ParamSetModel* paramSetModel, BaseModel* parent)
     : BaseModel(paramSetModel, parent, current, saved) {
-    ownBlock(ConfigDescription::Described<EnhancerConfig>::block);
+    ownBlock(configDescription::Described<EnhancerConfig>::block);
 }
 
 void EnhancerConfigModel::setRoadHarshnessEnabled(bool value) {

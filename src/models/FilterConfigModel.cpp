@@ -5,7 +5,7 @@
 FilterConfigModel::FilterConfigModel(FilterConfig* current, const FilterConfig* saved,
                                      ParamSetModel* paramSetModel, BaseModel* parent)
     : BaseModel(paramSetModel, parent, current, saved) {
-    ownValues(&ConfigDescription::Described<FilterConfig>::block);
+    ownValues(&configDescription::Described<FilterConfig>::block);
 }
 
 void FilterConfigModel::setCutoffFrequency(float value) {

@@ -12,7 +12,7 @@ public:
     // `unit`: the unit the number is stored in.
     FloatValueModel(FloatPair* current, const FloatPair* saved, ParamSetModel* paramSetModel,
                     BaseModel* parent = nullptr,
-                    ConfigDescription::Unit unit = ConfigDescription::Unit::None);
+                    configDescription::Unit unit = configDescription::Unit::None);
 
     float value() const;
     void setValue(float value);
@@ -21,5 +21,5 @@ signals:
     void _keo_valueChanged();
 
 private:
-    ConfigDescription::Unit m_unit;
+    configDescription::Unit m_unit;
 };

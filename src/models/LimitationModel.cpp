@@ -5,7 +5,7 @@
 LimitationModel::LimitationModel(Limitation* current, const Limitation* saved,
                                  ParamSetModel* paramSetModel, BaseModel* parent)
     : BaseModel(paramSetModel, parent, current, saved) {
-    ownValues(&ConfigDescription::Described<Limitation>::block);
+    ownValues(&configDescription::Described<Limitation>::block);
 }
 
 void LimitationModel::setLimitationFactor(float value) {

@@ -5,5 +5,5 @@
 MixerConfigModel::MixerConfigModel(MixerConfig* current, const MixerConfig* saved,
                                    ParamSetModel* paramSetModel, BaseModel* parent)
     : BaseModel(paramSetModel, parent, current, saved) {
-    ownBlock(ConfigDescription::Described<MixerConfig>::block);
+    ownBlock(configDescription::Described<MixerConfig>::block);
 }

@@ -5,7 +5,7 @@
 MixerPathModel::MixerPathModel(MixerPathConfig* current, const MixerPathConfig* saved,
                                ParamSetModel* paramSetModel, BaseModel* parent)
     : BaseModel(paramSetModel, parent, current, saved) {
-    ownBlock(ConfigDescription::Described<MixerPathConfig>::block);
+    ownBlock(configDescription::Described<MixerPathConfig>::block);
 }
 
 void MixerPathModel::setEnabled(bool value) {

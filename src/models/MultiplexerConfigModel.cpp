@@ -6,5 +6,5 @@ MultiplexerConfigModel::MultiplexerConfigModel(MultiplexerConfig* current,
                                                const MultiplexerConfig* saved,
                                                ParamSetModel* paramSetModel, BaseModel* parent)
     : BaseModel(paramSetModel, parent, current, saved) {
-    ownBlock(ConfigDescription::Described<MultiplexerConfig>::block);
+    ownBlock(configDescription::Described<MultiplexerConfig>::block);
 }

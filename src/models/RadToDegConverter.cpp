@@ -3,9 +3,9 @@
 #include "config/Description.h"
 
 float RadToDegConverter::toDisplay(float radians) const {
-    return ConfigDescription::toShown(ConfigDescription::Unit::Radians, radians);
+    return configDescription::toShown(configDescription::Unit::Radians, radians);
 }
 
 float RadToDegConverter::fromDisplay(float degrees) const {
-    return ConfigDescription::fromShown(ConfigDescription::Unit::Radians, degrees);
+    return configDescription::fromShown(configDescription::Unit::Radians, degrees);
 }

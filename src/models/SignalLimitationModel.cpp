@@ -8,18 +8,18 @@
 SignalLimitationModel::SignalLimitationModel(SignalLimitation* current,
                                              const SignalLimitation* saved,
                                              ParamSetModel* paramSetModel, BaseModel* parent,
-                                             ConfigDescription::Unit unit)
+                                             configDescription::Unit unit)
     : BaseModel(paramSetModel, parent, current, saved)
     , m_unit(unit) {
-    ownValues(&ConfigDescription::Described<SignalLimitation>::block);
+    ownValues(&configDescription::Described<SignalLimitation>::block);
 }
 
 float SignalLimitationModel::maxValue() const {
-    return ConfigDescription::toShown(m_unit, block().maxValue[shownSet()]);
+    return configDescription::toShown(m_unit, block().maxValue[shownSet()]);
 }
 
 void SignalLimitationModel::setMaxValue(float value) {
-    write(block().maxValue[shownSet()], ConfigDescription::fromShown(m_unit, value),
+    write(block().maxValue[shownSet()], configDescription::fromShown(m_unit, value),
           &SignalLimitationModel::_keo_maxValueChanged);
 }
 

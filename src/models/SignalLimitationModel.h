@@ -17,7 +17,7 @@ public:
     // `unit`: the stored unit of the maximum.
     SignalLimitationModel(SignalLimitation* current, const SignalLimitation* saved,
                           ParamSetModel* paramSetModel, BaseModel* parent = nullptr,
-                          ConfigDescription::Unit unit = ConfigDescription::Unit::None);
+                          configDescription::Unit unit = configDescription::Unit::None);
 
     float maxValue() const;
     float limitationFactor() const { return block().limitationFactor[shownSet()]; }
@@ -39,5 +39,5 @@ signals:
 private:
     SignalLimitation& block() const { return current<SignalLimitation>(); }
 
-    ConfigDescription::Unit m_unit;
+    configDescription::Unit m_unit;
 };

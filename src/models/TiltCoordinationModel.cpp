@@ -6,7 +6,7 @@ TiltCoordinationModel::TiltCoordinationModel(TiltCoordinationConfig* current,
                                              const TiltCoordinationConfig* saved,
                                              ParamSetModel* paramSetModel, BaseModel* parent)
     : BaseModel(paramSetModel, parent, current, saved) {
-    ownBlock(ConfigDescription::Described<TiltCoordinationConfig>::block);
+    ownBlock(configDescription::Described<TiltCoordinationConfig>::block);
 }
 
 void TiltCoordinationModel::setEnabled(bool value) {

@@ -5,7 +5,7 @@
 TravelConfigModel::TravelConfigModel(TravelConfig* current, const TravelConfig* saved,
                                      ParamSetModel* paramSetModel, BaseModel* parent)
     : BaseModel(paramSetModel, parent, current, saved) {
-    ownBlock(ConfigDescription::Described<TravelConfig>::block);
+    ownBlock(configDescription::Described<TravelConfig>::block);
 }
 
 void TravelConfigModel::setEnabled(bool value) {

@@ -6,7 +6,7 @@ UndersteerConfigModel::UndersteerConfigModel(UndersteerConfig* current,
                                              const UndersteerConfig* saved,
                                              ParamSetModel* paramSetModel, BaseModel* parent)
     : BaseModel(paramSetModel, parent, current, saved) {
-    ownBlock(ConfigDescription::Described<UndersteerConfig>::block);
+    ownBlock(configDescription::Described<UndersteerConfig>::block);
 }
 
 void UndersteerConfigModel::setToYawEnabled(bool value) {

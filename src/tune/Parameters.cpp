@@ -9,10 +9,10 @@ namespace tune {
 
 namespace {
 
-using ConfigDescription::Block;
-using ConfigDescription::Entry;
-using ConfigDescription::Kind;
-using ConfigDescription::Page;
+using configDescription::Block;
+using configDescription::Entry;
+using configDescription::Kind;
+using configDescription::Page;
 
 std::string joined(const std::string& first, const char* second, const char* separator) {
     if (!second || !*second)
@@ -46,7 +46,7 @@ private:
             at.page = entry.page;
         if (entry.kind == Kind::Number)
             push(at, joined(parent.pathTitle, entry.title, ": "), entry, entry, offset);
-        else if (entry.kind == Kind::Block && ConfigDescription::isValueBlock(*entry.block))
+        else if (entry.kind == Kind::Block && configDescription::isValueBlock(*entry.block))
             valueBlock(entry, offset, at, joined(parent.pathTitle, entry.label, ": "));
         else if (entry.kind == Kind::Block)
             block(*entry.block, offset, Place{at.path, at.page, entry.label ? entry.label : ""});
@@ -66,8 +66,8 @@ private:
     // `ranged`: the entry that gives unit and ranges (the placing entry for a signal's maximum).
     void push(const Place& at, const std::string& title, const Entry& entry, const Entry& placing,
               std::size_t offset) {
-        const Entry& ranged = entry.unit == ConfigDescription::Unit::Signal ? placing : entry;
-        m_out.push_back(Parameter{at.path, ConfigDescription::pageTitle(at.page), title,
+        const Entry& ranged = entry.unit == configDescription::Unit::Signal ? placing : entry;
+        m_out.push_back(Parameter{at.path, configDescription::pageTitle(at.page), title,
                                   entry.label ? entry.label : entry.member, ranged.unit,
                                   ranged.valid, ranged.tuning, offset});
     }
@@ -77,7 +77,7 @@ private:
 
 std::vector<Parameter> buildParameters() {
     std::vector<Parameter> parameters;
-    Builder(parameters).block(ConfigDescription::record(), 0, Place{{}, Page::Lateral, {}});
+    Builder(parameters).block(configDescription::record(), 0, Place{{}, Page::Lateral, {}});
     return parameters;
 }
 

@@ -19,9 +19,9 @@ struct Parameter {
     std::string page;
     std::string block;
     std::string label;
-    ConfigDescription::Unit unit;    // stored unit; shownUnitText() and toShown() give the page's
-    ConfigDescription::Range valid;  // stored unit
-    ConfigDescription::Range tuning; // the part of `valid` a search may explore, stored unit
+    configDescription::Unit unit;    // stored unit; shownUnitText() and toShown() give the page's
+    configDescription::Range valid;  // stored unit
+    configDescription::Range tuning; // the part of `valid` a search may explore, stored unit
     std::size_t offset;              // of the FloatPair within Config
 
     // "page: block: label", the way a list of changes names the value.

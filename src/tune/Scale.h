@@ -15,7 +15,7 @@ public:
     explicit Scale(const Parameter& parameter)
         : m_low(parameter.tuning.low)
         , m_span(parameter.tuning.high - parameter.tuning.low)
-        , m_ratio(parameter.unit == ConfigDescription::Unit::Hertz) {}
+        , m_ratio(parameter.unit == configDescription::Unit::Hertz) {}
 
     // The value at a coordinate, to four significant digits, as a user would type it: a search
     // that ends a hair from an end of the range (1e-19 for 0) writes the end itself.

@@ -6,9 +6,9 @@ namespace {
 
 // The editor's field of a tuner parameter: both name the value by its place in the record.
 int fieldAt(std::size_t offset) {
-    const auto& fields = ConfigFieldTable::fields();
+    const auto& fields = configFieldTable::fields();
     for (std::size_t i = 0; i < fields.size(); ++i)
-        if (fields[i].kind == ConfigFieldTable::Kind::Float && fields[i].offset == offset)
+        if (fields[i].kind == configFieldTable::Kind::Float && fields[i].offset == offset)
             return int(i);
     return -1;
 }
@@ -23,9 +23,9 @@ std::vector<EditHistory::Change> tunedChanges(const Config& current, const tune:
         const int field = parameter ? fieldAt(parameter->offset) : -1;
         if (field < 0)
             continue;
-        const ConfigFieldTable::Item item{field, int(set)};
-        changes.push_back({item, ConfigFieldTable::read(current, item),
-                           ConfigFieldTable::read(result.config, item)});
+        const configFieldTable::Item item{field, int(set)};
+        changes.push_back({item, configFieldTable::read(current, item),
+                           configFieldTable::read(result.config, item)});
     }
     return changes;
 }

@@ -9,7 +9,7 @@ namespace {
 
 QVariantMap rowOf(const tune::Parameter& parameter, const Config& config, KEOParamSet::Enum set,
                   bool chosen) {
-    using ConfigDescription::toShown;
+    using configDescription::toShown;
     const auto shown = [&parameter](float stored) {
         return double(toShown(parameter.unit, stored));
     };
@@ -18,7 +18,7 @@ QVariantMap rowOf(const tune::Parameter& parameter, const Config& config, KEOPar
         {QStringLiteral("page"), QString::fromStdString(parameter.page)},
         {QStringLiteral("title"), QString::fromStdString(parameter.block + ": " + parameter.label)},
         {QStringLiteral("unit"),
-         QString::fromUtf8(ConfigDescription::shownUnitText(parameter.unit))},
+         QString::fromUtf8(configDescription::shownUnitText(parameter.unit))},
         {QStringLiteral("low"), shown(parameter.tuning.low)},
         {QStringLiteral("high"), shown(parameter.tuning.high)},
         {QStringLiteral("value"), shown(parameter.value(config, set))},

@@ -18,7 +18,7 @@
 
 namespace {
 
-using namespace ConfigDescription;
+using namespace configDescription;
 
 // How many members an aggregate has, counted by the compiler: the longest brace initialiser of
 // values that convert to anything that still compiles.

@@ -22,7 +22,7 @@ TEST(ConfigWriter, NonFiniteFloatsAreDetectedBeforeWriting) {
                     for (float& member : value.values)
                         member = index++ == target ? poison : member;
             };
-            ConfigFields::visit(config, poisonTarget);
+            configFields::visit(config, poisonTarget);
             ASSERT_FALSE(allFloatsFinite(config)) << "float #" << target;
         }
     }

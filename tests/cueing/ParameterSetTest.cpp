@@ -34,7 +34,7 @@ Config withSetsAlike(Config config) {
         void operator()(KEOFilterType::Enum&) {}
         void operator()(KEOLimitationType::Enum&) {}
     } copy;
-    ConfigFields::visit(config, copy);
+    configFields::visit(config, copy);
     return config;
 }
 

@@ -226,7 +226,7 @@ TEST(EnginePhysics, RateLimitsActAtTheRateTheirPageShows) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto& fields = ConfigFieldTable::fields();
+        const auto& fields = configFieldTable::fields();
         const auto field = std::find_if(fields.begin(), fields.end(),
                                         [&](const auto& f) { return f.offset == c.rateOffset; });
         ASSERT_NE(field, fields.end());
@@ -410,7 +410,7 @@ TEST(EnginePhysics, SecondParameterSetRunsItsOwnMembers) {
         if constexpr (std::is_same_v<std::decay_t<decltype(value)>, FloatPair>)
             value[0] = value[1];
     };
-    ConfigFields::visit(secondAsFirst, takeSecond);
+    configFields::visit(secondAsFirst, takeSecond);
     ASSERT_NE(std::memcmp(&config, &secondAsFirst, sizeof config), 0) << "the sets must differ";
     expectSameRun(engineFor(config, KEOParamSet::Second), lively,
                   engineFor(secondAsFirst, KEOParamSet::First), lively, 0.0);

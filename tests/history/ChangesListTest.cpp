@@ -2,13 +2,13 @@
 #include "models/ChangesListModel.h"
 #include "models/CompareSetsModel.h"
 
-using namespace ConfigFieldTable;
+using namespace configFieldTable;
 
 namespace {
 
 // As the pages write numbers: four decimals, with their decimal separator.
 QString shown(double value) {
-    return ConfigFieldTable::numberText(value);
+    return configFieldTable::numberText(value);
 }
 
 QVariant cell(const QAbstractListModel& list, int row, int role) {

@@ -5,7 +5,7 @@
 #include <random>
 #include <set>
 
-using namespace ConfigFieldTable;
+using namespace configFieldTable;
 
 namespace {
 
@@ -29,7 +29,7 @@ bool sameRecord(const Config& a, const Config& b) {
 TEST(ConfigFieldTableTest, NamesEveryValueOfTheRecordExactlyOnce) {
     Config config = zeroConfig();
     OffsetCollector walked{&config, {}};
-    ConfigFields::visit(config, walked);
+    configFields::visit(config, walked);
     std::multiset<std::size_t> named;
     for (const Field& field : fields())
         named.insert(field.offset);

@@ -29,12 +29,12 @@ protected:
 
     // Writes a field through the model the page binds, in the shown parameter set.
     void edit(int field, const QVariant& value) {
-        const auto& f = ConfigFieldTable::fields()[field];
+        const auto& f = configFieldTable::fields()[field];
         ASSERT_TRUE(history().modelOf(field)->setProperty(f.property, value)) << f.property.data();
     }
 
     static int fieldIndex(const QString& modelPath, const char* property) {
-        const auto& table = ConfigFieldTable::fields();
+        const auto& table = configFieldTable::fields();
         for (int i = 0; i < static_cast<int>(table.size()); ++i) {
             if (table[i].modelPath == modelPath && table[i].property == property)
                 return i;
@@ -45,7 +45,7 @@ protected:
 
     float stored(int field, int set) const {
         const std::uint32_t raw =
-            ConfigFieldTable::read(m_manager->editHistory()->current(), {field, set});
+            configFieldTable::read(m_manager->editHistory()->current(), {field, set});
         float value;
         std::memcpy(&value, &raw, sizeof value);
         return value;

@@ -46,7 +46,7 @@ struct EdgeFiller {
 Config edgeConfig(std::size_t shift) {
     Config config = zeroConfig();
     EdgeFiller filler{shift};
-    ConfigFields::visit(config, filler);
+    configFields::visit(config, filler);
     std::size_t next = shift;
     for (AxisConfig* axis : {&config.lateral, &config.longitudinal, &config.vertical})
         for (float& value : axis->tiltCoordinationInputLimit.maxValue.values)

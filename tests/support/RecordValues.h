@@ -30,7 +30,7 @@ inline Config distinctConfig(int phase, float start = 1000.0f) {
     };
     Config config = zeroConfig();
     Filler filler{phase, start};
-    ConfigFields::visit(config, filler);
+    configFields::visit(config, filler);
     return config;
 }
 
@@ -54,7 +54,7 @@ inline std::vector<std::string> describe(Config config) {
         void operator()(KEOLimitationType::Enum type) { add("limitation", std::to_string(type)); }
     };
     Describer describer;
-    ConfigFields::visit(config, describer);
+    configFields::visit(config, describer);
     return describer.lines;
 }
 
@@ -65,6 +65,6 @@ inline std::vector<float> floatValues(Config config) {
         if constexpr (std::is_same_v<std::decay_t<decltype(value)>, FloatPair>)
             values.insert(values.end(), {value[0], value[1]});
     };
-    ConfigFields::visit(config, collect);
+    configFields::visit(config, collect);
     return values;
 }

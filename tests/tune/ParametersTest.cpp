@@ -76,12 +76,12 @@ TEST(TuneParameters, NamesFollowTheRecordsMembers) {
 TEST(TuneParameters, ReadAsThePagesShowThem) {
     for (const tune::Parameter& parameter : tunableParameters()) {
         SCOPED_TRACE(parameter.name);
-        const auto& fields = ConfigFieldTable::fields();
+        const auto& fields = configFieldTable::fields();
         const auto field = std::find_if(fields.begin(), fields.end(), [&](const auto& f) {
-            return f.offset == parameter.offset && f.kind == ConfigFieldTable::Kind::Float;
+            return f.offset == parameter.offset && f.kind == configFieldTable::Kind::Float;
         });
         ASSERT_NE(field, fields.end());
-        EXPECT_EQ(parameter.page, ConfigFieldTable::pageTitle(field->page).toStdString());
+        EXPECT_EQ(parameter.page, configFieldTable::pageTitle(field->page).toStdString());
         EXPECT_EQ(parameter.block, field->block.toStdString());
         EXPECT_EQ(parameter.label, field->label.toStdString());
         EXPECT_EQ(parameter.unit, field->storedUnit);
