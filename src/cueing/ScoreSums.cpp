@@ -21,6 +21,8 @@ void addChannel(ChannelSums& to, const ChannelSums& from) {
     to.pp += from.pp;
     to.vp += from.vp;
     to.ee += from.ee;
+    to.feltVv += from.feltVv;
+    to.feltEe += from.feltEe;
     to.vehiclePeak = std::max(to.vehiclePeak, from.vehiclePeak);
     addEpisodes(to.falseCues, from.falseCues);
     addEpisodes(to.missingCues, from.missingCues);
@@ -81,7 +83,7 @@ ChannelScores channelScores(const ChannelSums& s, double n, double threshold,
     // Against the vehicle's cue means something only where the vehicle gave one; below the
     // threshold its signal is the words' rounding and the models' tails.
     if (s.vehiclePeak > threshold) {
-        out.errorRatio = out.errorRms / out.vehicleRms;
+        out.errorRatio = std::sqrt(s.feltEe / s.feltVv);
         out.correlation = pearson(s, n);
         bestFit(s, lagStepSeconds, out);
     }

@@ -16,16 +16,25 @@ namespace cueing {
 constexpr int lagsEachSide = 50;
 constexpr int lagCount = 2 * lagsEachSide + 1;
 
+// A perceived signal as the rider feels it: the part of it beyond the perception threshold (a dead
+// band, continuous, so that a signal hovering at the threshold does not count in jumps).
+inline double felt(double perceived, double threshold) {
+    const double beyond = std::fabs(perceived) - threshold;
+    return beyond > 0.0 ? std::copysign(beyond, perceived) : 0.0;
+}
+
 struct ChannelSums {
     double v = 0.0, p = 0.0, vv = 0.0, pp = 0.0, vp = 0.0, ee = 0.0;
+    // The same for the signals as felt (felt()).
+    double feltVv = 0.0, feltEe = 0.0;
     double vehiclePeak = 0.0; // largest |v|
     Episodes falseCues, missingCues;
     // On the decimated signals: sum of v², and of p(t) · v(t - lag) for lag = i - lagsEachSide.
     double decimatedVv = 0.0;
     std::array<double, lagCount> cross{};
 
-    // One record of perceived vehicle (v) and platform (p) signals.
-    void add(double vehicle, double platform) {
+    // One record of perceived vehicle (v) and platform (p) signals, and the channel's threshold.
+    void add(double vehicle, double platform, double threshold) {
         v += vehicle;
         p += platform;
         vv += vehicle * vehicle;
@@ -34,6 +43,11 @@ struct ChannelSums {
         const double error = platform - vehicle;
         ee += error * error;
         vehiclePeak = std::max(vehiclePeak, std::fabs(vehicle));
+        const double feltVehicle = felt(vehicle, threshold);
+        const double feltPlatform = felt(platform, threshold);
+        feltVv += feltVehicle * feltVehicle;
+        const double feltError = feltPlatform - feltVehicle;
+        feltEe += feltError * feltError;
     }
 };
 

@@ -205,8 +205,8 @@ void CueingScorer::scoreChannels(const Cue& vehicle, const Cue& platform, double
         m_latest.vehiclePerceived[c] = v;
         m_latest.platformPerceived[c] = p;
         ChannelSums& sums = m_current.channels[c];
-        sums.add(v, p);
         const double threshold = thresholds[c];
+        sums.add(v, p, threshold);
         const bool vehicleFelt = std::fabs(v) > threshold;
         const bool platformFelt = std::fabs(p) > threshold;
         const bool falseCue = platformFelt && (!vehicleFelt || v * p < 0.0);

@@ -26,8 +26,12 @@ struct ChannelScores {
     double platformRms = 0.0; // RMS of p
     double errorRms = 0.0;    // RMS of p - v, the perceived error
     // Against the vehicle's cue, where it rose above the threshold (else NaN: what the platform
-    // gives then is a false cue, counted below). errorRms / vehicleRms: 1 for a platform at
-    // rest, below 1 where the motion helps. Pearson's correlation of p and v, and the best fit
+    // gives then is a false cue, counted below). The error ratio is the RMS of the perceived
+    // error over the RMS of the vehicle's cue, both on the signals as felt: each reduced by the
+    // channel's perception threshold, nothing below it, since below it the rider feels nothing
+    // (so a tilt too slow to feel costs nothing). 1 for a platform at rest, 0 for one
+    // that moves as the vehicle does, below 1 where the motion helps. Pearson's correlation of p
+    // and v, and the best fit
     // p(t) ≈ gain · v(t - delay), the lag searched within ±maxDelaySeconds at about 40 ms
     // resolution (refined between the samples): delay > 0 where the platform is late. Where the
     // best fit lies beyond the lags searched, the delay is infinite with its sign, the gain NaN.

@@ -224,6 +224,39 @@ TEST(Scorer, CueAboveThresholdWhereTheOtherHasNoneIsCountedWithItsTimeOneBelowIs
     }
 }
 
+TEST(Scorer, RotationTooSlowToFeelAddsNoPerceivedErrorOneAboveTheThresholdDoes) {
+    // The vehicle pitches through two periods of 10 °/s at 0.5 Hz, which the platform reproduces;
+    // from 10 s on the platform alone tilts slowly (0.05 Hz, as tilt coordination does). The
+    // canals pass about 0.86 of a 0.05 Hz rate (Reid & Nahon's pitch model), so 1.5 °/s stays
+    // below the 3.6 °/s threshold and 8 °/s rises above it.
+    constexpr double degree = pi / 180.0, burst = 4.0, tiltFrom = 10.0;
+    constexpr double burstOmega = 2 * pi * 0.5, tiltOmega = 2 * pi * 0.05;
+    const auto swing = [](double rate, double omega, double t) { // angle of rate·sin(ωt)
+        return rate / omega * (1.0 - std::cos(omega * t));
+    };
+    const auto vehicle = [&](double t) {
+        VehicleWords v{};
+        v[4] = t < burst ? 10.0 * degree * std::sin(burstOmega * t) : 0.0;
+        return v;
+    };
+    for (const double tiltRate : {1.5, 8.0}) {
+        SCOPED_TRACE(std::to_string(tiltRate) + " deg/s of tilt");
+        const auto pose = [&](double t) {
+            PoseWords p{};
+            p[1] = swing(10.0 * degree, burstOmega, std::min(t, burst));
+            if (t > tiltFrom)
+                p[1] += swing(tiltRate * degree, tiltOmega, t - tiltFrom);
+            return p;
+        };
+        const cueing::ChannelScores pitch =
+            scoresOf(settings(false), 60.0, vehicle, pose).channels[cueing::Pitch];
+        if (tiltRate < 3.6)
+            EXPECT_LT(pitch.errorRatio, 0.01);
+        else
+            EXPECT_GT(pitch.errorRatio, 0.3);
+    }
+}
+
 } // namespace
 
 namespace {
