@@ -1,8 +1,8 @@
 #include "ActuatorReport.h"
 
 #include "PlatformWords.h"
+#include "TextRows.h"
 
-#include <cstdarg>
 #include <cstdio>
 
 ActuatorWatch::ActuatorWatch(rig::Rig rig, double stepRate)
@@ -29,15 +29,6 @@ rig::ActuatorReport ActuatorWatch::report() {
 }
 
 namespace {
-
-void append(std::string& text, const char* format, ...) {
-    char line[256];
-    va_list arguments;
-    va_start(arguments, format);
-    std::vsnprintf(line, sizeof line, format, arguments);
-    va_end(arguments);
-    text += line;
-}
 
 // "+0.412 m/s    at   12.345 s", 28 characters; a length that never changed has no time.
 std::string peakText(const rig::Peak& peak, const char* unit) {

@@ -5,10 +5,6 @@
 #include "config/Config.h"
 #include "engine/Tuning.h"
 
-// The share of a final limit from which a degree of freedom counts as pressed against it, for the
-// limit's curve type.
-double atLimitShare(KEOLimitationType::Enum curve);
-
 // The report before the first step: what each degree of freedom and each tilting axis is held to.
 // Of the tuning it reads only the final limits and the tilt rate limits; of the configuration only
 // the final limits' curve types.

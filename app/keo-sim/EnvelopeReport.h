@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Peak.h"
+
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -9,19 +11,7 @@
 // built step by step by EnvelopeMonitor and read by the report's text and by later analyses.
 // Angles are in radians, travel in metres, times in seconds from the start of the drive.
 
-// The sample of largest magnitude of a signal, with its sign, and when it happened.
-struct Peak {
-    double value = 0.0;
-    double seconds = 0.0;
-
-    double magnitude() const { return std::fabs(value); }
-    void offer(double sample, double at) {
-        if (std::fabs(sample) > magnitude()) {
-            value = sample;
-            seconds = at;
-        }
-    }
-};
+using engine::Peak;
 
 // The platform's own limits beyond its envelope, when known: per degree of freedom (roll, pitch,
 // yaw, heave, sway, surge) the fastest it may move (rad/s, m/s) and accelerate (rad/s², m/s²).
@@ -37,7 +27,7 @@ struct DofUse {
     double envelope = 0.0; // the platform's range
     double limit = 0.0;    // the configuration's final limit, at most the envelope
     // From this share of `limit` on, the final limit has taken away 90 % of its small-signal gain:
-    // the degree of freedom is pressed against it (see atLimitShare()).
+    // the degree of freedom is pressed against it (cueing::pressedShare()).
     double atLimitShare = 1.0;
     std::optional<double> velocityLimit, accelerationLimit;
 

@@ -2,6 +2,7 @@
 
 #include "Kinematics.h"
 #include "Rig.h"
+#include "engine/Peak.h"
 
 #include <cmath>
 #include <cstdint>
@@ -12,19 +13,7 @@
 // at an end stop or moved beyond its maximum velocity or acceleration.
 namespace rig {
 
-// The sample of largest magnitude of a signal, with its sign, and when it happened.
-struct Peak {
-    double value = 0.0;
-    double seconds = 0.0;
-
-    double magnitude() const { return std::fabs(value); }
-    void offer(double sample, double at) {
-        if (std::fabs(sample) > magnitude()) {
-            value = sample;
-            seconds = at;
-        }
-    }
-};
+using engine::Peak;
 
 struct ActuatorUse {
     double shortest = INFINITY, longest = -INFINITY; // m
