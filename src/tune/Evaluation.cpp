@@ -3,6 +3,7 @@
 #include "Parameters.h"
 #include "cueing/Scorer.h"
 #include "engine/Engine.h"
+#include "engine/drive/PlayThrough.h"
 
 #include <algorithm>
 #include <cmath>
@@ -61,20 +62,15 @@ cueing::Scores scoresAlong(const Problem& problem, const Config& config,
     auto scorer = std::make_unique<cueing::CueingScorer>(
         cueing::ScorerSettings::of(config, engine->tuning(), rate, start.pointOfSense));
     engine::drive::DrivePlayer player(shared, rate, false);
-    const bool removeGravity = config.algorithm.removeVerticalComponent;
-    KEOOutputRecord record{};
-    engine::VehicleInput input;
-    for (std::uint64_t step = 0; player.next(input); ++step) {
-        if (cancel && step % cancelCheckSteps == 0 && cancel->load(std::memory_order_relaxed)) {
-            cancelled = true;
-            break;
-        }
-        if (removeGravity)
-            input = engine::drive::withoutGravity(input);
-        engine->step(input, 1.0 / rate, record);
-        record.setTimestampUs(std::uint64_t(std::llround(double(step) / rate * 1e6)));
-        scorer->add(record);
-    }
+    engine::drive::playThrough(
+        *engine, player, [&](std::uint64_t step, double, const KEOOutputRecord& record) {
+            if (cancel && step % cancelCheckSteps == 0 && cancel->load(std::memory_order_relaxed)) {
+                cancelled = true;
+                return false;
+            }
+            scorer->add(record);
+            return true;
+        });
     return scorer->wholeDrive();
 }
 

@@ -1,6 +1,7 @@
 #include "../tune/PoorTuning.h"
 #include "cueingview/RecentDrive.h"
 #include "engine/Engine.h"
+#include "engine/drive/PlayThrough.h"
 #include "tune/Evaluation.h"
 
 #include <gtest/gtest.h>
@@ -16,15 +17,11 @@ void driveThroughTheRing(const Config& config, const WorkEnvelopeLimits& envelop
     engine::Engine engine;
     engine.configure(config, KEOParamSet::First, envelope, stepRate);
     engine::drive::DrivePlayer player(engine::drive::makeManoeuvre(name), stepRate, false);
-    const bool removeGravity = config.algorithm.removeVerticalComponent;
-    KEOOutputRecord record{};
-    engine::VehicleInput input;
-    for (std::uint64_t step = 0; player.next(input); ++step) {
-        engine.step(removeGravity ? engine::drive::withoutGravity(input) : input, 1.0 / stepRate,
-                    record);
-        record.setTimestampUs(step * std::uint64_t(1e6 / stepRate));
-        recent.onOutputs(&record, &record, false);
-    }
+    engine::drive::playThrough(engine, player,
+                               [&](std::uint64_t, double, const KEOOutputRecord& record) {
+                                   recent.onOutputs(&record, &record, false);
+                                   return true;
+                               });
 }
 
 // A drive rebuilt from the host's records is judged as the drive itself, whether the

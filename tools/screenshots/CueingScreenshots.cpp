@@ -11,6 +11,7 @@
 #include "cueingview/LiveScores.h"
 #include "engine/Engine.h"
 #include "engine/drive/Drive.h"
+#include "engine/drive/PlayThrough.h"
 #include "models/ConfigModel.h"
 
 #include <QApplication>
@@ -48,18 +49,14 @@ void deliverDrive(ConfigManager& manager, LiveEnvelopeUse& use, LiveScores& scor
     engine.configure(config, KEOParamSet::First, envelope, stepRate);
     scores.setSettings(LiveScores::settingsFor(config, KEOParamSet::First, envelope));
     engine::drive::DrivePlayer player(engine::drive::makeManoeuvre("mix"), stepRate, false);
-    KEOOutputRecord record{};
-    engine::VehicleInput input;
-    for (std::uint64_t step = 0; step < driveSeconds * stepRate && player.next(input); ++step) {
-        if (config.algorithm.removeVerticalComponent)
-            input = engine::drive::withoutGravity(input);
-        engine.step(input, 1.0 / stepRate, record);
-        record.setTimestampUs(step * 1000);
-        use.onOutputs(&record, &record, false);
-        scores.onOutputs(&record, &record, false);
-        if (step % 100 == 99)
-            scores.refresh(); // as the window's timer does every 100 ms
-    }
+    engine::drive::playThrough(engine, player,
+                               [&](std::uint64_t step, double, const KEOOutputRecord& record) {
+                                   use.onOutputs(&record, &record, false);
+                                   scores.onOutputs(&record, &record, false);
+                                   if (step % 100 == 99)
+                                       scores.refresh(); // as the window's timer does every 100 ms
+                                   return step + 1 < driveSeconds * stepRate;
+                               });
     use.refresh();
     scores.refresh();
 }
